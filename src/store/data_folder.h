@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "store/records.h"
+
+namespace polkamina::store {
+
+struct Delays {
+  float hide = 0;   // seconds a missed pair stays face up
+  float erase = 0;  // seconds a matched pair stays face up
+};
+
+struct Options {
+  std::string level;          // stored level name
+  std::int16_t nameDisplay = 0;  // 1 when piece names are shown
+  std::int16_t autoSave = 0;     // 1 when finished games go into the history by themselves
+};
+
+// One saved game: date, time, level, turns, clear time and the two record marks.
+using HistoryRow = std::array<std::string, 7>;
+
+// The four data files of the game folder. Each call opens its file, does its
+// work and closes it again; failures throw FileError. Names are looked up
+// without regard to ASCII case, so "設定.TXT" finds "設定.txt". Every rewrite
+// goes through a temporary file in the same folder and a rename, so a file is
+// never left half written.
+class DataFolder {
+ public:
+  explicit DataFolder(std::filesystem::path folder = ".");
+
+  Delays loadDelays() const;  // "設定.TXT"
+  void saveDelays(const Delays& delays) const;
+
+  Options loadOptions() const;  // "設定2.txt"
+  void saveOptions(const Options& options) const;
+
+  Records loadRecords() const;  // "記録.TXT"
+  void saveRecords(const Records& records) const;
+
+  std::vector<HistoryRow> readHistory() const;  // "履歴.txt", oldest first
+  void appendHistoryRow(const HistoryRow& row) const;
+  void clearHistory() const;
+
+  const std::filesystem::path& path() const { return folder_; }
+
+ private:
+  std::filesystem::path folder_;
+};
+
+}  // namespace polkamina::store

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace polkamina::store {
+
+// A data file that could not be read or written as its format expects. The
+// program cannot go on without the file, so the window layer reports it to
+// the player and ends.
+class FileError : public std::runtime_error {
+ public:
+  enum class Kind {
+    Missing,      // the file does not exist
+    CannotOpen,   // it exists but cannot be opened for reading
+    EndedEarly,   // the file ended before every field was read (short or damaged)
+    NotCp932,     // its bytes are not valid Shift-JIS (code page 932)
+    NotANumber,   // a number field holds something that is not a number
+    OutOfRange,   // a number field does not fit its type
+    CannotWrite,  // it could not be written (read-only, disk full, ...)
+  };
+
+  FileError(Kind kind, std::string fileName);
+
+  Kind kind() const { return kind_; }
+  // Bare file name as the player knows it, for example "設定.txt".
+  const std::string& fileName() const { return fileName_; }
+
+ private:
+  Kind kind_;
+  std::string fileName_;
+};
+
+// The player's error report: Japanese text naming the file and what failed.
+std::string describeFileError(const FileError& error);
+// Caption of that report's message box.
+extern const char* const kFileErrorCaption;
+
+}  // namespace polkamina::store

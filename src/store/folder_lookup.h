@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace polkamina::store {
+
+// The file of that name in folder, matched without regard to ASCII case
+// ("設定.TXT" finds "設定.txt"). An exact match wins; with no match the plain
+// folder / name is returned, so a write creates the file under that name.
+std::filesystem::path findInFolder(const std::filesystem::path& folder, const std::string& name);
+
+// Replaces folder / name with bytes in one step: a temporary file in the same
+// folder is written and flushed, then renamed over the old file. Throws
+// FileError(CannotWrite) and leaves the old file as it was on any failure.
+void replaceFile(const std::filesystem::path& target, const std::string& bytes,
+                 const std::string& fileName);
+
+}  // namespace polkamina::store
