@@ -1,0 +1,276 @@
+#include "ui/help/chm_reader.h"
+
+#include <mspack.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <new>
+#include <system_error>
+
+namespace polkamina::help {
+
+namespace {
+
+// libmspack names files by string; these two names are the only ones the
+// memory system below knows: the CHM bytes and the buffer of one extraction.
+constexpr const char* kInputName = "chm";
+constexpr const char* kOutputName = "out";
+
+// An mspack_system whose files are buffers in memory. The struct starts with
+// the mspack_system so libmspack's `self` pointer leads back to it.
+struct MemorySystem {
+  mspack_system base;
+  const std::vector<unsigned char>* input = nullptr;
+  std::vector<unsigned char>* output = nullptr;  // set only during an extraction
+};
+
+struct MemoryFile {
+  const std::vector<unsigned char>* input = nullptr;  // reading the CHM bytes
+  std::vector<unsigned char>* output = nullptr;       // writing an extraction
+  std::size_t pos = 0;
+
+  std::size_t size() const { return input ? input->size() : output->size(); }
+};
+
+MemoryFile* asMemoryFile(mspack_file* file) { return reinterpret_cast<MemoryFile*>(file); }
+
+mspack_file* memoryOpen(mspack_system* self, const char* filename, int mode) {
+  if (!self || !filename) return nullptr;
+  auto* system = reinterpret_cast<MemorySystem*>(self);
+  auto* file = new (std::nothrow) MemoryFile;
+  if (!file) return nullptr;
+  if (mode == MSPACK_SYS_OPEN_READ && std::strcmp(filename, kInputName) == 0 && system->input) {
+    file->input = system->input;
+  } else if (mode == MSPACK_SYS_OPEN_WRITE && std::strcmp(filename, kOutputName) == 0 &&
+             system->output) {
+    system->output->clear();
+    file->output = system->output;
+  } else {
+    delete file;
+    return nullptr;
+  }
+  return reinterpret_cast<mspack_file*>(file);
+}
+
+void memoryClose(mspack_file* file) { delete asMemoryFile(file); }
+
+int memoryRead(mspack_file* handle, void* buffer, int bytes) {
+  MemoryFile* file = asMemoryFile(handle);
+  if (!file || !file->input || bytes < 0) return -1;
+  const std::size_t count =
+      std::min(static_cast<std::size_t>(bytes), file->input->size() - file->pos);
+  if (count > 0) std::memcpy(buffer, file->input->data() + file->pos, count);
+  file->pos += count;
+  return static_cast<int>(count);
+}
+
+int memoryWrite(mspack_file* handle, void* buffer, int bytes) {
+  MemoryFile* file = asMemoryFile(handle);
+  if (!file || !file->output || bytes < 0) return -1;
+  const std::size_t count = static_cast<std::size_t>(bytes);
+  if (count > ChmReader::kMaxEntrySize || file->pos > ChmReader::kMaxEntrySize - count) return -1;
+  if (file->pos + count > file->output->size()) file->output->resize(file->pos + count);
+  if (count > 0) std::memcpy(file->output->data() + file->pos, buffer, count);
+  file->pos += count;
+  return bytes;
+}
+
+int memorySeek(mspack_file* handle, off_t offset, int mode) {
+  MemoryFile* file = asMemoryFile(handle);
+  if (!file) return -1;
+  const auto size = static_cast<long long>(file->size());
+  long long base = 0;
+  switch (mode) {
+    case MSPACK_SYS_SEEK_START:
+      base = 0;
+      break;
+    case MSPACK_SYS_SEEK_CUR:
+      base = static_cast<long long>(file->pos);
+      break;
+    case MSPACK_SYS_SEEK_END:
+      base = size;
+      break;
+    default:
+      return -1;
+  }
+  // Bounding the offset first keeps the sum below from overflowing.
+  if (offset < -size || offset > size) return -1;
+  const long long target = base + static_cast<long long>(offset);
+  if (target < 0 || target > size) return -1;
+  file->pos = static_cast<std::size_t>(target);
+  return 0;
+}
+
+off_t memoryTell(mspack_file* handle) {
+  MemoryFile* file = asMemoryFile(handle);
+  return file ? static_cast<off_t>(file->pos) : -1;
+}
+
+// libmspack's warnings about odd but readable files are not for the player.
+void memoryMessage(mspack_file*, const char*, ...) {}
+
+void* memoryAlloc(mspack_system*, size_t bytes) { return std::malloc(bytes); }
+void memoryFree(void* pointer) { std::free(pointer); }
+void memoryCopy(void* source, void* destination, size_t bytes) {
+  std::memmove(destination, source, bytes);
+}
+
+bool equalsIgnoringAsciiCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           const auto lower = [](char c) {
+             return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+           };
+           return lower(x) == lower(y);
+         });
+}
+
+bool endsWithIgnoringAsciiCase(const std::string& text, const std::string& suffix) {
+  return text.size() >= suffix.size() &&
+         equalsIgnoringAsciiCase(text.substr(text.size() - suffix.size()), suffix);
+}
+
+bool isPage(const std::string& name) {
+  return endsWithIgnoringAsciiCase(name, ".htm") || endsWithIgnoringAsciiCase(name, ".html");
+}
+
+std::uint16_t readLittleEndian16(const std::vector<unsigned char>& bytes, std::size_t pos) {
+  return static_cast<std::uint16_t>(bytes[pos] | (bytes[pos + 1] << 8));
+}
+
+}  // namespace
+
+// The libmspack state of one open file. It lives at a fixed address because
+// libmspack keeps pointers to the system and to the input bytes.
+struct ChmReader::Decoder {
+  MemorySystem system;
+  std::vector<unsigned char> bytes;
+  mschm_decompressor* decompressor = nullptr;
+  mschmd_header* header = nullptr;
+
+  Decoder() {
+    system.base =
+        mspack_system{memoryOpen,    memoryClose, memoryRead, memoryWrite, memorySeek, memoryTell,
+                      memoryMessage, memoryAlloc, memoryFree, memoryCopy,  nullptr};
+    system.input = &bytes;
+  }
+  ~Decoder() {
+    if (header) decompressor->close(decompressor, header);
+    if (decompressor) mspack_destroy_chm_decompressor(decompressor);
+  }
+  Decoder(const Decoder&) = delete;
+  Decoder& operator=(const Decoder&) = delete;
+};
+
+ChmReader::ChmReader() = default;
+ChmReader::~ChmReader() = default;
+
+ChmReader::Status ChmReader::open(const std::filesystem::path& path) {
+  close();
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return error ? fail() : Status::Missing;
+  const auto size = std::filesystem::file_size(path, error);
+  if (error || size > kMaxFileSize) return fail();
+  std::ifstream stream(path, std::ios::binary);
+  std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
+  if (!stream.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) {
+    return fail();
+  }
+  return openBytes(std::move(bytes));
+}
+
+ChmReader::Status ChmReader::openBytes(std::vector<unsigned char> bytes) {
+  close();
+  if (bytes.size() > kMaxFileSize) return fail();
+
+  int selftest = MSPACK_ERR_OK;
+  MSPACK_SYS_SELFTEST(selftest);
+  if (selftest != MSPACK_ERR_OK) return fail();
+
+  auto decoder = std::make_unique<Decoder>();
+  decoder->bytes = std::move(bytes);
+  decoder->decompressor = mspack_create_chm_decompressor(&decoder->system.base);
+  if (!decoder->decompressor) return fail();
+  decoder->header = decoder->decompressor->open(decoder->decompressor, kInputName);
+  if (!decoder->header) return fail();
+
+  for (const mschmd_file* file = decoder->header->files; file; file = file->next) {
+    if (file->filename) entries_.emplace_back(file->filename);
+  }
+  decoder_ = std::move(decoder);
+  defaultTopic_ = findDefaultTopic();
+  return defaultTopic_.empty() ? fail() : Status::Ok;
+}
+
+void ChmReader::close() {
+  decoder_.reset();
+  entries_.clear();
+  defaultTopic_.clear();
+}
+
+ChmReader::Status ChmReader::fail() {
+  close();
+  return Status::Damaged;
+}
+
+std::string ChmReader::findEntry(const std::string& name) const {
+  const std::string wanted = (!name.empty() && name.front() == '/') ? name : "/" + name;
+  for (const std::string& entry : entries_) {
+    if (equalsIgnoringAsciiCase(entry, wanted)) return entry;
+  }
+  return {};
+}
+
+std::optional<std::vector<unsigned char>> ChmReader::read(const std::string& name) const {
+  if (!decoder_) return std::nullopt;
+  const std::string stored = findEntry(name);
+  if (stored.empty()) return std::nullopt;
+  mschmd_file* file = decoder_->header->files;
+  while (file && (!file->filename || stored != file->filename)) file = file->next;
+  if (!file || file->length < 0 || static_cast<unsigned long long>(file->length) > kMaxEntrySize) {
+    return std::nullopt;
+  }
+
+  std::vector<unsigned char> contents;
+  decoder_->system.output = &contents;
+  const int result = decoder_->decompressor->extract(decoder_->decompressor, file, kOutputName);
+  decoder_->system.output = nullptr;
+  if (result != MSPACK_ERR_OK || contents.size() != static_cast<std::size_t>(file->length)) {
+    return std::nullopt;
+  }
+  return contents;
+}
+
+std::string ChmReader::findDefaultTopic() const {
+  if (const auto system = read("/#SYSTEM")) {
+    const std::string named = defaultTopicFromSystem(*system);
+    const std::string topic = named.empty() ? std::string() : findEntry(named);
+    if (!topic.empty()) return topic;
+  }
+  const auto page = std::find_if(entries_.begin(), entries_.end(), isPage);
+  return page != entries_.end() ? *page : std::string();
+}
+
+std::string defaultTopicFromSystem(const std::vector<unsigned char>& system) {
+  // A 4-byte version, then records of a 16-bit code, a 16-bit length and
+  // that many bytes; code 2 holds the default topic as a NUL-ended string.
+  constexpr std::uint16_t kDefaultTopicCode = 2;
+  std::size_t pos = 4;
+  while (system.size() >= 4 && pos <= system.size() - 4) {
+    const std::uint16_t code = readLittleEndian16(system, pos);
+    const std::size_t length = readLittleEndian16(system, pos + 2);
+    pos += 4;
+    if (length > system.size() - pos) return {};
+    if (code == kDefaultTopicCode) {
+      const auto begin = system.begin() + static_cast<std::ptrdiff_t>(pos);
+      const auto end = std::find(begin, begin + static_cast<std::ptrdiff_t>(length), 0);
+      return std::string(begin, end);
+    }
+    pos += length;
+  }
+  return {};
+}
+
+}  // namespace polkamina::help
