@@ -112,6 +112,11 @@ class MainGame {
   unsigned dealSerial() const { return dealSerial_; }
 
  private:
+  void initRireki();
+  void drawIconKinds();
+  void buildPool();
+  void fillPieces();
+  void settleTurn(Piece& second, Piece& first);
   void endGame();
   void saveOptions();
   std::string historyMark(bool set) const;

@@ -1,0 +1,556 @@
+#include "game/main_game.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+
+#include "game_fakes.h"
+#include "store/file_error.h"
+
+namespace polkamina::game {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakeClock;
+using testing::FakeHost;
+using testing::FakeRandom;
+
+const std::string kNormal = "ノーマル";
+const std::string kPanic = "パニック";
+const std::string kHard = "ハード";
+
+// Bytes written as hex pairs, "22 2C 0D 0A".
+std::string hexBytes(const std::string& hex) {
+  std::istringstream in(hex);
+  std::string result;
+  unsigned value = 0;
+  while (in >> std::hex >> value) {
+    result.push_back(static_cast<char>(value));
+  }
+  return result;
+}
+
+const std::string kNoRecordLine = hexBytes("39 39 39 39 2C 22 35 39 95 AA 35 39 95 62 22 0D 0A");
+
+// A game folder made from the shipped defaults (Normal, names off, auto-save
+// on, no records, no history) and 20 dummy icons icon01 .. icon20.
+class MainGameTest : public ::testing::Test {
+ protected:
+  MainGameTest() : dir_(makeFolder()), folder(dir_), game(shared, folder, host, clock, random) {
+    for (const auto& entry : fs::directory_iterator(POLKAMINA_DEFAULTS_DIR)) {
+      fs::copy_file(entry.path(), dir_ / entry.path().filename());
+    }
+    setIconCount(20);
+  }
+  ~MainGameTest() override { fs::remove_all(dir_); }
+
+  static fs::path makeFolder() {
+    std::string pattern = (fs::temp_directory_path() / "game_test_XXXXXX").string();
+    return fs::path(mkdtemp(pattern.data()));
+  }
+
+  void setIconCount(int count) {
+    for (int i = 1; i <= 21; ++i) {
+      const fs::path icon = dir_ / ((i < 10 ? "icon0" : "icon") + std::to_string(i) + ".ico");
+      if (i <= count) {
+        std::ofstream(icon) << "ico";
+      } else {
+        fs::remove(icon);
+      }
+    }
+  }
+
+  std::string fileBytes(const std::string& name) const {
+    std::ifstream in(dir_ / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  void writeFile(const std::string& name, const std::string& bytes) const {
+    std::ofstream(dir_ / name, std::ios::binary) << bytes;
+  }
+
+  void start() { ASSERT_EQ(game.Form_Load(), StartupResult::Ready); }
+
+  // A deal on that level with every draw 0: the pieces take the pool in order.
+  void deal(const std::string& level) {
+    game.chooseLevel(level);
+    game.cmdStart_Click();
+  }
+
+  void turn(int first, int second) {
+    game.cmdKoma_Click(static_cast<std::int16_t>(first));
+    game.cmdKoma_Click(static_cast<std::int16_t>(second));
+  }
+
+  // Plays a dealt board without a miss; the clock ticks at `seconds` of play
+  // just before the last pair.
+  void playToEnd(int seconds) {
+    std::map<std::string, std::vector<int>> piecesByName;
+    for (int i = 1; i <= kPieceCount; ++i) {
+      piecesByName[game.piece(i).name].push_back(i);
+    }
+    std::vector<std::pair<int, int>> pairs;
+    for (const auto& [name, pieces] : piecesByName) {
+      for (std::size_t k = 0; k + 1 < pieces.size(); k += 2) {
+        pairs.emplace_back(pieces[k], pieces[k + 1]);
+      }
+    }
+    for (std::size_t p = 0; p < pairs.size(); ++p) {
+      if (p + 1 == pairs.size()) {
+        clock.advance(seconds);
+        game.Timer1_Timer();
+      }
+      turn(pairs[p].first, pairs[p].second);
+    }
+  }
+
+  fs::path dir_;
+  SharedValues shared;
+  store::DataFolder folder;
+  FakeHost host;
+  FakeClock clock;
+  FakeRandom random;
+  MainGame game;
+};
+
+// ---- Start-up ----
+
+TEST_F(MainGameTest, StartupPreparesAnIdleWindow) {
+  const std::string options = fileBytes("設定2.txt");
+  start();
+  EXPECT_TRUE(host.calls.empty());
+  EXPECT_EQ(game.helpFile, "pkHelp.chm");
+  EXPECT_FALSE(game.fraRirekiVisible);
+  EXPECT_TRUE(game.historyRows.empty());
+  EXPECT_EQ(game.IconName.front(), "icon01");
+  EXPECT_EQ(game.lstInp, game.IconName);
+  EXPECT_FALSE(game.piece(40).nameVisible || game.piece(40).nameBorder);
+  EXPECT_FLOAT_EQ(shared.HideDelay, 1.0f);
+  EXPECT_FLOAT_EQ(shared.EraseDelay, 0.5f);
+  EXPECT_EQ(game.lblTrun, "0");
+  EXPECT_EQ(game.lblZan, "40");
+  EXPECT_EQ(game.lblKiroku, "-----");
+  EXPECT_EQ(game.lblByou, "-----");
+  EXPECT_EQ(game.cboMondaiText, kNormal);
+  EXPECT_EQ(game.frmKirokuCaption, "  ターン数　　コマ残り　ノーマル最短記録        時間記録 ");
+  EXPECT_EQ(game.chkNamae, 0);
+  EXPECT_EQ(game.chkAs, 1);
+  EXPECT_EQ(fileBytes("設定2.txt"), options);
+}
+
+TEST_F(MainGameTest, StartupShowsTheStoredLevelAndOptions) {
+  shared.best[1] = {18, "02分00秒"};
+  folder.saveRecords(shared.best);
+  folder.saveOptions({kHard, 1, 0});
+  start();
+  EXPECT_EQ(game.cboMondaiText, kHard);
+  EXPECT_EQ(game.lblKiroku, "-----");  // Hard's record, not Normal's
+  EXPECT_EQ(game.frmKirokuCaption, "  ターン数　　コマ残り　 ハード最短記録         時間記録 ");
+  EXPECT_EQ(game.chkNamae, 1);
+  EXPECT_EQ(game.chkAs, 0);
+  EXPECT_FALSE(game.piece(1).nameVisible);
+}
+
+TEST_F(MainGameTest, StartupReplacesAStoredNameThatIsNoLevel) {
+  folder.saveOptions({"ベリーハード", 0, 1});
+  start();
+  EXPECT_EQ(game.cboMondaiText, kNormal);
+  EXPECT_EQ(folder.loadOptions().level, kNormal);
+  game.cmdStart_Click();
+  EXPECT_EQ(game.KindCount, 4);
+}
+
+TEST_F(MainGameTest, StartupFailsInTheOrderOfItsSteps) {
+  // A missing history stops start-up before the icons are counted.
+  setIconCount(19);
+  fs::remove(dir_ / "履歴.txt");
+  EXPECT_THROW(game.Form_Load(), store::FileError);
+  EXPECT_TRUE(host.calls.empty());
+
+  // With the history in place the icon count stops it next, writing nothing.
+  writeFile("履歴.txt", "");
+  fs::remove(dir_ / "設定.txt");
+  const std::string options = fileBytes("設定2.txt") + "\r\n";
+  writeFile("設定2.txt", options);
+  EXPECT_EQ(game.Form_Load(), StartupResult::Exit);
+  EXPECT_EQ(host.calls,
+            (std::vector<std::string>{FakeHost::messageCall(
+                "アイコンが 1個 足りません\r\nアイコンを補充してからプレイしてください。",
+                "アイコン不足", MessageIcon::Exclamation, MessageButtons::Ok)}));
+  EXPECT_EQ(fileBytes("設定2.txt"), options);
+
+  // With 20 icons the missing delays file is reached.
+  setIconCount(20);
+  host.calls.clear();
+  try {
+    game.Form_Load();
+    ADD_FAILURE() << "no error for the missing delays file";
+  } catch (const store::FileError& error) {
+    EXPECT_EQ(error.kind(), store::FileError::Kind::Missing);
+  }
+  EXPECT_TRUE(host.calls.empty());
+  EXPECT_EQ(fileBytes("設定2.txt"), options);
+}
+
+TEST_F(MainGameTest, HistoryScrollsToItsEndBeyondFourteenGridRows) {
+  const store::HistoryRow row{"2024/01/01", "10:00:00", kNormal, "30回", "02分00秒", "", ""};
+  for (int i = 0; i < 13; ++i) {
+    folder.appendHistoryRow(row);
+  }
+  start();
+  EXPECT_EQ(game.historyGridRows(), 14);
+  EXPECT_EQ(game.historyTopRow, 1);
+  game.cmdHozon_Click();
+  EXPECT_EQ(game.historyGridRows(), 15);
+  EXPECT_EQ(game.historyTopRow, 14);
+
+  MainGame restarted(shared, folder, host, clock, random);
+  ASSERT_EQ(restarted.Form_Load(), StartupResult::Ready);
+  EXPECT_EQ(restarted.historyRows.size(), 14u);
+  EXPECT_EQ(restarted.historyTopRow, 14);
+}
+
+// ---- The deal ----
+
+TEST_F(MainGameTest, DealSpreadsTheLevelsIconsOverTheBoard) {
+  start();
+  random.fallback = 0.99999994f;  // the largest float below 1
+  for (const auto& [level, kinds] : std::vector<std::pair<std::string, int>>{
+           {"イージー", 2}, {kNormal, 4}, {kHard, 10}, {kPanic, 20}}) {
+    game.TurnRecordSet = game.TimeRecordSet = true;
+    random.reseedsAt.clear();
+    random.drawn = 0;
+    const unsigned serial = game.dealSerial();
+    deal(level);
+    EXPECT_EQ(random.reseedsAt, (std::vector<std::size_t>{0, static_cast<std::size_t>(kinds)}));
+    EXPECT_EQ(random.drawn, static_cast<std::size_t>(kinds + 40));
+    EXPECT_EQ(game.dealSerial(), serial + 1);
+    EXPECT_EQ(game.KindCount, kinds);
+    std::map<std::string, int> copies;
+    for (int i = 1; i <= kPieceCount; ++i) {
+      EXPECT_EQ(game.piece(i).name, game.KomaName[i - 1]);
+      EXPECT_TRUE(game.piece(i).backVisible && game.piece(i).faceVisible);
+      EXPECT_FALSE(game.piece(i).nameVisible);
+      ++copies[game.KomaName[i - 1]];
+    }
+    EXPECT_EQ(copies.size(), static_cast<std::size_t>(kinds));
+    for (const auto& [name, count] : copies) {
+      EXPECT_EQ(count, 40 / kinds) << name;
+    }
+    EXPECT_EQ(game.lstInp, game.IconName);
+    EXPECT_FALSE(game.TurnRecordSet || game.TimeRecordSet);
+    EXPECT_TRUE(game.Playing);
+    EXPECT_FALSE(game.cboMondaiEnabled);
+    game.cmdYame_Click();
+  }
+  // Drawing always the last entry takes the icons from the end of the list.
+  EXPECT_EQ(game.lstKoma.front(), "icon20");
+  EXPECT_EQ(game.KomaName[0], "icon01");
+
+  // A box without a level name before any deal falls back to the Normal count.
+  game.KindCount = 0;
+  game.cboMondaiText = "";
+  game.cmdStart_Click();
+  EXPECT_EQ(game.KindCount, 4);
+}
+
+// ---- The turn ----
+
+TEST_F(MainGameTest, ClickBeforeTheDealOnlyReminds) {
+  start();
+  game.cmdKoma_Click(7);
+  EXPECT_EQ(host.calls, (std::vector<std::string>{
+                            FakeHost::messageCall("スタートボタンを押してください", "スタート確認",
+                                                  MessageIcon::Exclamation, MessageButtons::Ok)}));
+  EXPECT_TRUE(game.piece(7).backVisible);
+  EXPECT_FALSE(game.FirstOpen);
+}
+
+TEST_F(MainGameTest, MatchBeepsWaitsAndRemovesThePair) {
+  start();
+  deal(kNormal);
+  game.setNameDisplayBox(1);
+  host.onYield = [this] {
+    EXPECT_FALSE(game.piece(1).backVisible);
+    EXPECT_TRUE(game.piece(1).nameVisible);
+  };
+  game.cmdKoma_Click(1);
+  EXPECT_TRUE(game.FirstOpen);
+  EXPECT_EQ(game.FirstIndex, 1);
+  EXPECT_EQ(game.FirstName, "icon01");
+  EXPECT_TRUE(game.piece(1).nameVisible);
+
+  host.onWait = [this] {
+    EXPECT_TRUE(game.piece(1).faceVisible && game.piece(5).faceVisible);
+    EXPECT_TRUE(game.piece(5).nameVisible);
+  };
+  game.cmdKoma_Click(5);
+  EXPECT_EQ(host.calls,
+            (std::vector<std::string>{"yield", "yield", "beep", FakeHost::waitCall(0.5f)}));
+  for (int i : {1, 5}) {
+    EXPECT_FALSE(game.piece(i).backVisible || game.piece(i).faceVisible ||
+                 game.piece(i).nameVisible);
+  }
+  EXPECT_EQ(game.lblTrun, "1");
+  EXPECT_EQ(game.lblZan, "38");
+  EXPECT_FALSE(game.FirstOpen);
+
+  host.calls.clear();
+  game.cmdKoma_Click(5);  // a removed piece has no back to click
+  EXPECT_TRUE(host.calls.empty());
+}
+
+TEST_F(MainGameTest, MissWaitsSilentlyAndTurnsThePairBack) {
+  start();
+  deal(kNormal);
+  turn(1, 2);
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"yield", "yield", FakeHost::waitCall(1.0f)}));
+  for (int i : {1, 2}) {
+    EXPECT_TRUE(game.piece(i).backVisible && game.piece(i).faceVisible);
+    EXPECT_FALSE(game.piece(i).nameVisible);
+  }
+  EXPECT_EQ(game.lblTrun, "1");
+  EXPECT_EQ(game.lblZan, "40");
+
+  game.TurnCount = 32767;
+  turn(1, 2);
+  EXPECT_EQ(game.TurnCount, 32767);
+  EXPECT_EQ(game.lblTrun, "32767");
+}
+
+TEST_F(MainGameTest, NameDisplayOffHidesNamesAtOnceAndOnShowsOnlyLaterPieces) {
+  start();
+  deal(kNormal);
+  game.setNameDisplayBox(1);
+  game.cmdKoma_Click(1);
+  game.setNameDisplayBox(0);
+  EXPECT_FALSE(game.piece(1).nameVisible);
+  game.setNameDisplayBox(1);
+  EXPECT_FALSE(game.piece(1).nameVisible);
+  host.onWait = [this] { EXPECT_TRUE(game.piece(2).nameVisible); };
+  game.cmdKoma_Click(2);
+}
+
+TEST_F(MainGameTest, ClickQueuedDuringTheYieldBecomesTheFirstPiece) {
+  start();
+  deal(kNormal);
+  host.onYield = [this] { game.cmdKoma_Click(5); };
+  game.cmdKoma_Click(1);
+  EXPECT_EQ(host.calls,
+            (std::vector<std::string>{"yield", "yield", "beep", FakeHost::waitCall(0.5f)}));
+  EXPECT_EQ(game.FirstIndex, 5);
+  EXPECT_EQ(game.ZanCount, 38);
+  EXPECT_FALSE(game.piece(1).faceVisible || game.piece(5).faceVisible);
+}
+
+TEST_F(MainGameTest, DealDuringTheYieldEndsTheInterruptedStep) {
+  start();
+  deal(kNormal);
+  host.onYield = [this] { game.cmdStart_Click(); };
+  game.cmdKoma_Click(1);
+  EXPECT_FALSE(game.FirstOpen);
+  EXPECT_TRUE(game.piece(1).backVisible);
+
+  // The piece is a plain face-down piece of the new game: it cannot be its
+  // own partner.
+  turn(1, 1);
+  EXPECT_TRUE(game.FirstOpen);
+  EXPECT_EQ(game.TurnCount, 0);
+  EXPECT_EQ(game.ZanCount, 40);
+}
+
+// ---- Clock and stop ----
+
+TEST_F(MainGameTest, ClockShowsThePlayingTimeAlsoAcrossMidnight) {
+  start();
+  game.Timer1_Timer();
+  EXPECT_EQ(game.lblByou, "-----");  // no game, no clock
+
+  clock.timeOfDay = 86399.6;
+  deal(kNormal);
+  EXPECT_EQ(game.StartSec, 86399);
+  clock.advance(0.3);
+  game.Timer1_Timer();
+  EXPECT_EQ(game.lblByou, "00分00秒");
+  clock.advance(0.2);  // the time of day passes midnight
+  game.Timer1_Timer();
+  EXPECT_EQ(game.NowSec, 0);
+  EXPECT_EQ(game.ElapsedSec, 1);
+  EXPECT_EQ(game.lblByou, "00分01秒");
+  clock.advance(6000);
+  game.Timer1_Timer();
+  EXPECT_EQ(game.lblByou, "100分01秒");
+
+  game.cmdYame_Click();
+  EXPECT_TRUE(game.cboMondaiEnabled);
+  EXPECT_TRUE(game.Playing);
+  EXPECT_FALSE(game.fraRirekiVisible);
+}
+
+// ---- Game end ----
+
+TEST_F(MainGameTest, FirstGameOfALevelSetsBothRecordsThenSavesTheGame) {
+  start();
+  deal(kPanic);
+  std::vector<std::string> recordsAtWindows;
+  host.onRecordWindow = [&] {
+    recordsAtWindows.push_back(fileBytes("記録.txt"));
+    EXPECT_TRUE(game.historyRows.empty());
+    host.onRecordWindow = [&] {
+      recordsAtWindows.push_back(fileBytes("記録.txt"));
+      EXPECT_TRUE(game.historyRows.empty());
+    };
+  };
+  playToEnd(83);
+  const std::vector<std::string> tail(host.calls.end() - 2, host.calls.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{"record パニックモードのターン記録を更新しました！",
+                                            "record パニックモードのタイム記録を更新しました！"}));
+  const std::string noRecords = kNoRecordLine + kNoRecordLine + kNoRecordLine;
+  ASSERT_EQ(recordsAtWindows.size(), 2u);
+  EXPECT_EQ(recordsAtWindows[0],
+            noRecords + "20,\"59" + hexBytes("95 AA") + "59" + hexBytes("95 62") + "\"\r\n");
+  EXPECT_EQ(recordsAtWindows[1],
+            noRecords + "20,\"01" + hexBytes("95 AA") + "23" + hexBytes("95 62") + "\"\r\n");
+  EXPECT_EQ(shared.RecordMessage, "パニックモードのタイム記録を更新しました！");
+  EXPECT_TRUE(game.TurnRecordSet && game.TimeRecordSet);
+  EXPECT_EQ(game.lblKiroku, "20");
+  EXPECT_FALSE(game.Playing);
+  EXPECT_TRUE(game.fraRirekiVisible);
+  EXPECT_TRUE(game.cboMondaiEnabled);
+  EXPECT_EQ(game.historyRows, (std::vector<store::HistoryRow>{{"2024/01/02", "03:04:05", kPanic,
+                                                               "20回", "01分23秒", "○", "○"}}));
+  EXPECT_EQ(fileBytes("履歴.txt"),
+            "\"2024/01/02\",\"03:04:05\",\"" + hexBytes("83 70 83 6A 83 62 83 4E") + "\",\"20" +
+                hexBytes("89 F1") + "\",\"01" + hexBytes("95 AA") + "23" + hexBytes("95 62") +
+                "\",\"" + hexBytes("81 9B") + "\",\"" + hexBytes("81 9B") + "\"\r\n");
+  EXPECT_EQ(folder.readHistory(), game.historyRows);
+
+  game.Timer1_Timer();
+  EXPECT_EQ(game.lblByou, "01分23秒");  // the clock stopped with the game
+}
+
+TEST_F(MainGameTest, EqualResultsSetNoRecord) {
+  start();
+  shared.best[3] = {20, "01分23秒"};
+  folder.saveRecords(shared.best);
+  const std::string records = fileBytes("記録.txt");
+  game.setAutoSaveBox(0);
+  deal(kPanic);
+  playToEnd(83);
+  EXPECT_EQ(host.calls.back(), FakeHost::waitCall(0.5f));
+  EXPECT_EQ(fileBytes("記録.txt"), records);
+  EXPECT_FALSE(game.TurnRecordSet || game.TimeRecordSet);
+  EXPECT_TRUE(game.fraRirekiVisible);
+  EXPECT_TRUE(game.historyRows.empty());
+
+  // The flags stay for a save made afterwards.
+  game.cmdHozon_Click();
+  game.cmdHozon_Click();
+  ASSERT_EQ(game.historyRows.size(), 2u);
+  EXPECT_EQ(game.historyRows[1][5], "");
+  EXPECT_EQ(game.historyRows[1][6], "");
+}
+
+TEST_F(MainGameTest, TimeOnlyRecordGoesToTheLevelShownAtTheEnd) {
+  start();
+  shared.best[0] = {18, "05分00秒"};
+  deal(kPanic);
+  game.cmdYame_Click();
+  game.chooseLevel("イージー");
+  EXPECT_EQ(game.lblKiroku, "18");
+  playToEnd(83);
+  EXPECT_EQ(std::count_if(host.calls.begin(), host.calls.end(),
+                          [](const std::string& call) { return call.rfind("record", 0) == 0; }),
+            1);
+  EXPECT_EQ(host.calls.back(), "record イージーモードのタイム記録を更新しました！");
+  EXPECT_EQ(game.lblKiroku, "18");
+  EXPECT_FALSE(game.TurnRecordSet);
+  EXPECT_TRUE(game.TimeRecordSet);
+  EXPECT_EQ(folder.loadRecords()[0].time, "01分23秒");
+  EXPECT_EQ(shared.best[3].time, store::Record::kNoTime);
+  EXPECT_EQ(game.historyRows.back()[2], "イージー");
+  EXPECT_EQ(game.historyRows.back()[5], "");
+  EXPECT_EQ(game.historyRows.back()[6], "○");
+}
+
+// ---- History ----
+
+TEST_F(MainGameTest, SaveIsIgnoredDuringAGameAndStoresTheDisplaysOtherwise) {
+  start();
+  game.cmdHozon_Click();
+  EXPECT_EQ(fileBytes("履歴.txt"), "\"2024/01/02\",\"03:04:05\",\"" +
+                                       hexBytes("83 6D 81 5B 83 7D 83 8B") + "\",\"0" +
+                                       hexBytes("89 F1") + "\",\"-----\",\"\",\"\"\r\n");
+  deal(kNormal);
+  game.cmdHozon_Click();
+  game.cmdYame_Click();
+  game.cmdHozon_Click();
+  EXPECT_EQ(game.historyRows.size(), 1u);
+  EXPECT_EQ(folder.readHistory().size(), 1u);
+}
+
+TEST_F(MainGameTest, ClearAsksThenEmptiesHistoryAndRecords) {
+  start();
+  deal(kPanic);
+  playToEnd(83);
+  const std::string history = fileBytes("履歴.txt");
+  const std::string records = fileBytes("記録.txt");
+  host.calls.clear();
+
+  host.answer = MessageAnswer::Cancel;
+  game.cmdClear_Click();
+  EXPECT_EQ(host.calls.size(), 1u);
+  EXPECT_EQ(fileBytes("履歴.txt"), history);
+  EXPECT_EQ(fileBytes("記録.txt"), records);
+
+  host.answer = MessageAnswer::Ok;
+  host.calls.clear();
+  game.cmdClear_Click();
+  EXPECT_EQ(host.calls,
+            (std::vector<std::string>{
+                FakeHost::messageCall("履歴データをクリアします。よろしいですか？", "クリア確認",
+                                      MessageIcon::Exclamation, MessageButtons::OkCancel),
+                FakeHost::messageCall("履歴データをクリアしました", "クリア終了",
+                                      MessageIcon::Information, MessageButtons::Ok)}));
+  EXPECT_EQ(fileBytes("履歴.txt"), "");
+  EXPECT_EQ(fileBytes("記録.txt"), kNoRecordLine + kNoRecordLine + kNoRecordLine + kNoRecordLine);
+  EXPECT_EQ(game.lblKiroku, "-----");
+  EXPECT_EQ(game.lblByou, "-----");
+  EXPECT_TRUE(game.historyRows.empty());
+  EXPECT_EQ(game.historyTopRow, 1);
+
+  game.cmdHozon_Click();
+  EXPECT_EQ(folder.readHistory().size(), 1u);
+}
+
+// ---- Level and options ----
+
+TEST_F(MainGameTest, EveryChangeRewritesAllThreeOptions) {
+  start();
+  writeFile("設定2.txt", "");
+  game.chooseLevel(kNormal);  // same values: still written
+  EXPECT_EQ(fileBytes("設定2.txt"), hexBytes("22 83 6D 81 5B 83 7D 83 8B 22 2C 30 2C 31 0D 0A"));
+
+  game.setAutoSaveBox(0);
+  game.setNameDisplayBox(1);
+  EXPECT_EQ(fileBytes("設定2.txt"), hexBytes("22 83 6D 81 5B 83 7D 83 8B 22 2C 31 2C 30 0D 0A"));
+
+  game.setNameDisplayBox(0);
+  game.chooseLevel(kHard);
+  game.setAutoSaveBox(1);
+  EXPECT_EQ(fileBytes("設定2.txt"), hexBytes("22 83 6E 81 5B 83 68 22 2C 30 2C 31 0D 0A"));
+
+  // A disabled list takes no choice.
+  game.cmdStart_Click();
+  game.chooseLevel(kPanic);
+  EXPECT_EQ(game.cboMondaiText, kHard);
+  EXPECT_EQ(folder.loadOptions().level, kHard);
+}
+
+}  // namespace
+}  // namespace polkamina::game
