@@ -16,13 +16,24 @@ struct Delays {
 };
 
 struct Options {
-  std::string level;          // stored level name
+  std::string level;             // stored level name
   std::int16_t nameDisplay = 0;  // 1 when piece names are shown
   std::int16_t autoSave = 0;     // 1 when finished games go into the history by themselves
 };
 
 // One saved game: date, time, level, turns, clear time and the two record marks.
 using HistoryRow = std::array<std::string, 7>;
+
+// The contents of each file, from and to its bytes on disk (Shift-JIS). The
+// parsers throw FileError naming fileName.
+Delays parseDelays(const std::string& bytes, const std::string& fileName);
+std::string formatDelays(const Delays& delays);
+Options parseOptions(const std::string& bytes, const std::string& fileName);
+std::string formatOptions(const Options& options, const std::string& fileName);
+Records parseRecords(const std::string& bytes, const std::string& fileName);
+std::string formatRecords(const Records& records, const std::string& fileName);
+std::vector<HistoryRow> parseHistory(const std::string& bytes, const std::string& fileName);
+std::string formatHistoryRow(const HistoryRow& row, const std::string& fileName);
 
 // The four data files of the game folder. Each call opens its file, does its
 // work and closes it again; failures throw FileError. Names are looked up

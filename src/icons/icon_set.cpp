@@ -1,0 +1,81 @@
+#include "icons/icon_set.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace polkamina::icons {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string asciiLower(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
+bool hasIcoExtension(const std::string& name) {
+  return name.size() >= 4 && asciiLower(name.substr(name.size() - 4)) == ".ico";
+}
+
+// Sorted without regard to case; names equal but for case keep a fixed order.
+bool comesBefore(const std::string& a, const std::string& b) {
+  std::string la = asciiLower(a);
+  std::string lb = asciiLower(b);
+  return la != lb ? la < lb : a < b;
+}
+
+}  // namespace
+
+std::vector<std::string> listIconFiles(const fs::path& folder) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    std::string name = it->path().filename().string();
+    if (name.empty() || name[0] == '.' || !hasIcoExtension(name)) continue;
+    std::error_code typeError;
+    if (!fs::is_regular_file(it->path(), typeError)) continue;
+    names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end(), comesBefore);
+  return names;
+}
+
+std::optional<CountProblem> checkIconCount(std::size_t count) {
+  if (count < kIconCount) {
+    return CountProblem{"アイコンが " + std::to_string(kIconCount - count) +
+                            "個 足りません\r\nアイコンを補充してからプレイしてください。",
+                        "アイコン不足"};
+  }
+  if (count > kIconCount) {
+    return CountProblem{"アイコンが " + std::to_string(count - kIconCount) +
+                            "個 余分です\r\n不要なアイコンを削除してからプレイしてください。",
+                        "アイコン余分"};
+  }
+  return std::nullopt;
+}
+
+std::string iconName(const std::string& fileName) {
+  return fileName.size() >= 4 ? fileName.substr(0, fileName.size() - 4) : std::string();
+}
+
+fs::path iconPicturePath(const fs::path& folder, const std::string& name) {
+  std::string fileName = name + ".ico";
+  fs::path exact = folder / fileName;
+  std::error_code error;
+  if (fs::exists(exact, error)) return exact;
+  std::string wanted = asciiLower(fileName);
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    std::string candidate = it->path().filename().string();
+    // Only the extension may differ in case: the name itself is matched exactly.
+    if (candidate.size() == fileName.size() && candidate.compare(0, name.size(), name) == 0 &&
+        asciiLower(candidate) == wanted) {
+      return it->path();
+    }
+  }
+  return exact;
+}
+
+}  // namespace polkamina::icons

@@ -1,0 +1,57 @@
+#include "store/line_writer.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace polkamina::store {
+
+namespace {
+
+const char* const kLineEnd = "\r\n";
+
+// "%.7g" with the exponent marker in capitals, trailing zeros of the
+// fraction removed: the shortest form with at most seven significant digits.
+std::string sevenDigits(float value) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.7G", static_cast<double>(value));
+  std::string text = buffer;
+  std::size_t exponent = text.find('E');
+  std::string mantissa = text.substr(0, exponent);
+  std::string tail = exponent == std::string::npos ? "" : text.substr(exponent);
+  if (mantissa.find('.') != std::string::npos) {
+    mantissa.erase(mantissa.find_last_not_of('0') + 1);
+    if (mantissa.back() == '.') mantissa.pop_back();
+  }
+  if (mantissa == "-0") mantissa = "0";
+  return mantissa + tail;
+}
+
+}  // namespace
+
+std::string delimitedLine(const std::vector<Field>& fields) {
+  std::string line;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) line += ',';
+    if (const auto* text = std::get_if<std::string>(&fields[i])) {
+      line += '"' + *text + '"';
+    } else {
+      line += std::to_string(std::get<std::int16_t>(fields[i]));
+    }
+  }
+  return line + kLineEnd;
+}
+
+std::string shortestDecimal(float value) { return sevenDigits(value); }
+
+std::string printedNumberLine(float value) {
+  std::string digits = sevenDigits(value);
+  std::string sign = " ";
+  if (digits.front() == '-') {
+    sign = "-";
+    digits.erase(0, 1);
+  }
+  if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
+  return sign + digits + " " + kLineEnd;
+}
+
+}  // namespace polkamina::store
