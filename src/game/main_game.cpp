@@ -28,20 +28,6 @@ const char* const kClearDoneCaption = "クリア終了";
 // Grid rows, the header included, that fit the history grid without scrolling.
 constexpr int kHistoryVisibleRows = 14;
 
-// A position 0..count-1 drawn uniformly; count must be at least 1.
-std::size_t drawPosition(Random& random, std::size_t count) {
-  const double scaled = static_cast<double>(count) * static_cast<double>(random.next());
-  return std::min(static_cast<std::size_t>(scaled), count - 1);
-}
-
-// Removes and returns a uniformly drawn entry of a non-empty list.
-std::string takeRandomEntry(Random& random, std::vector<std::string>& list) {
-  const std::size_t position = drawPosition(random, list.size());
-  std::string entry = list[position];
-  list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
-  return entry;
-}
-
 std::int16_t incrementTurns(std::int16_t turns) {
   return turns < std::numeric_limits<std::int16_t>::max() ? static_cast<std::int16_t>(turns + 1)
                                                           : turns;

@@ -1,5 +1,6 @@
 #include "game/seams.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 
@@ -47,6 +48,15 @@ double SystemClock::monotonicSeconds() {
 std::string SystemClock::dateText() { return formatLocalNow("%Y/%m/%d"); }
 
 std::string SystemClock::timeText() { return formatLocalNow("%H:%M:%S"); }
+
+std::string takeRandomEntry(Random& random, std::vector<std::string>& list) {
+  const double scaled = static_cast<double>(list.size()) * static_cast<double>(random.next());
+  // Stays inside the list even for a generator that returns 1.
+  const std::size_t position = std::min(static_cast<std::size_t>(scaled), list.size() - 1);
+  std::string entry = list[position];
+  list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
+  return entry;
+}
 
 void SystemRandom::reseed() {
   const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();

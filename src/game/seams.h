@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace polkamina::game {
 
@@ -28,6 +29,11 @@ class Random {
   // A number uniform in [0, 1), in single precision.
   virtual float next() = 0;
 };
+
+// Removes and returns an entry of a non-empty list, drawn uniformly: position
+// floor(n × r) of the n entries for the next number r. The deal and the
+// settings window's catalogue both draw this way.
+std::string takeRandomEntry(Random& random, std::vector<std::string>& list);
 
 class SystemClock : public Clock {
  public:

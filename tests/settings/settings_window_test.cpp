@@ -1,0 +1,190 @@
+#include "ui/settings_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "game/game_fakes.h"
+#include "game/shared_values.h"
+#include "settings_test_support.h"
+#include "store/data_folder.h"
+#include "ui/record_window.h"
+#include "ui/ui_test_support.h"
+
+namespace polkamina::ui {
+namespace {
+
+using game::testing::FakeHost;
+using game::testing::FakeRandom;
+
+class SettingsWindowTest : public ::testing::Test {
+ protected:
+  SettingsWindowTest() {
+    uitest::application();
+    shared.HideDelay = 1;
+    shared.EraseDelay = 0.5f;
+    const QByteArray picture = uitest::icoFile(32, Qt::red);
+    temp.addIcons(settingstest::iconNames(19), picture.toStdString());
+    temp.addFile("zzbroken.ico", "not a picture");
+  }
+  ~SettingsWindowTest() override { closeWindow(); }
+
+  QWidget* open(QWidget* mainWindow = nullptr) {
+    return showSettingsWindow(mainWindow, shared, folder, random, host);
+  }
+
+  // Closes the open window and lets it delete itself.
+  void closeWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (widget->objectName() == "frmSub") widget->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  template <typename Widget>
+  Widget* child(QWidget* window, const QString& name) {
+    auto* found = window->findChild<Widget*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+  }
+
+  QStringList cellNames(QWidget* window) {
+    QStringList names;
+    for (int k = 1; k <= 20; ++k) names << child<QLabel>(window, cellName(k))->text();
+    return names;
+  }
+
+  int namesShown(QWidget* window) {
+    int shown = 0;
+    for (int k = 1; k <= 20; ++k) shown += child<QLabel>(window, cellName(k))->isVisibleTo(window);
+    return shown;
+  }
+
+  static QString cellName(int k) { return "lblKoma_" + QString::number(k); }
+
+  settingstest::TempFolder temp;
+  game::SharedValues shared;
+  store::DataFolder folder{temp.path()};
+  FakeRandom random;
+  FakeHost host;
+};
+
+TEST_F(SettingsWindowTest, WindowFrameSizeAndKeyboardOrder) {
+  shared.best[2] = {18, "01分23秒"};
+  QWidget* window = open();
+  EXPECT_EQ(window->windowTitle(), "設定");
+  EXPECT_EQ(window->size(), QSize(631, 337));
+  EXPECT_TRUE(window->isWindow());
+  EXPECT_EQ(window->parentWidget(), nullptr);
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(child<QLabel>(window, "lblKiroku_4")->text(), "18回");
+  EXPECT_EQ(child<QLabel>(window, "lblKiroku_5")->text(), "01分23秒");
+  EXPECT_EQ(child<QLabel>(window, "lblKiroku_0")->text(), "-----");
+  EXPECT_EQ(child<QLabel>(window, cellName(1))->textFormat(), Qt::PlainText);
+  EXPECT_EQ(namesShown(window), 0);
+
+  const QStringList order = {"cmdShow", "cmdHide", "cboHide", "cboDel", "cmdModori", "cmdShow"};
+  EXPECT_EQ(window->focusWidget()->objectName(), order[0]);
+  for (int i = 1; i < order.size(); ++i) {
+    QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(window->focusWidget()->objectName(), order[i]);
+  }
+}
+
+TEST_F(SettingsWindowTest, ASecondOpeningKeepsTheWindowAndAClosedOneLoadsAfresh) {
+  QWidget* window = open();
+  const QStringList arrangement = cellNames(window);
+  child<QToolButton>(window, "cmdShow")->click();
+  const std::size_t drawn = random.drawn;
+
+  EXPECT_EQ(open(), window);
+  EXPECT_EQ(cellNames(window), arrangement);
+  EXPECT_EQ(namesShown(window), 20);
+  EXPECT_EQ(random.drawn, drawn);
+
+  child<QToolButton>(window, "cmdModori")->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  random.values.assign(40, 0.999f);
+  QWidget* reopened = open();
+  EXPECT_EQ(namesShown(reopened), 0);
+  EXPECT_NE(cellNames(reopened), arrangement);
+}
+
+TEST_F(SettingsWindowTest, SharesTheMainWindowsLeftAndBottomEdges) {
+  QWidget mainWindow;
+  mainWindow.setGeometry(120, 160, 631, 452);
+  mainWindow.show();
+  QWidget* window = open(&mainWindow);
+  EXPECT_EQ(window->frameGeometry().left(), mainWindow.frameGeometry().left());
+  EXPECT_EQ(window->frameGeometry().bottom(), mainWindow.frameGeometry().bottom());
+}
+
+TEST_F(SettingsWindowTest, OnlyChoosingAnEntryAppliesADelay) {
+  QWidget* window = open();
+  auto* cboHide = child<QComboBox>(window, "cboHide");
+  auto* cboDel = child<QComboBox>(window, "cboDel");
+  EXPECT_EQ(cboHide->count(), 15);
+  EXPECT_EQ(cboHide->currentIndex(), -1);
+  EXPECT_EQ(cboHide->currentText(), "1");
+  EXPECT_EQ(cboDel->currentText(), "0.5");
+
+  cboHide->setFocus();
+  cboHide->lineEdit()->selectAll();
+  QTest::keyClicks(cboHide, "2");
+  QTest::keyClick(cboHide, Qt::Key_Return);
+  EXPECT_EQ(cboHide->currentText(), "2");
+  EXPECT_EQ(shared.HideDelay, 1.0f);
+  EXPECT_TRUE(host.calls.empty());
+  EXPECT_FALSE(std::filesystem::exists(temp.path() / "設定.txt"));
+
+  emit cboDel->activated(7);
+  EXPECT_EQ(shared.EraseDelay, 1.5f);
+  EXPECT_EQ(settingstest::readBytes(temp.path() / "設定.txt"), " 1 \r\n 1.5 \r\n");
+  EXPECT_EQ(host.calls.size(), 1u);
+}
+
+TEST_F(SettingsWindowTest, PicturesLoadWhereTheyCanAndAClickShowsThatName) {
+  random.fallback = 0.0f;  // catalogue in listing order: the broken file is cell 20
+  QWidget* window = open();
+  EXPECT_EQ(child<QLabel>(window, cellName(20))->text(), "zzbroken");
+  EXPECT_TRUE(child<QLabel>(window, "imgKoma_20")->pixmap().isNull());
+  EXPECT_EQ(child<QLabel>(window, "imgKoma_1")->pixmap().size(), QSize(32, 32));
+
+  QTest::mouseClick(child<QLabel>(window, "imgKoma_5"), Qt::LeftButton);
+  EXPECT_TRUE(child<QLabel>(window, cellName(5))->isVisibleTo(window));
+  EXPECT_EQ(namesShown(window), 1);
+  child<QToolButton>(window, "cmdHide")->click();
+  EXPECT_EQ(namesShown(window), 0);
+}
+
+TEST(RecordWindowTest, ShowsTheMessageWithOkFocusedAndReturnsOnOk) {
+  uitest::application();
+  QString caption;
+  QString message;
+  QString focused;
+  QSize size;
+  QTimer::singleShot(0, [&] {
+    QWidget* window = QApplication::activeModalWidget();
+    ASSERT_NE(window, nullptr);
+    caption = window->windowTitle();
+    size = window->size();
+    message = window->findChild<QLabel*>("lblCom")->text();
+    focused = window->focusWidget() != nullptr ? window->focusWidget()->objectName() : "";
+    window->findChild<QPushButton*>("cmdModori")->click();
+  });
+  showRecordWindow(nullptr, "ハードモードのターン記録を更新しました！");
+  EXPECT_EQ(caption, "新記録達成！");
+  EXPECT_EQ(size, QSize(382, 87));
+  EXPECT_EQ(message, "ハードモードのターン記録を更新しました！");
+  EXPECT_EQ(focused, "cmdModori");
+}
+
+}  // namespace
+}  // namespace polkamina::ui

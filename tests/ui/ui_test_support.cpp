@@ -1,0 +1,142 @@
+#include "ui_test_support.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QMessageBox>
+#include <QTest>
+#include <QtEndian>
+#include <array>
+
+namespace polkamina::uitest {
+
+namespace {
+
+constexpr int kIcoHeaderSize = 6;
+constexpr int kIcoEntrySize = 16;
+
+void appendLe16(QByteArray& bytes, quint16 value) {
+  bytes.append(static_cast<char>(value & 0xFF));
+  bytes.append(static_cast<char>(value >> 8));
+}
+
+void appendLe32(QByteArray& bytes, quint32 value) {
+  appendLe16(bytes, static_cast<quint16>(value & 0xFFFF));
+  appendLe16(bytes, static_cast<quint16>(value >> 16));
+}
+
+void appendBe32(QByteArray& bytes, quint32 value) {
+  for (int shift = 24; shift >= 0; shift -= 8) {
+    bytes.append(static_cast<char>((value >> shift) & 0xFF));
+  }
+}
+
+quint32 crc32(const QByteArray& bytes) {
+  quint32 crc = 0xFFFFFFFFu;
+  for (const char byte : bytes) {
+    crc ^= static_cast<quint8>(byte);
+    for (int bit = 0; bit < 8; ++bit) {
+      crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+  }
+  return ~crc;
+}
+
+quint32 readLe32(const QByteArray& bytes, int offset) {
+  return qFromLittleEndian<quint32>(bytes.constData() + offset);
+}
+
+}  // namespace
+
+QApplication& application() {
+  static int argc = 1;
+  static char name[] = "ui_tests";
+  static char* argv[] = {name, nullptr};
+  // Never destroyed: at process exit it would outlive the platform plugin
+  // and crash tearing down the input devices that simulated input made.
+  static auto* app = new QApplication(argc, argv);
+  return *app;
+}
+
+QByteArray icoFile(int side, QColor color) {
+  QImage image(side, side, QImage::Format_ARGB32);
+  image.fill(color);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "ICO");
+  return bytes;
+}
+
+QByteArray combinedIco(const QList<QByteArray>& singleImageIcos) {
+  QByteArray header;
+  appendLe16(header, 0);
+  appendLe16(header, 1);
+  appendLe16(header, static_cast<quint16>(singleImageIcos.size()));
+  QByteArray entries;
+  QByteArray data;
+  const int dataStart = kIcoHeaderSize + kIcoEntrySize * static_cast<int>(singleImageIcos.size());
+  for (const QByteArray& single : singleImageIcos) {
+    const quint32 offset = readLe32(single, kIcoHeaderSize + 12);
+    const quint32 size = readLe32(single, kIcoHeaderSize + 8);
+    QByteArray entry = single.mid(kIcoHeaderSize, 8);
+    appendLe32(entry, size);
+    appendLe32(entry, static_cast<quint32>(dataStart + data.size()));
+    entries += entry;
+    data += single.mid(static_cast<int>(offset), static_cast<int>(size));
+  }
+  return header + entries + data;
+}
+
+QByteArray icoWithPng(const QByteArray& png, int claimedSide) {
+  QByteArray bytes;
+  appendLe16(bytes, 0);
+  appendLe16(bytes, 1);
+  appendLe16(bytes, 1);
+  const char side = static_cast<char>(claimedSide >= 256 ? 0 : claimedSide);
+  bytes.append(side);
+  bytes.append(side);
+  bytes.append('\0');     // colours
+  bytes.append('\0');     // reserved
+  appendLe16(bytes, 1);   // planes
+  appendLe16(bytes, 32);  // bits per pixel
+  appendLe32(bytes, static_cast<quint32>(png.size()));
+  appendLe32(bytes, kIcoHeaderSize + kIcoEntrySize);
+  return bytes + png;
+}
+
+QByteArray pngHeaderOnly(quint32 width, quint32 height) {
+  QByteArray png("\x89PNG\r\n\x1a\n", 8);
+  QByteArray chunk("IHDR");
+  appendBe32(chunk, width);
+  appendBe32(chunk, height);
+  chunk.append(static_cast<char>(8));  // bit depth
+  chunk.append(static_cast<char>(6));  // RGBA
+  chunk.append(3, '\0');               // compression, filter, interlace
+  appendBe32(png, 13);
+  png += chunk;
+  appendBe32(png, crc32(chunk));
+  return png;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly)) {
+    file.write(bytes);
+  }
+}
+
+MessageBoxAnswerer::MessageBoxAnswerer(Qt::Key key) {
+  timer_.setInterval(10);
+  QObject::connect(&timer_, &QTimer::timeout, [this, key] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible()) {
+      return;
+    }
+    texts << box->text();
+    captions << box->windowTitle();
+    QTest::keyClick(box, key);
+  });
+  timer_.start();
+}
+
+}  // namespace polkamina::uitest
