@@ -1,0 +1,40 @@
+#include <QApplication>
+#include <cstdlib>
+
+#include "game/main_game.h"
+#include "game/seams.h"
+#include "game/shared_values.h"
+#include "store/data_folder.h"
+#include "ui/main_window.h"
+#include "ui/record_window.h"
+#include "ui/system/file_error_report.h"
+#include "ui/system/fonts.h"
+#include "ui/system/qt_host.h"
+
+using namespace polkamina;
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  system::installFontSubstitutions();
+  // Message boxes and the windows' unnamed fonts use the design's system face.
+  QApplication::setFont(system::designFont(system::kPGothic, 9));
+
+  game::SharedValues shared;
+  const store::DataFolder folder(".");
+  game::SystemClock clock;
+  game::SystemRandom random;
+  system::QtHost host(
+      [](QWidget* parent, const std::string& message) { ui::showRecordWindow(parent, message); });
+  game::MainGame game(shared, folder, host, clock, random);
+  ui::MainWindow window(game, shared, folder, random, host);
+
+  // Start-up runs before the window is shown; a wrong icon count or a failed
+  // data file ends the program without it.
+  game::StartupResult startup = game::StartupResult::Exit;
+  system::runReportingFileErrors([&] { startup = game.Form_Load(); });
+  if (startup != game::StartupResult::Ready) {
+    return EXIT_FAILURE;
+  }
+  window.showCentred();
+  return QApplication::exec();
+}

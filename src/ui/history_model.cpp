@@ -1,0 +1,92 @@
+#include "ui/history_model.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <array>
+
+namespace polkamina::ui {
+
+namespace {
+
+const std::array<const char*, HistoryModel::kColumnCount> kHeaders = {
+    "回", "日付", "時間", "レベル", "ターン数", "クリア時間", "回記録", "秒記録"};
+
+const std::array<Qt::Alignment, HistoryModel::kColumnCount> kAlignments = {
+    Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignLeft,
+    Qt::AlignRight,   Qt::AlignRight,   Qt::AlignHCenter, Qt::AlignHCenter};
+
+constexpr int kNumberColumn = 0;
+
+}  // namespace
+
+HistoryModel::HistoryModel(const std::vector<store::HistoryRow>& rows, QObject* parent)
+    : QAbstractTableModel(parent), rows_(rows), shownRows_(static_cast<int>(rows.size())) {}
+
+void HistoryModel::refresh() {
+  const int rows = static_cast<int>(rows_.size());
+  if (rows == shownRows_) {
+    return;
+  }
+  // Rows are only appended or all removed at once.
+  if (rows > shownRows_) {
+    beginInsertRows(QModelIndex(), shownRows_, rows - 1);
+    shownRows_ = rows;
+    endInsertRows();
+  } else {
+    beginResetModel();
+    shownRows_ = rows;
+    endResetModel();
+  }
+}
+
+int HistoryModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : shownRows_;
+}
+
+int HistoryModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant HistoryModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= shownRows_ || index.column() >= kColumnCount) {
+    return QVariant();
+  }
+  switch (role) {
+    case Qt::DisplayRole:
+      if (index.column() == kNumberColumn) {
+        return QString::number(index.row() + 1);
+      }
+      return QString::fromStdString(rows_[static_cast<std::size_t>(index.row())]
+                                         [static_cast<std::size_t>(index.column() - 1)]);
+    case Qt::TextAlignmentRole:
+      return static_cast<int>(kAlignments[static_cast<std::size_t>(index.column())] |
+                              Qt::AlignVCenter);
+    case Qt::BackgroundRole:
+      // The number column is drawn like the header, as a fixed column.
+      if (index.column() == kNumberColumn) {
+        return QApplication::palette().button();
+      }
+      return QVariant();
+    default:
+      return QVariant();
+  }
+}
+
+QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) {
+    return QAbstractTableModel::headerData(section, orientation, role);
+  }
+  if (role == Qt::DisplayRole) {
+    return QString::fromUtf8(kHeaders[static_cast<std::size_t>(section)]);
+  }
+  if (role == Qt::TextAlignmentRole) {
+    return static_cast<int>(Qt::AlignCenter);
+  }
+  return QVariant();
+}
+
+Qt::ItemFlags HistoryModel::flags(const QModelIndex& index) const {
+  return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+}
+
+}  // namespace polkamina::ui

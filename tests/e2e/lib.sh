@@ -1,0 +1,159 @@
+# End-to-end helpers: a private X display, a fresh game folder, the game
+# started in it, and clicks and screenshots in window coordinates.
+# Source it from a test script run as: script.sh PROGRAM SOURCE_DIR
+set -euo pipefail
+
+E2E_PROGRAM=$(realpath "$1")
+E2E_SOURCE=$(realpath "$2")
+E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/polkamina-e2e.XXXXXX")
+E2E_XVFB_PID=""
+E2E_GAME_PID=""
+E2E_WINDOW=""
+
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+e2e_cleanup() {
+  if [ -n "$E2E_GAME_PID" ] && kill -0 "$E2E_GAME_PID" 2>/dev/null; then
+    kill "$E2E_GAME_PID" 2>/dev/null || true
+    wait "$E2E_GAME_PID" 2>/dev/null || true
+  fi
+  if [ -n "$E2E_XVFB_PID" ]; then
+    kill "$E2E_XVFB_PID" 2>/dev/null || true
+    wait "$E2E_XVFB_PID" 2>/dev/null || true
+  fi
+  if [ "${E2E_KEEP:-0}" = 1 ]; then
+    echo "kept $E2E_WORK" >&2
+  else
+    rm -rf "$E2E_WORK"
+  fi
+}
+trap e2e_cleanup EXIT
+
+# Starts Xvfb on the first free display from :90 and points DISPLAY at it.
+e2e_start_x() {
+  local n
+  for n in $(seq 90 189); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$E2E_WORK/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    export DISPLAY=":$n"
+    local tries
+    for tries in $(seq 50); do
+      if xdpyinfo >/dev/null 2>&1; then
+        return 0
+      fi
+      kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    wait "$E2E_XVFB_PID" 2>/dev/null || true
+    E2E_XVFB_PID=""
+  done
+  e2e_fail "no X display could be started"
+}
+
+# Makes a game folder from the shipped defaults and prints its path.
+e2e_make_game_folder() {
+  local folder="$E2E_WORK/game"
+  mkdir -p "$folder"
+  cp "$E2E_SOURCE"/assets/defaults/* "$folder/"
+  echo "$folder"
+}
+
+# Starts the game in the folder; its output goes to $E2E_WORK/game.log.
+e2e_start_game() {
+  local folder=$1
+  (cd "$folder" && exec env -u QT_QPA_PLATFORM "$E2E_PROGRAM") >"$E2E_WORK/game.log" 2>&1 &
+  E2E_GAME_PID=$!
+}
+
+# Waits for a window of the game whose caption is exactly $1; prints its id.
+e2e_wait_window() {
+  local caption=$1 id
+  id=$(timeout 20 xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n 1) ||
+    e2e_fail "no window \"$caption\" appeared"
+  echo "$id"
+}
+
+# Waits for any visible window of the game; prints its id.
+e2e_wait_any_window() {
+  local id
+  id=$(timeout 20 xdotool search --sync --onlyvisible --pid "$E2E_GAME_PID" | head -n 1) ||
+    e2e_fail "no window of the game appeared"
+  echo "$id"
+}
+
+# Prints the caption of a window.
+e2e_window_name() {
+  xdotool getwindowname "$1"
+}
+
+# Waits for the main window and keeps its id in E2E_WINDOW.
+e2e_find_main_window() {
+  E2E_WINDOW=$(e2e_wait_window "ポルカミナ")
+}
+
+# Prints "WIDTH HEIGHT" of the window's client area.
+e2e_window_size() {
+  xwininfo -id "${1:-$E2E_WINDOW}" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}'
+}
+
+# Prints "X Y" of the window's top left corner on the screen.
+e2e_window_origin() {
+  xwininfo -id "${1:-$E2E_WINDOW}" |
+    awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x, y}'
+}
+
+# Clicks at window-relative pixel (x, y) of the main window.
+e2e_click() {
+  xdotool mousemove --window "$E2E_WINDOW" "$1" "$2" click 1
+}
+
+# Gives the window $2 (the main window by default) the keyboard focus and
+# presses a key there (an xdotool key name).
+e2e_key() {
+  xdotool windowfocus "${2:-$E2E_WINDOW}"
+  sleep 0.2
+  xdotool key "$1"
+}
+
+# Saves the whole screen as a PNG file.
+e2e_screenshot() {
+  import -window root "$1"
+}
+
+# Counts the pixels that differ between two screenshots within the main
+# window's rectangle (x, y, width, height) in window-relative pixels.
+e2e_crop_difference() {
+  local first=$1 second=$2 x=$3 y=$4 w=$5 h=$6 ox oy
+  read -r ox oy < <(e2e_window_origin)
+  local crop="${w}x${h}+$((ox + x))+$((oy + y))"
+  convert "$first" -crop "$crop" +repage "$E2E_WORK/crop-a.png"
+  convert "$second" -crop "$crop" +repage "$E2E_WORK/crop-b.png"
+  compare -metric AE "$E2E_WORK/crop-a.png" "$E2E_WORK/crop-b.png" null: 2>&1 || true
+}
+
+# Waits up to $1 seconds for the game to end; prints its exit status.
+e2e_wait_exit() {
+  local seconds=$1 status=0 i
+  for i in $(seq $((seconds * 10))); do
+    if ! kill -0 "$E2E_GAME_PID" 2>/dev/null; then
+      wait "$E2E_GAME_PID" || status=$?
+      E2E_GAME_PID=""
+      echo "$status"
+      return 0
+    fi
+    sleep 0.1
+  done
+  e2e_fail "the game did not end within $seconds s"
+}
+
+# The centre of piece i (1..40) in window pixels.
+e2e_piece_centre() {
+  local i=$1
+  local column=$(((i - 1) % 8)) row=$(((i - 1) / 8))
+  local lefts=(10 84 159 233 307 381 456 530) tops=(75 130 185 240 295)
+  echo $((10 + ${lefts[column]} + 36)) $((90 + ${tops[row]} + 26))
+}

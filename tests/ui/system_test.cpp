@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cmath>
+#include <iostream>
+#include <limits>
+
+#include "store/file_error.h"
+#include "ui/system/file_error_report.h"
+#include "ui/system/fonts.h"
+#include "ui/system/message_box.h"
+#include "ui/system/picture.h"
+#include "ui/system/qt_host.h"
+#include "ui/system/twips.h"
+#include "ui_test_support.h"
+
+namespace polkamina::system {
+namespace {
+
+using namespace std::chrono_literals;
+using uitest::application;
+
+TEST(Twips, RoundToTheNearestPixel) {
+  EXPECT_EQ(twipsToPixels(9465), 631);
+  EXPECT_EQ(twipsToPixels(1264), 84);   // 84.27
+  EXPECT_EQ(twipsToPixels(2378), 159);  // 158.53
+  EXPECT_EQ(twipsToPixels(7), 0);
+  EXPECT_EQ(twipsToPixels(8), 1);
+  EXPECT_EQ(twipsRect(7950, 4425, 1080, 780), QRect(530, 295, 72, 52));
+}
+
+TEST(Fonts, PointSizesBecomePixelsAt96Dpi) {
+  EXPECT_EQ(pointsToPixels(8.25), 11);
+  EXPECT_EQ(pointsToPixels(9), 12);
+  EXPECT_EQ(pointsToPixels(11.25), 15);
+  EXPECT_EQ(pointsToPixels(14.25), 19);
+  EXPECT_EQ(pointsToPixels(20.25), 27);
+  EXPECT_EQ(designFont(kGothic, 9).pixelSize(), 12);
+}
+
+TEST(Fonts, DesignFacesMapToInstalledFonts) {
+  application();
+  installFontSubstitutions();
+  EXPECT_EQ(QFontInfo(designFont(kPGothic, 9)).family(), "Monapo");
+  EXPECT_EQ(QFontInfo(designFont(kGothic, 9)).family(), "IPAGothic");
+  EXPECT_EQ(QFontInfo(designFont(kGothic, 9)).pixelSize(), 12);
+}
+
+TEST(MessageBox, ShowsTextCaptionAndButtons) {
+  application();
+  EXPECT_EQ(messageBoxText("アイコンが 1個 足りません\r\n補充してください"),
+            "アイコンが 1個 足りません\n補充してください");
+
+  QString shownText;
+  QString cancelText;
+  QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+  // Escape answers Cancel where there is one and OK where there is not.
+  QTimer::singleShot(20, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    shownText = box->text();
+    shownIcon = box->icon();
+    cancelText = box->button(QMessageBox::Cancel)->text();
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    box->reject();
+  });
+  EXPECT_EQ(showMessageBox("<b>a</b>\r\nb", "確認", game::MessageIcon::Exclamation,
+                           game::MessageButtons::OkCancel),
+            game::MessageAnswer::Cancel);
+  EXPECT_EQ(shownText, "<b>a</b>\nb");
+  EXPECT_EQ(shownIcon, QMessageBox::Warning);
+  EXPECT_EQ(cancelText, "キャンセル");
+
+  {
+    uitest::MessageBoxAnswerer escape(Qt::Key_Escape);
+    EXPECT_EQ(showMessageBox("x", "終了", game::MessageIcon::Information, game::MessageButtons::Ok),
+              game::MessageAnswer::Ok);
+  }
+  uitest::MessageBoxAnswerer enter(Qt::Key_Return);
+  EXPECT_EQ(
+      showMessageBox("y", "確認", game::MessageIcon::Exclamation, game::MessageButtons::OkCancel),
+      game::MessageAnswer::Ok);
+}
+
+TEST(FileErrorReport, ShowsTheReportAndEndsWithStatusOne) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const auto failingHandler = [] {
+    application();
+    // The child tells the parent what its box said.
+    QTimer::singleShot(20, [] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box != nullptr) {
+        std::cerr << box->windowTitle().toStdString() << ": " << box->text().toStdString()
+                  << std::endl;
+        box->accept();
+      }
+    });
+    runReportingFileErrors(
+        [] { throw store::FileError(store::FileError::Kind::Missing, "履歴.txt"); });
+  };
+  const std::string caption = store::kFileErrorCaption;
+  EXPECT_EXIT(failingHandler(), testing::ExitedWithCode(1), caption + ": .*履歴\\.txt");
+
+  bool ran = false;
+  runReportingFileErrors([&] { ran = true; });
+  EXPECT_TRUE(ran);
+}
+
+TEST(QtHost, WaitSleepsWithoutHandlingEvents) {
+  application();
+  int renders = 0;
+  QtHost host(nullptr);
+  QWidget window;
+  host.attachView(&window, [&] { ++renders; });
+
+  bool ticked = false;
+  QTimer::singleShot(0, [&] { ticked = true; });
+  const auto start = std::chrono::steady_clock::now();
+  host.waitWithoutInput(0.08f);
+  EXPECT_GE(std::chrono::steady_clock::now() - start, 80ms);
+  EXPECT_FALSE(ticked) << "a timer ran during the wait";
+  EXPECT_EQ(renders, 1);
+
+  host.yieldToEvents();
+  EXPECT_TRUE(ticked) << "the timer that waited did not run in the yield";
+  EXPECT_EQ(renders, 2);
+}
+
+TEST(QtHost, WaitLengthsFromUnvalidatedDelays) {
+  EXPECT_EQ(waitDuration(0.5f), 500ms);
+  EXPECT_EQ(waitDuration(0.1f), 100ms);
+  EXPECT_EQ(waitDuration(0), 0ms);
+  EXPECT_EQ(waitDuration(-3), 0ms);
+  EXPECT_EQ(waitDuration(std::nanf("")), 0ms);
+  EXPECT_EQ(waitDuration(std::numeric_limits<float>::infinity()), 24h);
+  EXPECT_EQ(waitDuration(1e30f), 24h);
+}
+
+class PictureTest : public testing::Test {
+ protected:
+  void SetUp() override { application(); }
+
+  QPixmap load(const QByteArray& bytes) {
+    const QString path = folder_.filePath("picture.ico");
+    uitest::writeFile(path, bytes);
+    return loadIconPicture(path);
+  }
+
+  QTemporaryDir folder_;
+};
+
+TEST_F(PictureTest, ValidIconsAtTheirOwnSize) {
+  EXPECT_EQ(load(uitest::icoFile(32, Qt::red)).size(), QSize(32, 32));
+  EXPECT_EQ(load(uitest::icoFile(48, Qt::red)).size(), QSize(48, 48));
+  // Of several images, the one closest to 32 × 32.
+  const QPixmap chosen =
+      load(uitest::combinedIco({uitest::icoFile(16, Qt::red), uitest::icoFile(48, Qt::green),
+                                uitest::icoFile(32, Qt::blue), uitest::icoFile(64, Qt::black)}));
+  ASSERT_EQ(chosen.size(), QSize(32, 32));
+  EXPECT_EQ(chosen.toImage().pixelColor(5, 5), QColor(Qt::blue));
+  EXPECT_EQ(
+      load(uitest::combinedIco({uitest::icoFile(16, Qt::red), uitest::icoFile(24, Qt::green)}))
+          .size(),
+      QSize(24, 24));
+}
+
+TEST_F(PictureTest, UnreadableOrOversizedPicturesAreEmpty) {
+  EXPECT_TRUE(load(QByteArray()).isNull());
+  EXPECT_TRUE(load(QByteArray(300, '\x5a')).isNull());
+  QByteArray truncated = uitest::icoFile(32, Qt::red);
+  truncated.truncate(40);
+  EXPECT_TRUE(load(truncated).isNull());
+  EXPECT_TRUE(loadIconPicture(folder_.filePath("missing.ico")).isNull());
+
+  // A PNG inside the icon whose header claims 60000 × 60000.
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_TRUE(load(uitest::icoWithPng(uitest::pngHeaderOnly(60000, 60000), 256)).isNull());
+  EXPECT_TRUE(load(uitest::pngHeaderOnly(60000, 60000)).isNull());
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+
+  // A directory entry that understates the real picture.
+  QImage large(300, 300, QImage::Format_ARGB32);
+  large.fill(Qt::red);
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  large.save(&buffer, "PNG");
+  EXPECT_TRUE(load(uitest::icoWithPng(png, 32)).isNull());
+}
+
+}  // namespace
+}  // namespace polkamina::system

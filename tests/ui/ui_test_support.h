@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QApplication>
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+
+namespace polkamina::uitest {
+
+// The one application object of a test process.
+QApplication& application();
+
+// An .ico file's bytes holding one square picture of that side and colour.
+QByteArray icoFile(int side, QColor color);
+// An .ico file built from single-image .ico files, one directory entry each.
+QByteArray combinedIco(const QList<QByteArray>& singleImageIcos);
+// An .ico file whose only entry holds these PNG bytes and claims that size.
+QByteArray icoWithPng(const QByteArray& png, int claimedSide);
+// PNG bytes whose header declares width × height, with no image data after it.
+QByteArray pngHeaderOnly(quint32 width, quint32 height);
+
+void writeFile(const QString& path, const QByteArray& bytes);
+
+// Answers every message box that opens while it lives by pressing the key,
+// keeping the texts and captions it saw.
+class MessageBoxAnswerer {
+ public:
+  explicit MessageBoxAnswerer(Qt::Key key = Qt::Key_Return);
+
+  QStringList texts;
+  QStringList captions;
+
+ private:
+  QTimer timer_;
+};
+
+}  // namespace polkamina::uitest
