@@ -1,7 +1,6 @@
 #include "store/line_writer.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
 
 namespace polkamina::store {
 
@@ -9,15 +8,16 @@ namespace {
 
 const char* const kLineEnd = "\r\n";
 
-// "%.7g" with the exponent marker in capitals, trailing zeros of the
-// fraction removed: the shortest form with at most seven significant digits.
+// The shortest form with at most seven significant digits, trailing zeros
+// of the fraction removed, exponent marker in capitals. std::to_chars does
+// not follow the locale, so a file never gets a decimal comma.
 std::string sevenDigits(float value) {
   char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.7G", static_cast<double>(value));
-  std::string text = buffer;
-  std::size_t exponent = text.find('E');
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
+  std::string text(buffer, result.ptr);
+  std::size_t exponent = text.find('e');
   std::string mantissa = text.substr(0, exponent);
-  std::string tail = exponent == std::string::npos ? "" : text.substr(exponent);
+  std::string tail = exponent == std::string::npos ? "" : "E" + text.substr(exponent + 1);
   if (mantissa.find('.') != std::string::npos) {
     mantissa.erase(mantissa.find_last_not_of('0') + 1);
     if (mantissa.back() == '.') mantissa.pop_back();
