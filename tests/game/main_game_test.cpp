@@ -44,7 +44,9 @@ class MainGameTest : public ::testing::Test {
  protected:
   MainGameTest() : dir_(makeFolder()), folder(dir_), game(shared, folder, host, clock, random) {
     for (const auto& entry : fs::directory_iterator(POLKAMINA_DEFAULTS_DIR)) {
-      fs::copy_file(entry.path(), dir_ / entry.path().filename());
+      if (entry.path().extension() == ".txt") {
+        fs::copy_file(entry.path(), dir_ / entry.path().filename());
+      }
     }
     setIconCount(20);
   }
