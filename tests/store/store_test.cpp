@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "store/cp932.h"
+#include "store/data_folder.h"
+#include "store/file_error.h"
+#include "store/line_writer.h"
+
+namespace fs = std::filesystem;
+using namespace polkamina::store;
+
+namespace {
+
+std::string bytesOf(std::initializer_list<int> values) {
+  std::string bytes;
+  for (int v : values) bytes += static_cast<char>(v);
+  return bytes;
+}
+
+// Text as it lies on disk.
+std::string sjis(const std::string& text) { return utf8ToCp932(text, "test"); }
+
+const std::string kNoRecordLine = bytesOf({0x39, 0x39, 0x39, 0x39, 0x2C, 0x22, 0x35, 0x39, 0x95,
+                                           0xAA, 0x35, 0x39, 0x95, 0x62, 0x22, 0x0D, 0x0A});
+
+class GameFolder : public ::testing::Test {
+ protected:
+  GameFolder() {
+    std::string pattern = (fs::temp_directory_path() / "store_test_XXXXXX").string();
+    dir_ = mkdtemp(pattern.data());
+  }
+  ~GameFolder() override {
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(dir_);
+  }
+
+  void write(const std::string& name, const std::string& bytes) {
+    std::ofstream(dir_ / name, std::ios::binary) << bytes;
+  }
+  std::string read(const std::string& name) {
+    std::ifstream in(dir_ / name, std::ios::binary);
+    std::stringstream out;
+    out << in.rdbuf();
+    return out.str();
+  }
+  // The kind of error a call raises, for checking failures by kind.
+  template <typename Call>
+  static FileError::Kind failureOf(Call call) {
+    try {
+      call();
+    } catch (const FileError& error) {
+      return error.kind();
+    }
+    ADD_FAILURE() << "no FileError";
+    return FileError::Kind::Missing;
+  }
+
+  fs::path dir_;
+  DataFolder data() const { return DataFolder(dir_); }
+};
+
+TEST(LineWriter, PrintedNumbersAndDisplayForms) {
+  EXPECT_EQ(printedNumberLine(1.5f), bytesOf({0x20, 0x31, 0x2E, 0x35, 0x20, 0x0D, 0x0A}));
+  EXPECT_EQ(printedNumberLine(0.5f), bytesOf({0x20, 0x2E, 0x35, 0x20, 0x0D, 0x0A}));
+  EXPECT_EQ(printedNumberLine(2.0f), bytesOf({0x20, 0x32, 0x20, 0x0D, 0x0A}));
+  EXPECT_EQ(printedNumberLine(-0.25f), "-.25 \r\n");
+  EXPECT_EQ(shortestDecimal(0.5f), "0.5");
+  EXPECT_EQ(shortestDecimal(5.0f), "5");
+  EXPECT_EQ(shortestDecimal(1.2345678f), "1.234568");
+  // The settings window's list adds 0.1 in single precision.
+  float counter = 0.1f;
+  for (const char* expected : {"0.1", "0.2", "0.3", "0.4", "0.5"}) {
+    EXPECT_EQ(shortestDecimal(counter), expected);
+    counter += 0.1f;
+  }
+}
+
+TEST_F(GameFolder, OptionsRecordsAndHistoryAreWrittenByteForByte) {
+  data().saveOptions({"ノーマル", 1, 0});
+  EXPECT_EQ(read("設定2.txt"), bytesOf({0x22, 0x83, 0x6D, 0x81, 0x5B, 0x83, 0x7D, 0x83, 0x8B, 0x22,
+                                        0x2C, 0x31, 0x2C, 0x30, 0x0D, 0x0A}));
+  data().saveOptions({"ハード", 0, 1});
+  EXPECT_EQ(read("設定2.txt"), bytesOf({0x22, 0x83, 0x6E, 0x81, 0x5B, 0x83, 0x68, 0x22, 0x2C, 0x30,
+                                        0x2C, 0x31, 0x0D, 0x0A}));
+
+  data().saveRecords(Records{});
+  EXPECT_EQ(read("記録.txt"), kNoRecordLine + kNoRecordLine + kNoRecordLine + kNoRecordLine);
+  EXPECT_EQ(read("記録.txt").size(), 68u);
+
+  data().saveDelays({1.0f, 0.5f});
+  EXPECT_EQ(read("設定.txt"), " 1 \r\n .5 \r\n");
+
+  data().appendHistoryRow({"2026/12/07", "12:34:56", "ノーマル", "24回", "01分23秒", "", "○"});
+  EXPECT_EQ(read("履歴.txt"),
+            "\"2026/12/07\",\"12:34:56\",\"\x83\x6d\x81\x5b\x83\x7d\x83\x8b\",\"24\x89\xf1\","
+            "\"01\x95\xaa"
+            "23\x95\x62\",\"\",\"\x81\x9b\"\r\n");
+  data().clearHistory();
+  EXPECT_TRUE(fs::exists(dir_ / "履歴.txt"));
+  EXPECT_EQ(fs::file_size(dir_ / "履歴.txt"), 0u);
+  // Rewrites leave no temporary file behind.
+  for (const auto& entry : fs::directory_iterator(dir_)) {
+    EXPECT_NE(entry.path().filename().string().front(), '.') << entry.path();
+  }
+}
+
+TEST_F(GameFolder, ValuesRoundTripAndUpperCaseStartupNamesFindTheFiles) {
+  data().saveDelays({0.5f, 1.5f});
+  data().saveOptions({"パニック", 0, 1});
+  Records records;
+  records[2] = {18, "01分02秒"};
+  data().saveRecords(records);
+  fs::rename(dir_ / "設定.txt", dir_ / "設定.TXT");
+
+  Delays delays = data().loadDelays();
+  EXPECT_EQ(delays.hide, 0.5f);
+  EXPECT_EQ(delays.erase, 1.5f);
+  Options options = data().loadOptions();
+  EXPECT_EQ(options.level, "パニック");
+  EXPECT_EQ(options.autoSave, 1);
+  Records loaded = data().loadRecords();
+  EXPECT_EQ(loaded[2].turns, 18);
+  EXPECT_EQ(loaded[2].time, "01分02秒");
+  EXPECT_EQ(loaded[3].turns, 9999);
+
+  // A rewrite goes to the file the player already has, whatever its case.
+  data().saveDelays({2.0f, 2.0f});
+  EXPECT_FALSE(fs::exists(dir_ / "設定.txt"));
+  EXPECT_EQ(read("設定.TXT"), " 2 \r\n 2 \r\n");
+}
+
+TEST(FieldReader, FieldsFollowTheReadingRules) {
+  // Quoted fields skip what follows up to the comma; fields run across lines;
+  // blanks before a field and a number ending at a blank; lone LF line ends.
+  Records records = parseRecords(
+      sjis("  12 ,\"01分00秒\"junk\r\n13,\"a,b\"\n14\r\n\"x\"\r\n15,plain text  \r\n"), "記録.txt");
+  EXPECT_EQ(records[0].turns, 12);
+  EXPECT_EQ(records[0].time, "01分00秒");
+  EXPECT_EQ(records[1].time, "a,b");
+  EXPECT_EQ(records[2].turns, 14);
+  EXPECT_EQ(records[2].time, "x");
+  EXPECT_EQ(records[3].time, "plain text");
+
+  Options options = parseOptions(sjis("\"ハード\",2.5,-1\r\n"), "設定2.txt");
+  EXPECT_EQ(options.nameDisplay, 2);  // a fraction rounds half to even
+  EXPECT_EQ(options.autoSave, -1);
+}
+
+TEST(FieldReader, DamagedInputIsReportedByKind) {
+  auto kindOf = [](auto call) {
+    try {
+      call();
+    } catch (const FileError& error) {
+      return error.kind();
+    }
+    ADD_FAILURE() << "no FileError";
+    return FileError::Kind::Missing;
+  };
+  using Kind = FileError::Kind;
+  EXPECT_EQ(kindOf([] { parseDelays(" 1 \r\n", "設定.txt"); }), Kind::EndedEarly);
+  EXPECT_EQ(kindOf([] { parseDelays("", "設定.txt"); }), Kind::EndedEarly);
+  EXPECT_EQ(kindOf([] { parseOptions(sjis("\"ノーマル,0,1\r\n"), "設定2.txt"); }),
+            Kind::EndedEarly);
+  EXPECT_EQ(kindOf([] { parseRecords(sjis("9999,\"59分59秒\"\r\n"), "記録.txt"); }),
+            Kind::EndedEarly);
+  EXPECT_EQ(kindOf([] { parseOptions("\"a\",40000,0\r\n", "設定2.txt"); }), Kind::OutOfRange);
+  EXPECT_EQ(kindOf([] { parseDelays(" 1e39 \r\n 1 \r\n", "設定.txt"); }), Kind::OutOfRange);
+  EXPECT_EQ(kindOf([] { parseDelays(" abc \r\n 1 \r\n", "設定.txt"); }), Kind::NotANumber);
+  EXPECT_EQ(kindOf([] { parseDelays(" nan \r\n 1 \r\n", "設定.txt"); }), Kind::NotANumber);
+  EXPECT_EQ(kindOf([] { parseOptions("\"\x82\",0,0\r\n", "設定2.txt"); }), Kind::NotCp932);
+  // A history that stops in the middle of a row.
+  EXPECT_EQ(kindOf([] { parseHistory("\"a\",\"b\",\"c\"\r\n", "履歴.txt"); }), Kind::EndedEarly);
+
+  try {
+    parseOptions("\"a\",40000,0\r\n", "設定2.txt");
+  } catch (const FileError& error) {
+    EXPECT_NE(describeFileError(error).find("設定2.txt"), std::string::npos);
+  }
+}
+
+TEST_F(GameFolder, MissingUnreadableAndUnwritableFiles) {
+  using Kind = FileError::Kind;
+  EXPECT_EQ(failureOf([&] { data().loadDelays(); }), Kind::Missing);
+  fs::create_directory(dir_ / "記録.txt");
+  EXPECT_EQ(failureOf([&] { data().loadRecords(); }), Kind::CannotOpen);
+
+  write("設定2.txt", sjis("\"ノーマル\",0,1\r\n"));
+  const std::string before = read("設定2.txt");
+  if (geteuid() != 0) {
+    // Permissions do not stop root, so this part only runs for other users.
+    fs::permissions(dir_ / "設定2.txt", fs::perms::owner_read);
+    EXPECT_EQ(failureOf([&] { data().saveOptions({"ハード", 1, 1}); }), Kind::CannotWrite);
+    EXPECT_EQ(read("設定2.txt"), before);
+  }
+  // A folder that cannot be written to leaves the old file whole.
+  DataFolder gone(dir_ / "no-such-folder");
+  EXPECT_EQ(failureOf([&] { gone.saveOptions({"ハード", 1, 1}); }), Kind::CannotWrite);
+  EXPECT_EQ(failureOf([&] { gone.appendHistoryRow({}); }), Kind::CannotWrite);
+}
+
+TEST_F(GameFolder, HistoryReadsEveryRowPastTheOld16BitLimit) {
+  write("履歴.txt", "");
+  EXPECT_TRUE(data().readHistory().empty());
+  std::string rows;
+  for (int i = 0; i < 40000; ++i) {
+    rows += "\"2026/12/07\",\"12:00:00\",\"\x83n\x81[\x83h\",\"" + std::to_string(i) +
+            "\x89\xf1\",\"01\x95\xaa"
+            "00\x95\x62\",\"\",\"\"\r\n";
+  }
+  write("履歴.txt", rows);
+  std::vector<HistoryRow> history = data().readHistory();
+  ASSERT_EQ(history.size(), 40000u);
+  EXPECT_EQ(history[39999][2], "ハード");
+  EXPECT_EQ(history[39999][3], "39999回");
+  EXPECT_EQ(history[39999][6], "");
+}
+
+}  // namespace
