@@ -27,6 +27,12 @@ bool comesBefore(const std::string& a, const std::string& b) {
   return la != lb ? la < lb : a < b;
 }
 
+// Follows symlinks; an entry whose type cannot be read is no file.
+bool isRegularFile(const fs::path& path) {
+  std::error_code error;
+  return fs::is_regular_file(path, error);
+}
+
 }  // namespace
 
 std::vector<std::string> listIconFiles(const fs::path& folder) {
@@ -35,8 +41,7 @@ std::vector<std::string> listIconFiles(const fs::path& folder) {
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     std::string name = it->path().filename().string();
     if (name.empty() || name[0] == '.' || !hasIcoExtension(name)) continue;
-    std::error_code typeError;
-    if (!fs::is_regular_file(it->path(), typeError)) continue;
+    if (!isRegularFile(it->path())) continue;
     names.push_back(std::move(name));
   }
   std::sort(names.begin(), names.end(), comesBefore);
@@ -64,14 +69,14 @@ std::string iconName(const std::string& fileName) {
 fs::path iconPicturePath(const fs::path& folder, const std::string& name) {
   std::string fileName = name + ".ico";
   fs::path exact = folder / fileName;
+  if (isRegularFile(exact)) return exact;
   std::error_code error;
-  if (fs::exists(exact, error)) return exact;
   std::string wanted = asciiLower(fileName);
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     std::string candidate = it->path().filename().string();
     // Only the extension may differ in case: the name itself is matched exactly.
     if (candidate.size() == fileName.size() && candidate.compare(0, name.size(), name) == 0 &&
-        asciiLower(candidate) == wanted) {
+        asciiLower(candidate) == wanted && isRegularFile(it->path())) {
       return it->path();
     }
   }

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <string>
+
 
 #include "game/seams.h"
 
@@ -49,8 +50,15 @@ TEST(SystemSeams, GiveValuesInRange) {
   EXPECT_LT(now, 86401.0);
   const double earlier = clock.monotonicSeconds();
   EXPECT_LE(earlier, clock.monotonicSeconds());
-  EXPECT_TRUE(std::regex_match(clock.dateText(), std::regex(R"(\d{4}/\d{2}/\d{2})")));
-  EXPECT_TRUE(std::regex_match(clock.timeText(), std::regex(R"(\d{2}:\d{2}:\d{2})")));
+  // The text's shape, with 9 standing for any digit.
+  auto shapeOf = [](std::string text) {
+    for (char& c : text) {
+      if (c >= '0' && c <= '9') c = '9';
+    }
+    return text;
+  };
+  EXPECT_EQ(shapeOf(clock.dateText()), "9999/99/99");
+  EXPECT_EQ(shapeOf(clock.timeText()), "99:99:99");
 }
 
 }  // namespace

@@ -62,6 +62,10 @@ TEST_F(IconFolder, NamesAndPictureFilesWhateverTheExtensionsCase) {
   EXPECT_EQ(iconPicturePath(dir_, "ネコ"), dir_ / "ネコ.ico");
   // Only the extension's case is forgiven, never the name's.
   EXPECT_EQ(iconPicturePath(dir_, "dog"), dir_ / "dog.ico");
+  // A folder that happens to carry the exact name is passed over for the file.
+  fs::create_directory(dir_ / "Cat.ico");
+  touch("Cat.Ico");
+  EXPECT_EQ(iconPicturePath(dir_, "Cat"), dir_ / "Cat.Ico");
 }
 
 TEST(ShippedIcons, TwentyPicturesEachWithBothSizes) {

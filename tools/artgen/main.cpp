@@ -12,8 +12,9 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QString>
-#include <QtEndian>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
