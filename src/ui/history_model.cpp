@@ -4,6 +4,8 @@
 #include <QPalette>
 #include <array>
 
+#include "ui/system/fonts.h"
+
 namespace polkamina::ui {
 
 namespace {
@@ -16,6 +18,10 @@ const std::array<Qt::Alignment, HistoryModel::kColumnCount> kAlignments = {
     Qt::AlignRight,   Qt::AlignRight,   Qt::AlignHCenter, Qt::AlignHCenter};
 
 constexpr int kNumberColumn = 0;
+
+// Row numbers of this many digits no longer fit the number column's width in
+// the grid's font, so they are drawn a little smaller instead of cut off.
+constexpr int kLongNumberDigits = 5;
 
 }  // namespace
 
@@ -61,6 +67,12 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
       return static_cast<int>(kAlignments[static_cast<std::size_t>(index.column())] |
                               Qt::AlignVCenter);
+    case Qt::FontRole:
+      if (index.column() == kNumberColumn &&
+          QString::number(index.row() + 1).size() >= kLongNumberDigits) {
+        return system::designFont(system::kPGothic, 8.25);
+      }
+      return QVariant();
     case Qt::BackgroundRole:
       // The number column is drawn like the header, as a fixed column.
       if (index.column() == kNumberColumn) {
