@@ -25,7 +25,7 @@ class IconFolder : public ::testing::Test {
 };
 
 TEST_F(IconFolder, ListsIcoFilesOfAnyCaseSortedWithoutRegardToCase) {
-  for (const char* name : {"c.ico", "b.ico", "A.ico", "Apple.ICO", "ねこ.ico", "notes.txt",
+  for (const char* name : {"c.ico", "b.ico", "B.ico", "A.ico", "Apple.ICO", "ねこ.ico", "notes.txt",
                            ".hidden.ico", "ico", "x.icon"}) {
     touch(name);
   }
@@ -33,7 +33,8 @@ TEST_F(IconFolder, ListsIcoFilesOfAnyCaseSortedWithoutRegardToCase) {
   fs::create_symlink(dir_ / "b.ico", dir_ / "link.ico");
   fs::create_symlink(dir_ / "missing", dir_ / "dangling.ico");
 
-  const std::vector<std::string> expected{"A.ico", "Apple.ICO", "b.ico",
+  // Names equal but for case keep a fixed order; non-ASCII names sort after ASCII.
+  const std::vector<std::string> expected{"A.ico", "Apple.ICO", "B.ico",   "b.ico",
                                           "c.ico", "link.ico",  "ねこ.ico"};
   EXPECT_EQ(listIconFiles(dir_), expected);
   EXPECT_TRUE(listIconFiles(dir_ / "no-such-folder").empty());
@@ -68,21 +69,58 @@ TEST_F(IconFolder, NamesAndPictureFilesWhateverTheExtensionsCase) {
   EXPECT_EQ(iconPicturePath(dir_, "Cat"), dir_ / "Cat.Ico");
 }
 
+// A real picture: at least partly see-through somewhere (the alpha survived the
+// file) and solid somewhere.
+bool hasClearAndSolidPixels(const QImage& image) {
+  bool clear = false;
+  bool solid = false;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const int alpha = qAlpha(image.pixel(x, y));
+      clear = clear || alpha < 255;
+      solid = solid || alpha == 255;
+    }
+  }
+  return clear && solid;
+}
+
+// The square sizes of the images in an .ico file, each checked to be a real picture.
+std::vector<int> iconSizes(const std::string& path) {
+  QImageReader reader(QString::fromStdString(path));
+  std::vector<int> sizes;
+  for (int i = 0; i < reader.imageCount(); ++i) {
+    if (!reader.jumpToImage(i)) break;
+    const QImage image = reader.read();
+    EXPECT_FALSE(image.isNull()) << path;
+    if (image.isNull()) break;
+    EXPECT_EQ(image.width(), image.height()) << path;
+    EXPECT_TRUE(hasClearAndSolidPixels(image)) << path << " image " << i;
+    sizes.push_back(image.width());
+  }
+  return sizes;
+}
+
 TEST(ShippedIcons, TwentyPicturesEachWithBothSizes) {
   const std::vector<std::string> files = listIconFiles(POLKAMINA_DEFAULTS_DIR);
   ASSERT_EQ(files.size(), kIconCount);
   for (const std::string& file : files) {
-    QImageReader reader(QString::fromStdString(std::string(POLKAMINA_DEFAULTS_DIR) + "/" + file));
-    std::vector<int> sizes;
-    for (int i = 0; i < reader.imageCount(); ++i) {
-      ASSERT_TRUE(reader.jumpToImage(i));
-      QImage image = reader.read();
-      ASSERT_FALSE(image.isNull()) << file;
-      EXPECT_EQ(image.width(), image.height()) << file;
-      sizes.push_back(image.width());
-    }
-    EXPECT_EQ(sizes, (std::vector<int>{32, 16})) << file;
+    EXPECT_EQ(iconSizes(std::string(POLKAMINA_DEFAULTS_DIR) + "/" + file),
+              (std::vector<int>{32, 16}))
+        << file;
   }
+}
+
+TEST(Artwork, EveryWindowPictureDecodesAtItsSize) {
+  const std::string art = POLKAMINA_ART_DIR;
+  for (const char* name :
+       {"button-start", "button-stop", "button-save", "button-clear", "button-settings",
+        "button-help", "button-end", "button-show", "button-hide", "button-return", "piece-back"}) {
+    const std::vector<int> sizes = iconSizes(art + "/" + name + ".ico");
+    ASSERT_FALSE(sizes.empty()) << name;
+    EXPECT_EQ(sizes.front(), 32) << name;
+  }
+  EXPECT_EQ(QImage(QString::fromStdString(art + "/title.png")).size(), QSize(207, 67));
+  EXPECT_EQ(QImage(QString::fromStdString(art + "/record.png")).size(), QSize(64, 63));
 }
 
 }  // namespace

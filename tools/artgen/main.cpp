@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -22,14 +23,25 @@ namespace {
 const char* const kEmojiFont = "Noto Color Emoji";
 const char* const kTitleFont = "IPAPGothic";
 
+// The font of that family at a pixel size; ends the run when the family is not
+// installed, so a substitute font never slips into the committed pictures.
+QFont requireFont(const char* family, int pixelSize) {
+  QFont font(QString::fromUtf8(family));
+  font.setPixelSize(pixelSize);
+  const QString found = QFontInfo(font).family();
+  if (found != font.family()) {
+    std::fprintf(stderr, "font %s is not installed (got %s)\n", family, qPrintable(found));
+    std::exit(1);
+  }
+  return font;
+}
+
 // The emoji drawn large, cut to the pixels it covers.
 QImage renderEmoji(const QString& emoji) {
   QImage canvas(200, 200, QImage::Format_ARGB32_Premultiplied);
   canvas.fill(Qt::transparent);
   QPainter painter(&canvas);
-  QFont font(kEmojiFont);
-  font.setPixelSize(128);
-  painter.setFont(font);
+  painter.setFont(requireFont(kEmojiFont, 128));
   painter.drawText(canvas.rect(), Qt::AlignCenter, emoji);
   painter.end();
   QRect used;
@@ -196,8 +208,7 @@ QImage title() {
   card(QPointF(190, 36), 14, QColor(58, 92, 190));
   card(QPointF(180, 33), -6, QColor(80, 170, 96));
 
-  QFont font(kTitleFont);
-  font.setPixelSize(34);
+  QFont font = requireFont(kTitleFont, 34);
   font.setWeight(QFont::Black);
   font.setLetterSpacing(QFont::AbsoluteSpacing, 0.5);
   QPainterPath text;
