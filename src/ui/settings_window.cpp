@@ -2,11 +2,12 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <array>
 #include <functional>
 
@@ -119,23 +120,21 @@ class ClickablePicture : public QLabel {
 };
 
 // A delay list whose edit field takes typing but never applies it: only
-// choosing an entry does. Return would otherwise pick the entry that matches
-// the typed text.
+// choosing an entry does, from the open list or with the arrow keys. Qt would
+// otherwise choose the entry matching the edit text whenever editing ends (the
+// field loses the focus, Return is pressed, the list opens), which applies
+// typed text, and choose one on every turn of the mouse wheel, each with its
+// own message box.
 class DelayList : public QComboBox {
  public:
   explicit DelayList(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
   }
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-      event->accept();
-      return;
-    }
-    QComboBox::keyPressEvent(event);
-  }
+  void wheelEvent(QWheelEvent* event) override { event->ignore(); }
 };
 
 // The settings window frmSub: a view over SettingsModel.
@@ -180,6 +179,7 @@ class SettingsWindow : public QWidget {
   }
 
   void bringForward() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
@@ -307,8 +307,13 @@ class SettingsWindow : public QWidget {
       CellControls& controls = cells_[static_cast<std::size_t>(k - 1)];
       controls.name->setText(text(cell.name));
       if (!cell.picture.empty()) {
-        controls.picture->setPixmap(
-            system::loadIconPicture(QString::fromStdString(cell.picture.string())));
+        // A picture is shown at its own size from the cell's top left corner.
+        const QPixmap picture =
+            system::loadIconPicture(QString::fromStdString(cell.picture.string()));
+        controls.picture->setPixmap(picture);
+        if (!picture.isNull()) {
+          controls.picture->resize(picture.size());
+        }
       }
     }
     fillDelayList(cboHide_, model_.cboHideText);

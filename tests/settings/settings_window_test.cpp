@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "game/game_fakes.h"
 #include "game/shared_values.h"
@@ -150,12 +151,52 @@ TEST_F(SettingsWindowTest, OnlyChoosingAnEntryAppliesADelay) {
   EXPECT_EQ(host.calls.size(), 1u);
 }
 
+// Qt on its own would choose the entry matching the edit text when the field
+// loses the focus or the list opens, and on every turn of the wheel.
+TEST_F(SettingsWindowTest, LeavingTheFieldOpeningTheListAndTheWheelChooseNothing) {
+  QWidget* window = open();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  auto* cboDel = child<QComboBox>(window, "cboDel");
+  cboDel->setFocus();
+  QTest::keyClick(cboDel, Qt::Key_Tab);  // leaves "0.5", which is an entry
+  cboDel->setFocus();
+  cboDel->lineEdit()->selectAll();
+  QTest::keyClicks(cboDel, "2");
+  QTest::keyClick(cboDel, Qt::Key_Tab);
+
+  const QPoint arrow(cboDel->width() - 5, cboDel->height() / 2);
+  QTest::mousePress(cboDel, Qt::LeftButton, {}, arrow);
+  QTest::mouseRelease(cboDel, Qt::LeftButton, {}, arrow);
+  cboDel->hidePopup();
+
+  const QPointF centre = QRectF(cboDel->rect()).center();
+  QWheelEvent wheel(centre, cboDel->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(cboDel, &wheel);
+
+  EXPECT_EQ(shared.EraseDelay, 0.5f);
+  EXPECT_TRUE(host.calls.empty());
+  EXPECT_FALSE(std::filesystem::exists(temp.path() / "設定.txt"));
+
+  // An arrow key chooses an entry: with none chosen yet, Down takes the first.
+  QTest::keyClick(cboDel, Qt::Key_Down);
+  EXPECT_EQ(cboDel->currentText(), "0.1");
+  EXPECT_EQ(shared.EraseDelay, 0.1f);
+  EXPECT_EQ(settingstest::readBytes(temp.path() / "設定.txt"), " 1 \r\n .1 \r\n");
+  EXPECT_EQ(host.calls.size(), 1u);
+}
+
 TEST_F(SettingsWindowTest, PicturesLoadWhereTheyCanAndAClickShowsThatName) {
+  uitest::writeFile(QString::fromStdString((temp.path() / "cat01.ico").string()),
+                    uitest::icoFile(48, Qt::blue));
   random.fallback = 0.0f;  // catalogue in listing order: the broken file is cell 20
   QWidget* window = open();
   EXPECT_EQ(child<QLabel>(window, cellName(20))->text(), "zzbroken");
   EXPECT_TRUE(child<QLabel>(window, "imgKoma_20")->pixmap().isNull());
   EXPECT_EQ(child<QLabel>(window, "imgKoma_1")->pixmap().size(), QSize(32, 32));
+  // Each picture shows at its own size; an empty one keeps the cell's.
+  EXPECT_EQ(child<QLabel>(window, "imgKoma_2")->size(), QSize(48, 48));
+  EXPECT_EQ(child<QLabel>(window, "imgKoma_20")->size(), QSize(32, 32));
 
   QTest::mouseClick(child<QLabel>(window, "imgKoma_5"), Qt::LeftButton);
   EXPECT_TRUE(child<QLabel>(window, cellName(5))->isVisibleTo(window));
