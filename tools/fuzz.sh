@@ -4,6 +4,10 @@
 # from the shipped data files. Exits non-zero when it finds a crash.
 set -euo pipefail
 seconds=${1:-60}
+if ! [[ $seconds =~ ^[0-9]+$ ]]; then
+  echo "usage: $0 SECONDS" >&2
+  exit 2
+fi
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$here/build-fuzz
 CC=clang CXX=clang++ cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \

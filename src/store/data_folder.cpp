@@ -18,7 +18,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Names as the files are written; reading looks them up without regard to case.
+// Names as the files are written. Reads and writes look up the same name
+// without regard to case, so start-up's "設定.TXT" and "記録.TXT" find these
+// files, and a folder holding two case variants of one name never has its
+// changes written to one and read from the other.
 const char* const kDelaysFile = "設定.txt";
 const char* const kOptionsFile = "設定2.txt";
 const char* const kRecordsFile = "記録.txt";
@@ -29,7 +32,9 @@ FieldReader readerFor(const std::string& bytes, const std::string& fileName) {
 }
 
 std::string readWholeFile(const fs::path& path, const std::string& fileName) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking, so a FIFO in a file's place is refused below instead of
+  // waiting for a writer; for a regular file the flag changes nothing.
+  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     throw FileError(errno == ENOENT ? FileError::Kind::Missing : FileError::Kind::CannotOpen,
                     fileName);
@@ -39,10 +44,12 @@ std::string readWholeFile(const fs::path& path, const std::string& fileName) {
     ::close(fd);
     throw FileError(FileError::Kind::CannotOpen, fileName);
   }
-  std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+  // One byte more than the file holds, so the read that finds the end needs
+  // no reallocation; a file that grows meanwhile is still read whole.
+  std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
   std::size_t done = 0;
   while (true) {
-    if (done == bytes.size()) bytes.resize(bytes.size() + 4096);
+    if (done == bytes.size()) bytes.resize(bytes.size() * 2);
     ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
@@ -119,7 +126,7 @@ std::string formatHistoryRow(const HistoryRow& row, const std::string& fileName)
 DataFolder::DataFolder(fs::path folder) : folder_(std::move(folder)) {}
 
 Delays DataFolder::loadDelays() const {
-  return parseDelays(readWholeFile(findInFolder(folder_, "設定.TXT"), kDelaysFile), kDelaysFile);
+  return parseDelays(readWholeFile(findInFolder(folder_, kDelaysFile), kDelaysFile), kDelaysFile);
 }
 
 void DataFolder::saveDelays(const Delays& delays) const {
@@ -137,7 +144,8 @@ void DataFolder::saveOptions(const Options& options) const {
 }
 
 Records DataFolder::loadRecords() const {
-  return parseRecords(readWholeFile(findInFolder(folder_, "記録.TXT"), kRecordsFile), kRecordsFile);
+  return parseRecords(readWholeFile(findInFolder(folder_, kRecordsFile), kRecordsFile),
+                      kRecordsFile);
 }
 
 void DataFolder::saveRecords(const Records& records) const {
@@ -151,26 +159,8 @@ std::vector<HistoryRow> DataFolder::readHistory() const {
 }
 
 void DataFolder::appendHistoryRow(const HistoryRow& row) const {
-  std::string line = formatHistoryRow(row, kHistoryFile);
-  fs::path path = findInFolder(folder_, kHistoryFile);
-  int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-  if (fd < 0) throw FileError(FileError::Kind::CannotWrite, kHistoryFile);
-  struct stat info {};
-  bool ok = ::fstat(fd, &info) == 0;
-  std::size_t done = 0;
-  while (ok && done < line.size()) {
-    ssize_t n = ::write(fd, line.data() + done, line.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) done += static_cast<std::size_t>(n);
-  }
-  ok = ok && ::fsync(fd) == 0;
-  // A row that could not be written whole is taken back, so no half row remains.
-  if (!ok) {
-    [[maybe_unused]] int undone = ::ftruncate(fd, info.st_size);
-  }
-  ok = ::close(fd) == 0 && ok;
-  if (!ok) throw FileError(FileError::Kind::CannotWrite, kHistoryFile);
+  appendLine(findInFolder(folder_, kHistoryFile), formatHistoryRow(row, kHistoryFile),
+             kHistoryFile);
 }
 
 void DataFolder::clearHistory() const {

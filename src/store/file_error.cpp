@@ -35,7 +35,7 @@ FileError::FileError(Kind kind, std::string fileName)
 
 std::string describeFileError(const FileError& error) {
   return "ファイル「" + error.fileName() + "」" + whatFailed(error.kind()) +
-         "\r\nプログラムを終了します。";
+         "\nプログラムを終了します。";
 }
 
 }  // namespace polkamina::store

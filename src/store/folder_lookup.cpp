@@ -1,6 +1,7 @@
 #include "store/folder_lookup.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -73,6 +74,28 @@ void replaceFile(const fs::path& target, const std::string& bytes, const std::st
     throw FileError(FileError::Kind::CannotWrite, fileName);
   }
   syncFolder(target.parent_path());
+}
+
+void appendLine(const fs::path& target, const std::string& line, const std::string& fileName) {
+  int fd = ::open(target.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) throw FileError(FileError::Kind::CannotWrite, fileName);
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) {
+    ::close(fd);
+    throw FileError(FileError::Kind::CannotWrite, fileName);
+  }
+  // A file edited by hand may lack its last line end; without one the new
+  // line would run into the last one and the file could no longer be read.
+  char last = '\n';
+  if (info.st_size > 0 && ::pread(fd, &last, 1, info.st_size - 1) != 1) last = '\n';
+  std::string bytes = last == '\n' || last == '\r' ? line : "\r\n" + line;
+  bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+  // A line that could not be written whole is taken back, so no half line remains.
+  if (!written) {
+    [[maybe_unused]] int undone = ::ftruncate(fd, info.st_size);
+  }
+  written = ::close(fd) == 0 && written;
+  if (!written) throw FileError(FileError::Kind::CannotWrite, fileName);
 }
 
 }  // namespace polkamina::store

@@ -16,4 +16,11 @@ std::filesystem::path findInFolder(const std::filesystem::path& folder, const st
 void replaceFile(const std::filesystem::path& target, const std::string& bytes,
                  const std::string& fileName);
 
+// Appends line (CR LF included) to the file target, creating it if it is
+// missing; if the file's last line has no line end, one is written first.
+// Throws FileError(CannotWrite) on any failure, after cutting the file back
+// to its old length, so no half line is left.
+void appendLine(const std::filesystem::path& target, const std::string& line,
+                const std::string& fileName);
+
 }  // namespace polkamina::store

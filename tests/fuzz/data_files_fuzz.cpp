@@ -1,33 +1,105 @@
 // Feeds arbitrary bytes to every data-file parser. A parser may reject the
 // bytes with FileError; anything else (a crash, a sanitizer report, another
-// exception) is a fault.
+// exception) is a fault. Whatever a parser accepts must also survive being
+// written and read back: the game rewrites the options and records it read
+// at start-up, and a value that came in but cannot go out again, or comes
+// back different, would lose the player's data.
+#include <iconv.h>
+
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "store/cp932.h"
 #include "store/data_folder.h"
 #include "store/file_error.h"
 
 namespace {
 
+using namespace polkamina::store;
+
+// The parser's result, or nothing when it rejects the bytes with FileError.
 template <typename Parse>
-void tryParse(Parse parse) {
+auto parsed(Parse parse) -> std::optional<decltype(parse())> {
   try {
-    parse();
-  } catch (const polkamina::store::FileError&) {
+    return parse();
+  } catch (const FileError&) {
+    return std::nullopt;
   }
+}
+
+void require(bool condition) {
+  if (!condition) std::abort();
+}
+
+// The table decoder must agree with glibc's iconv run over the whole input:
+// the same text for valid bytes, a refusal for anything else.
+void checkDecoding(const std::string& bytes) {
+  iconv_t cd = iconv_open("UTF-8", "CP932");
+  std::string expected(bytes.size() * 3 + 8, '\0');
+  char* in = const_cast<char*>(bytes.data());
+  char* out = expected.data();
+  std::size_t inLeft = bytes.size();
+  std::size_t outLeft = expected.size();
+  bool valid = iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
+  iconv_close(cd);
+  expected.resize(expected.size() - outLeft);
+  auto text = parsed([&] { return cp932ToUtf8(bytes, "履歴.txt"); });
+  require(text.has_value() == valid && (!valid || *text == expected));
+}
+
+// A text field is written between quotes with nothing escaped, so only a
+// text without a quote can come back whole.
+bool writable(const std::string& text) { return text.find('"') == std::string::npos; }
+
+// Writing and reading back what was accepted may not throw at all: an escaping
+// FileError ends the run as a crash.
+void checkOptions(const std::string& bytes) {
+  auto read = parsed([&] { return parseOptions(bytes, "設定2.txt"); });
+  if (!read || !writable(read->level)) return;
+  const Options& options = *read;
+  Options back = parseOptions(formatOptions(options, "設定2.txt"), "設定2.txt");
+  require(back.level == options.level && back.nameDisplay == options.nameDisplay &&
+          back.autoSave == options.autoSave);
+}
+
+void checkRecords(const std::string& bytes) {
+  auto read = parsed([&] { return parseRecords(bytes, "記録.txt"); });
+  if (!read) return;
+  const Records& records = *read;
+  for (const Record& record : records) {
+    if (!writable(record.time)) return;
+  }
+  Records back = parseRecords(formatRecords(records, "記録.txt"), "記録.txt");
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    require(back[i].turns == records[i].turns && back[i].time == records[i].time);
+  }
+}
+
+void checkHistory(const std::string& bytes) {
+  auto read = parsed([&] { return parseHistory(bytes, "履歴.txt"); });
+  if (!read) return;
+  std::string written;
+  for (const HistoryRow& row : *read) {
+    for (const std::string& field : row) {
+      if (!writable(field)) return;
+    }
+    written += formatHistoryRow(row, "履歴.txt");
+  }
+  require(parseHistory(written, "履歴.txt") == *read);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace polkamina::store;
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  tryParse([&] { parseDelays(bytes, "設定.txt"); });
-  tryParse([&] { parseOptions(bytes, "設定2.txt"); });
-  tryParse([&] { parseRecords(bytes, "記録.txt"); });
-  tryParse([&] {
-    for (const HistoryRow& row : parseHistory(bytes, "履歴.txt")) formatHistoryRow(row, "履歴.txt");
-  });
+  checkDecoding(bytes);
+  parsed([&] { return parseDelays(bytes, "設定.txt"); });
+  checkOptions(bytes);
+  checkRecords(bytes);
+  checkHistory(bytes);
   return 0;
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -178,7 +180,8 @@ TEST(FieldReader, DamagedInputIsReportedByKind) {
   try {
     parseOptions("\"a\",40000,0\r\n", "設定2.txt");
   } catch (const FileError& error) {
-    EXPECT_NE(describeFileError(error).find("設定2.txt"), std::string::npos);
+    EXPECT_EQ(describeFileError(error),
+              "ファイル「設定2.txt」の数値が範囲外です。\nプログラムを終了します。");
   }
 }
 
@@ -217,6 +220,86 @@ TEST_F(GameFolder, HistoryReadsEveryRowPastTheOld16BitLimit) {
   EXPECT_EQ(history[39999][2], "ハード");
   EXPECT_EQ(history[39999][3], "39999回");
   EXPECT_EQ(history[39999][6], "");
+}
+
+// Makes writes past limit bytes fail with EFBIG, as a full disk would; works
+// for root too, unlike permissions.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t limit) {
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit lowered = old_;
+    lowered.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*oldHandler_)(int) = nullptr;
+};
+
+TEST_F(GameFolder, FailedWritesLeaveTheOldFileWhole) {
+  using Kind = FileError::Kind;
+  data().saveRecords(Records{});
+  const std::string records = read("記録.txt");
+  Records better;
+  better[0] = {12, "00分45秒"};
+  {
+    FileSizeLimit full(20);
+    EXPECT_EQ(failureOf([&] { data().saveRecords(better); }), Kind::CannotWrite);
+  }
+  EXPECT_EQ(read("記録.txt"), records);
+  EXPECT_FALSE(fs::exists(dir_ / ".記録.txt.tmp"));
+
+  // Something in the temporary file's place that cannot be opened.
+  fs::create_directory(dir_ / ".記録.txt.tmp");
+  EXPECT_EQ(failureOf([&] { data().saveRecords(better); }), Kind::CannotWrite);
+  EXPECT_EQ(read("記録.txt"), records);
+  fs::remove(dir_ / ".記録.txt.tmp");
+  // A stray temporary file left by a killed run is simply reused.
+  write(".記録.txt.tmp", "stale");
+  data().saveRecords(better);
+  EXPECT_EQ(data().loadRecords()[0].turns, 12);
+  EXPECT_FALSE(fs::exists(dir_ / ".記録.txt.tmp"));
+
+  const HistoryRow row{"2026/12/07", "12:00:00", "ハード", "30回", "02分00秒", "○", ""};
+  data().appendHistoryRow(row);
+  const std::string history = read("履歴.txt");
+  {
+    FileSizeLimit full(history.size() + 10);
+    EXPECT_EQ(failureOf([&] { data().appendHistoryRow(row); }), Kind::CannotWrite);
+  }
+  EXPECT_EQ(read("履歴.txt"), history);
+}
+
+TEST_F(GameFolder, EditedFilesStayUsable) {
+  // A history whose last row lost its line end still takes new rows.
+  write("履歴.txt", "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\"");
+  data().appendHistoryRow({"1", "2", "3", "4", "5", "6", "7"});
+  std::vector<HistoryRow> rows = data().readHistory();
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0][6], "g");
+  EXPECT_EQ(rows[1][0], "1");
+
+  // Lone CR line ends, as an old editor may leave them.
+  EXPECT_EQ(parseDelays(" .3 \r 4 \r", "設定.txt").erase, 4.0f);
+
+  // With two case variants of one name, changes are read back from the file
+  // they were written to.
+  write("設定.TXT", " 5 \r\n 5 \r\n");
+  write("設定.txt", " 1 \r\n 1 \r\n");
+  data().saveDelays({0.2f, 0.3f});
+  EXPECT_EQ(data().loadDelays().hide, 0.2f);
+  EXPECT_EQ(read("設定.TXT"), " 5 \r\n 5 \r\n");
+
+  // A FIFO in a data file's place is refused at once instead of blocking.
+  ASSERT_EQ(mkfifo((dir_ / "設定2.txt").c_str(), 0644), 0);
+  EXPECT_EQ(failureOf([&] { data().loadOptions(); }), FileError::Kind::CannotOpen);
 }
 
 }  // namespace
