@@ -29,6 +29,18 @@ std::string sjis(const std::string& text) { return utf8ToCp932(text, "test"); }
 const std::string kNoRecordLine = bytesOf({0x39, 0x39, 0x39, 0x39, 0x2C, 0x22, 0x35, 0x39, 0x95,
                                            0xAA, 0x35, 0x39, 0x95, 0x62, 0x22, 0x0D, 0x0A});
 
+// The kind of error a call raises, for checking failures by kind.
+template <typename Call>
+FileError::Kind failureOf(Call call) {
+  try {
+    call();
+  } catch (const FileError& error) {
+    return error.kind();
+  }
+  ADD_FAILURE() << "no FileError";
+  return FileError::Kind::Missing;
+}
+
 class GameFolder : public ::testing::Test {
  protected:
   GameFolder() {
@@ -49,18 +61,6 @@ class GameFolder : public ::testing::Test {
     out << in.rdbuf();
     return out.str();
   }
-  // The kind of error a call raises, for checking failures by kind.
-  template <typename Call>
-  static FileError::Kind failureOf(Call call) {
-    try {
-      call();
-    } catch (const FileError& error) {
-      return error.kind();
-    }
-    ADD_FAILURE() << "no FileError";
-    return FileError::Kind::Missing;
-  }
-
   fs::path dir_;
   DataFolder data() const { return DataFolder(dir_); }
 };
@@ -153,29 +153,20 @@ TEST(FieldReader, FieldsFollowTheReadingRules) {
 }
 
 TEST(FieldReader, DamagedInputIsReportedByKind) {
-  auto kindOf = [](auto call) {
-    try {
-      call();
-    } catch (const FileError& error) {
-      return error.kind();
-    }
-    ADD_FAILURE() << "no FileError";
-    return FileError::Kind::Missing;
-  };
   using Kind = FileError::Kind;
-  EXPECT_EQ(kindOf([] { parseDelays(" 1 \r\n", "設定.txt"); }), Kind::EndedEarly);
-  EXPECT_EQ(kindOf([] { parseDelays("", "設定.txt"); }), Kind::EndedEarly);
-  EXPECT_EQ(kindOf([] { parseOptions(sjis("\"ノーマル,0,1\r\n"), "設定2.txt"); }),
+  EXPECT_EQ(failureOf([] { parseDelays(" 1 \r\n", "設定.txt"); }), Kind::EndedEarly);
+  EXPECT_EQ(failureOf([] { parseDelays("", "設定.txt"); }), Kind::EndedEarly);
+  EXPECT_EQ(failureOf([] { parseOptions(sjis("\"ノーマル,0,1\r\n"), "設定2.txt"); }),
             Kind::EndedEarly);
-  EXPECT_EQ(kindOf([] { parseRecords(sjis("9999,\"59分59秒\"\r\n"), "記録.txt"); }),
+  EXPECT_EQ(failureOf([] { parseRecords(sjis("9999,\"59分59秒\"\r\n"), "記録.txt"); }),
             Kind::EndedEarly);
-  EXPECT_EQ(kindOf([] { parseOptions("\"a\",40000,0\r\n", "設定2.txt"); }), Kind::OutOfRange);
-  EXPECT_EQ(kindOf([] { parseDelays(" 1e39 \r\n 1 \r\n", "設定.txt"); }), Kind::OutOfRange);
-  EXPECT_EQ(kindOf([] { parseDelays(" abc \r\n 1 \r\n", "設定.txt"); }), Kind::NotANumber);
-  EXPECT_EQ(kindOf([] { parseDelays(" nan \r\n 1 \r\n", "設定.txt"); }), Kind::NotANumber);
-  EXPECT_EQ(kindOf([] { parseOptions("\"\x82\",0,0\r\n", "設定2.txt"); }), Kind::NotCp932);
+  EXPECT_EQ(failureOf([] { parseOptions("\"a\",40000,0\r\n", "設定2.txt"); }), Kind::OutOfRange);
+  EXPECT_EQ(failureOf([] { parseDelays(" 1e39 \r\n 1 \r\n", "設定.txt"); }), Kind::OutOfRange);
+  EXPECT_EQ(failureOf([] { parseDelays(" abc \r\n 1 \r\n", "設定.txt"); }), Kind::NotANumber);
+  EXPECT_EQ(failureOf([] { parseDelays(" nan \r\n 1 \r\n", "設定.txt"); }), Kind::NotANumber);
+  EXPECT_EQ(failureOf([] { parseOptions("\"\x82\",0,0\r\n", "設定2.txt"); }), Kind::NotCp932);
   // A history that stops in the middle of a row.
-  EXPECT_EQ(kindOf([] { parseHistory("\"a\",\"b\",\"c\"\r\n", "履歴.txt"); }), Kind::EndedEarly);
+  EXPECT_EQ(failureOf([] { parseHistory("\"a\",\"b\",\"c\"\r\n", "履歴.txt"); }), Kind::EndedEarly);
 
   try {
     parseOptions("\"a\",40000,0\r\n", "設定2.txt");
