@@ -125,37 +125,34 @@ std::string formatHistoryRow(const HistoryRow& row, const std::string& fileName)
 
 DataFolder::DataFolder(fs::path folder) : folder_(std::move(folder)) {}
 
-Delays DataFolder::loadDelays() const {
-  return parseDelays(readWholeFile(findInFolder(folder_, kDelaysFile), kDelaysFile), kDelaysFile);
+std::string DataFolder::read(const std::string& fileName) const {
+  return readWholeFile(findInFolder(folder_, fileName), fileName);
 }
+
+void DataFolder::replace(const std::string& fileName, const std::string& bytes) const {
+  replaceFile(findInFolder(folder_, fileName), bytes, fileName);
+}
+
+Delays DataFolder::loadDelays() const { return parseDelays(read(kDelaysFile), kDelaysFile); }
 
 void DataFolder::saveDelays(const Delays& delays) const {
-  replaceFile(findInFolder(folder_, kDelaysFile), formatDelays(delays), kDelaysFile);
+  replace(kDelaysFile, formatDelays(delays));
 }
 
-Options DataFolder::loadOptions() const {
-  return parseOptions(readWholeFile(findInFolder(folder_, kOptionsFile), kOptionsFile),
-                      kOptionsFile);
-}
+Options DataFolder::loadOptions() const { return parseOptions(read(kOptionsFile), kOptionsFile); }
 
 void DataFolder::saveOptions(const Options& options) const {
-  replaceFile(findInFolder(folder_, kOptionsFile), formatOptions(options, kOptionsFile),
-              kOptionsFile);
+  replace(kOptionsFile, formatOptions(options, kOptionsFile));
 }
 
-Records DataFolder::loadRecords() const {
-  return parseRecords(readWholeFile(findInFolder(folder_, kRecordsFile), kRecordsFile),
-                      kRecordsFile);
-}
+Records DataFolder::loadRecords() const { return parseRecords(read(kRecordsFile), kRecordsFile); }
 
 void DataFolder::saveRecords(const Records& records) const {
-  replaceFile(findInFolder(folder_, kRecordsFile), formatRecords(records, kRecordsFile),
-              kRecordsFile);
+  replace(kRecordsFile, formatRecords(records, kRecordsFile));
 }
 
 std::vector<HistoryRow> DataFolder::readHistory() const {
-  return parseHistory(readWholeFile(findInFolder(folder_, kHistoryFile), kHistoryFile),
-                      kHistoryFile);
+  return parseHistory(read(kHistoryFile), kHistoryFile);
 }
 
 void DataFolder::appendHistoryRow(const HistoryRow& row) const {
@@ -163,8 +160,6 @@ void DataFolder::appendHistoryRow(const HistoryRow& row) const {
              kHistoryFile);
 }
 
-void DataFolder::clearHistory() const {
-  replaceFile(findInFolder(folder_, kHistoryFile), std::string(), kHistoryFile);
-}
+void DataFolder::clearHistory() const { replace(kHistoryFile, std::string()); }
 
 }  // namespace polkamina::store

@@ -60,6 +60,11 @@ class DataFolder {
   const std::filesystem::path& path() const { return folder_; }
 
  private:
+  // The whole content of, or a new content for, one file of the folder,
+  // found by its name without regard to case.
+  std::string read(const std::string& fileName) const;
+  void replace(const std::string& fileName, const std::string& bytes) const;
+
   std::filesystem::path folder_;
 };
 

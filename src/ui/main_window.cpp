@@ -27,6 +27,7 @@
 #include "ui/system/picture.h"
 #include "ui/system/qt_host.h"
 #include "ui/system/twips.h"
+#include "ui/widgets.h"
 
 namespace polkamina::ui {
 
@@ -87,46 +88,10 @@ const QColor kDisplayBack(0xFF, 0xE0, 0xC0);
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-// Gives a widget its design name and place.
-template <typename Widget>
-Widget* placed(Widget* widget, const QString& name, const QRect& geometry) {
-  widget->setObjectName(name);
-  widget->setGeometry(geometry);
-  return widget;
-}
-
-void fillBackground(QWidget* widget, const QColor& color) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, color);
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
-// A label with a background colour, a single border and centred text.
-QLabel* boxedLabel(QWidget* parent, const QString& name, const QRect& geometry,
-                   const QColor& background, const QFont& font) {
-  auto* label = placed(new QLabel(parent), name, geometry);
-  label->setTextFormat(Qt::PlainText);
-  label->setAlignment(Qt::AlignCenter);
-  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  label->setFont(font);
-  fillBackground(label, background);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::black);
-  label->setPalette(palette);
-  return label;
-}
-
 QToolButton* topButton(QWidget* parent, const TopButton& design) {
-  auto* button = placed(new QToolButton(parent), design.name,
-                        twipsRect(design.left, kTopButtonTop, kTopButtonWidth, kTopButtonHeight));
-  button->setText(design.text);
-  button->setToolTip(design.toolTip);
-  button->setIcon(system::artIcon(design.icon));
-  button->setIconSize(QSize(kIconSide, kIconSide));
-  button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-  button->setFocusPolicy(Qt::StrongFocus);
-  return button;
+  return pictureButton(parent, design.name,
+                       twipsRect(design.left, kTopButtonTop, kTopButtonWidth, kTopButtonHeight),
+                       design.text, design.toolTip, design.icon, parent->font());
 }
 
 // A one-pixel rule from (left, y) to (right, y), in twips.

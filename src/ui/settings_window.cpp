@@ -17,6 +17,7 @@
 #include "ui/system/fonts.h"
 #include "ui/system/picture.h"
 #include "ui/system/twips.h"
+#include "ui/widgets.h"
 
 namespace polkamina::ui {
 
@@ -30,7 +31,6 @@ using system::twipsToPixels;
 const char* const kCaption = "設定";
 constexpr int kClientWidth = 9465;
 constexpr int kClientHeight = 5055;
-constexpr int kIconSide = 32;
 constexpr double kWindowPoints = 9;
 constexpr double kControlPoints = 11.25;
 constexpr double kNamePoints = 8.25;
@@ -58,26 +58,12 @@ const std::array<LevelHeader, 4> kLevelHeaders = {{
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-// Gives a widget its design name and place.
-template <typename Widget>
-Widget* placed(Widget* widget, const QString& name, const QRect& geometry) {
-  widget->setObjectName(name);
-  widget->setGeometry(geometry);
-  return widget;
-}
-
-// A label with a single border on a coloured background and centred text.
+// A level or delay header: a boxed label in the controls' font.
 QLabel* headerLabel(QWidget* parent, const QString& name, const QRect& geometry,
                     const QString& caption, const QColor& background) {
-  auto* label = placed(new QLabel(caption, parent), name, geometry);
-  label->setAlignment(Qt::AlignCenter);
-  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  label->setFont(designFont(kPGothic, kControlPoints));
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::Window, background);
-  palette.setColor(QPalette::WindowText, Qt::black);
-  label->setPalette(palette);
-  label->setAutoFillBackground(true);
+  QLabel* label =
+      boxedLabel(parent, name, geometry, background, designFont(kPGothic, kControlPoints));
+  label->setText(caption);
   return label;
 }
 
@@ -86,20 +72,6 @@ QGroupBox* frame(QWidget* parent, const QString& name, const QRect& geometry,
   auto* box = placed(new QGroupBox(caption, parent), name, geometry);
   box->setFont(designFont(kPGothic, kControlPoints));
   return box;
-}
-
-// A button with its own 32 × 32 icon above the caption.
-QToolButton* pictureButton(QWidget* parent, const QString& name, const QRect& geometry,
-                           const QString& caption, const QString& toolTip, const QString& icon) {
-  auto* button = placed(new QToolButton(parent), name, geometry);
-  button->setText(caption);
-  button->setToolTip(toolTip);
-  button->setIcon(system::artIcon(icon));
-  button->setIconSize(QSize(kIconSide, kIconSide));
-  button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-  button->setFont(designFont(kPGothic, kControlPoints));
-  button->setFocusPolicy(Qt::StrongFocus);
-  return button;
 }
 
 // A catalogue picture; a left click on it is its own event.
@@ -157,7 +129,8 @@ class SettingsWindow : public QWidget {
     buildCatalogueFrame();
     buildRecordFrame();
     cmdModori_ = pictureButton(this, "cmdModori", twipsRect(7350, 3975, 1965, 990), "戻る",
-                               "メイン画面に戻ります", "button-return.ico");
+                               "メイン画面に戻ります", "button-return.ico",
+                               designFont(kPGothic, kControlPoints));
     arrangeTabOrder();
     connectHandlers();
 
@@ -242,9 +215,11 @@ class SettingsWindow : public QWidget {
       controls.name->setFont(nameFont);
     }
     cmdShow_ = pictureButton(frame1, "cmdShow", twipsRect(5925, 450, 915, 990), "見せる",
-                             "コマの名前を全部表示します", "button-show.ico");
+                             "コマの名前を全部表示します", "button-show.ico",
+                             designFont(kPGothic, kControlPoints));
     cmdHide_ = pictureButton(frame1, "cmdHide", twipsRect(5925, 2400, 915, 990), "隠す",
-                             "コマの名前を全部隠します", "button-hide.ico");
+                             "コマの名前を全部隠します", "button-hide.ico",
+                             designFont(kPGothic, kControlPoints));
   }
 
   void buildRecordFrame() {
