@@ -29,6 +29,6 @@ unchanged=$(e2e_crop_difference "$E2E_WORK/dealt.png" "$E2E_WORK/turned.png" \
 [ "$unchanged" -eq 0 ] || e2e_fail "piece 40 changed ($unchanged pixels)"
 
 e2e_click 593 40  # 終了
-status=$(e2e_wait_exit 10)
-[ "$status" -eq 0 ] || e2e_fail "exit status $status"
+e2e_wait_exit 10
+[ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit status $E2E_STATUS"
 echo "ok"

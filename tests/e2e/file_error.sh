@@ -12,8 +12,8 @@ e2e_start_game "$folder"
 box=$(e2e_wait_any_window)
 [ "$(e2e_window_name "$box")" != "ポルカミナ" ] || e2e_fail "the main window is shown"
 e2e_key Return "$box"
-status=$(e2e_wait_exit 10)
-[ "$status" -eq 1 ] || e2e_fail "exit status $status"
+e2e_wait_exit 10
+[ "$E2E_STATUS" -eq 1 ] || e2e_fail "exit status $E2E_STATUS"
 cmp -s "$folder/設定2.txt" "$E2E_WORK/options-before" || e2e_fail "設定2.txt was rewritten"
 [ ! -e "$folder/設定.txt" ] || e2e_fail "設定.txt was written"
 echo "ok"

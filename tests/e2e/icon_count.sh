@@ -18,9 +18,8 @@ expect_icon_message() {
     e2e_fail "the main window is shown behind \"$caption\""
   fi
   e2e_key Return "$box"
-  local status
-  status=$(e2e_wait_exit 10)
-  [ "$status" -eq 1 ] || e2e_fail "exit status $status after \"$caption\""
+  e2e_wait_exit 10
+  [ "$E2E_STATUS" -eq 1 ] || e2e_fail "exit status $E2E_STATUS after \"$caption\""
   local file
   for file in "$before"/*.txt; do
     cmp -s "$file" "$folder/$(basename "$file")" || e2e_fail "$(basename "$file") was rewritten"

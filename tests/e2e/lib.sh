@@ -135,14 +135,17 @@ e2e_crop_difference() {
   compare -metric AE "$E2E_WORK/crop-a.png" "$E2E_WORK/crop-b.png" null: 2>&1 || true
 }
 
-# Waits up to $1 seconds for the game to end; prints its exit status.
+# Waits up to $1 seconds for the game to end and keeps its exit status in
+# E2E_STATUS. Call it directly, not inside $(...): a subshell cannot wait
+# for the game, which is a child of this shell only.
+E2E_STATUS=""
 e2e_wait_exit() {
-  local seconds=$1 status=0 i
+  local seconds=$1 i
   for i in $(seq $((seconds * 10))); do
     if ! kill -0 "$E2E_GAME_PID" 2>/dev/null; then
-      wait "$E2E_GAME_PID" || status=$?
+      E2E_STATUS=0
+      wait "$E2E_GAME_PID" || E2E_STATUS=$?
       E2E_GAME_PID=""
-      echo "$status"
       return 0
     fi
     sleep 0.1

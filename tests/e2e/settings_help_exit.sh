@@ -38,6 +38,6 @@ done
 xdotool windowraise "$E2E_WINDOW"
 sleep 0.3
 e2e_click 593 40
-status=$(e2e_wait_exit 10)
-[ "$status" -eq 0 ] || e2e_fail "exit status $status"
+e2e_wait_exit 10
+[ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit status $E2E_STATUS"
 echo "ok"
