@@ -32,26 +32,23 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-# Starts Xvfb on the first free display from :90 and points DISPLAY at it.
+# Starts Xvfb on a display it picks itself (so that tests running side by
+# side never share one) and points DISPLAY at it.
 e2e_start_x() {
-  local n
-  for n in $(seq 90 189); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$E2E_WORK/xvfb.log" 2>&1 &
-    E2E_XVFB_PID=$!
-    export DISPLAY=":$n"
-    local tries
-    for tries in $(seq 50); do
-      if xdpyinfo >/dev/null 2>&1; then
-        return 0
-      fi
-      kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    wait "$E2E_XVFB_PID" 2>/dev/null || true
-    E2E_XVFB_PID=""
+  local number_file="$E2E_WORK/display" number tries
+  : >"$number_file"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >"$E2E_WORK/xvfb.log" 2>&1 &
+  E2E_XVFB_PID=$!
+  for tries in $(seq 100); do
+    # Xvfb writes the number and a line end once it accepts clients.
+    if read -r number <"$number_file"; then
+      export DISPLAY=":$number"
+      xdpyinfo >/dev/null 2>&1 && return 0
+    fi
+    kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
-  e2e_fail "no X display could be started"
+  e2e_fail "no X display could be started: $(cat "$E2E_WORK/xvfb.log")"
 }
 
 # Makes a game folder from the shipped defaults and prints its path.
