@@ -15,9 +15,8 @@ sleep 0.5
 xdotool key Down
 sleep 0.2
 xdotool key Return
-sleep 0.5
 
-expected=$(printf '"ハード",0,1\r\n' | iconv -f UTF-8 -t CP932 | xxd -p)
-actual=$(xxd -p "$folder/設定2.txt")
-[ "$actual" = "$expected" ] || e2e_fail "設定2.txt holds $actual, expected $expected"
+printf '"ハード",0,1\r\n' | iconv -f UTF-8 -t CP932 >"$E2E_WORK/expected"
+e2e_eventually 5 cmp -s "$E2E_WORK/expected" "$folder/設定2.txt" ||
+  e2e_fail "設定2.txt holds $(xxd -p "$folder/設定2.txt"), expected $(xxd -p "$E2E_WORK/expected")"
 echo "ok"

@@ -150,6 +150,18 @@ e2e_wait_exit() {
   e2e_fail "the game did not end within $seconds s"
 }
 
+# Runs a command every 0.1 s until it succeeds or $1 seconds have passed;
+# fails the way the command does if it never succeeds.
+e2e_eventually() {
+  local seconds=$1 i
+  shift
+  for i in $(seq $((seconds * 10))); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  "$@"
+}
+
 # The centre of piece i (1..40) in window pixels.
 e2e_piece_centre() {
   local i=$1

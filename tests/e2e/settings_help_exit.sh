@@ -21,8 +21,8 @@ sleep 0.3
 xdotool key Down
 notice=$(e2e_wait_window "設定更新")
 e2e_key Return "$notice"
-sleep 0.5
-[ "$(xxd -p "$folder/設定.txt")" = "$(printf ' 1 \r\n .1 \r\n' | xxd -p)" ] ||
+printf ' 1 \r\n .1 \r\n' >"$E2E_WORK/expected"
+e2e_eventually 5 cmp -s "$E2E_WORK/expected" "$folder/設定.txt" ||
   e2e_fail "設定.txt holds $(xxd -p "$folder/設定.txt")"
 
 windows_before=$(xdotool search --onlyvisible --pid "$E2E_GAME_PID" | wc -l)
