@@ -1,32 +1,16 @@
 #include "store/cp932.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <optional>
 #include <string>
 
+#include "../support/iconv_reference.h"
 #include "store/file_error.h"
 
 using namespace polkamina::store;
 
 namespace {
-
-// The decoding as glibc's iconv does it over the whole input at once, or
-// nothing when iconv rejects any of it.
-std::optional<std::string> iconvDecode(const std::string& bytes) {
-  iconv_t cd = iconv_open("UTF-8", "CP932");
-  std::string text(bytes.size() * 3 + 8, '\0');
-  char* in = const_cast<char*>(bytes.data());
-  char* out = text.data();
-  std::size_t inLeft = bytes.size();
-  std::size_t outLeft = text.size();
-  std::size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
-  iconv_close(cd);
-  if (result == static_cast<std::size_t>(-1)) return std::nullopt;
-  text.resize(text.size() - outLeft);
-  return text;
-}
 
 std::optional<std::string> decoded(const std::string& bytes) {
   try {
