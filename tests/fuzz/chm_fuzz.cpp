@@ -36,7 +36,7 @@ const ChmReader& testHelp() {
 void checkCleaned(const QString& html, const ChmReader& chm, const QString& entry) {
   const CleanPage page = cleanPage(html, chm, entry);
   require(page.problem.has_value() == page.html.isEmpty());
-  const QString pictures = " src=\"" + pictureUrlForEntry("/").toString();
+  const QString pictures = " src=\"" + pictureSourceForEntry("/");
   require(page.html.count(QStringLiteral(" src=\"")) == page.html.count(pictures));
 }
 

@@ -125,9 +125,10 @@ TEST_F(HostileHelp, NothingOutsideTheFileIsOpened) {
   // Only the picture the file holds is on the page, and it comes from the
   // file; the others gave way to their alt texts.
   QTextDocument* document = window->browser()->document();
-  const QString inside = pictureUrlForEntry("/inside.xpm").toString();
-  EXPECT_EQ(pictureNames(document), QStringList{inside});
-  EXPECT_EQ(document->resource(QTextDocument::ImageResource, QUrl(inside)).value<QImage>().size(),
+  EXPECT_EQ(pictureNames(document), QStringList{pictureSourceForEntry("/inside.xpm")});
+  EXPECT_EQ(document->resource(QTextDocument::ImageResource, pictureUrlForEntry("/inside.xpm"))
+                .value<QImage>()
+                .size(),
             QSize(4, 3));
   for (const char* alt :
        {"relative", "parent", "absolute", "file", "relative FIFO", "absolute FIFO", "network"}) {

@@ -41,7 +41,10 @@ std::optional<PageProblem> problem(const QString& html) { return clean(html).pro
 
 QString repeated(const QString& text, int times) { return text.repeated(times); }
 
-const QString kDot = QStringLiteral("qrc:/polkamina-help/sub/dot.xpm");
+// The picture sub/dot.xpm as a page names it, and as style sheets and
+// background attributes name it.
+const QString kDot = QStringLiteral(":/polkamina-help/sub/dot.xpm");
+const QString kDotAddress = QStringLiteral("qrc:/polkamina-help/sub/dot.xpm");
 
 TEST(PageCleaning, ClosesEveryElementWhereABrowserWould) {
   EXPECT_EQ(body("<p>a<p>b<ul><li>x<li>y</ul>"), "<p>a</p><p>b</p><ul><li>x</li><li>y</li></ul>");
@@ -103,15 +106,15 @@ TEST(PageCleaning, PicturesComeOnlyFromTheFile) {
   for (const char* outside :
        {"../dot.xpm", "/etc/passwd", "file:///etc/passwd", "http://example.com/a.png",
         "data:image/png;base64,iVBORw0KGgo=", ":/art/title.png", "qrc:/art/title.png",
-        "qrc:/polkamina-help/sub/dot.xpm", "", "sub"}) {
+        "qrc:/polkamina-help/sub/dot.xpm", ":/polkamina-help/sub/dot.xpm", "", "sub"}) {
     EXPECT_EQ(body(QString("<img src=\"%1\" alt=\"[<alt>]\">").arg(outside)), "[&lt;alt>]")
         << outside;
   }
   EXPECT_EQ(body("<body background=sub/dot.xpm><table background=/etc/passwd><tr><td "
                  "style=\"background: #fff url(/tmp/x.png)\">c</table>"),
             "<table><tr><td>c</td></tr></table>");
-  EXPECT_TRUE(
-      clean("<body background=sub/dot.xpm>").html.contains("<body background=\"" + kDot + "\">"));
+  EXPECT_TRUE(clean("<body background=sub/dot.xpm>")
+                  .html.contains("<body background=\"" + kDotAddress + "\">"));
 }
 
 TEST(PageCleaning, StyleSheetsApplyAsInABrowser) {
@@ -122,7 +125,7 @@ TEST(PageCleaning, StyleSheetsApplyAsInABrowser) {
   EXPECT_EQ(style,
             "body { color: #000000; }\n"
             ".note { background-image: url(\"" +
-                kDot +
+                kDotAddress +
                 "\"); color: #ff0000; }\n"
                 "h2 { color: #00ff00; }\n");
   // Style elements anywhere apply to the whole page, from the head.
@@ -170,7 +173,7 @@ TEST(StyleCleaning, KeepsDeclarationsWithinBounds) {
                     "background: #ffe0c0 url(sub/dot.xpm) no-repeat"),
             "font-family: \"ＭＳ ゴシック\", serif; font: bold 12px sans-serif; "
             "line-height: 150%; width: 100%; white-space: nowrap; background: #ffe0c0 url(\"" +
-                kDot + "\") no-repeat;");
+                kDotAddress + "\") no-repeat;");
   // Out of bounds, unknown to Qt, or able to break out of the style element.
   for (const char* dropped : {"font-size: 49px",
                               "font-size: 2em",

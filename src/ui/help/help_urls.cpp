@@ -32,6 +32,10 @@ QString entryAt(const ChmReader& chm, const QUrl& url) {
   return QString::fromStdString(chm.findEntry(path.toStdString()));
 }
 
+QString pictureSourceForEntry(const QString& entry) {
+  return ':' + pictureUrlForEntry(entry).path(QUrl::FullyEncoded);
+}
+
 QUrl pictureUrlForEntry(const QString& entry) {
   QUrl url;
   url.setScheme(kPictureScheme);

@@ -20,11 +20,15 @@ bool isPageAddress(const QUrl& url);
 QString entryFor(const ChmReader& chm, const QUrl& base, const QString& reference);
 QString entryAt(const ChmReader& chm, const QUrl& url);
 
-// The address under which a picture entry is shown: "qrc:/polkamina-help/<entry>".
-// Qt's image handler loads a picture by its name itself when the document
-// gives it nothing it can decode, and tries "@2x" variants of the name first;
-// under Qt's resource scheme both can only ever look among the program's own
-// compiled-in resources, never on the disk.
+// The name a page's <img> gives a picture entry: ":/polkamina-help/<entry>",
+// a path of Qt's resource system. Qt's image handler looks for "@2x"
+// variants of the name on its own and, when the document gives it nothing
+// it can decode, loads the name itself; a resource path leads both only to
+// the program's own compiled-in resources, never to the disk. The document
+// then asks for the picture by its address, pictureUrlForEntry(entry).
+QString pictureSourceForEntry(const QString& entry);
+// The address of a picture entry, "qrc:/polkamina-help/<entry>", by which
+// the document asks for it and style sheets and background attributes name it.
 QUrl pictureUrlForEntry(const QString& entry);
 // The entry a picture address names; empty for any other address.
 QString pictureEntry(const QUrl& url);

@@ -432,8 +432,7 @@ void PageCleaner::picture(const Tag& tag) {
                                                 attribute.first == "alt";
                                        }),
                         rest.attributes.end());
-  body_ += "<img src=\"" + pictureUrlForEntry(entry).toString(QUrl::FullyEncoded) + '"' +
-           attributes(rest) + '>';
+  body_ += "<img src=\"" + pictureSourceForEntry(entry) + '"' + attributes(rest) + '>';
 }
 
 // Makes room for a table part where it belongs: a row in the nearest table or
