@@ -123,8 +123,8 @@ struct Tag {
   std::vector<std::pair<QString, QString>> attributes;
 
   QString attribute(const QString& key) const {
-    for (const auto& [name, value] : attributes) {
-      if (name == key) return value;
+    for (const auto& [attributeKey, value] : attributes) {
+      if (attributeKey == key) return value;
     }
     return {};
   }

@@ -109,6 +109,16 @@ qsizetype skipFiller(QStringView text, qsizetype i) {
   return i;
 }
 
+// An address as written in url(...) or @import, without the quotes around it.
+QStringView unquoted(QStringView address) {
+  address = address.trimmed();
+  if (address.size() >= 2 && (address.front() == u'"' || address.front() == u'\'') &&
+      address.back() == address.front()) {
+    return address.mid(1, address.size() - 2);
+  }
+  return address;
+}
+
 QStringView nameAt(QStringView text, qsizetype& i) {
   const qsizetype start = i;
   while (i < text.size() && isNameChar(text[i])) ++i;
@@ -123,7 +133,7 @@ std::optional<QString> importAddress(QStringView prelude) {
   if (prelude.startsWith(u"url(", Qt::CaseInsensitive)) {
     const qsizetype close = prelude.indexOf(u')');
     if (close < 0) return std::nullopt;
-    address = prelude.mid(4, close - 4).trimmed();
+    address = prelude.mid(4, close - 4);
     rest = prelude.mid(close + 1);
   } else {
     const qsizetype end = skipCommentOrString(prelude, 0);
@@ -131,12 +141,8 @@ std::optional<QString> importAddress(QStringView prelude) {
     address = prelude.left(end);
     rest = prelude.mid(end);
   }
-  if (address.size() >= 2 && (address.front() == u'"' || address.front() == u'\'') &&
-      address.back() == address.front()) {
-    address = address.mid(1, address.size() - 2);
-  }
   if (!mediaApplies(rest)) return std::nullopt;
-  return address.toString();
+  return unquoted(address).toString();
 }
 
 // ---- Declarations ----
@@ -332,13 +338,8 @@ std::optional<ValueParts> splitAtPictures(QStringView value) {
   for (qsizetype start; (start = value.indexOf(u"url(", i, Qt::CaseInsensitive)) >= 0;) {
     const qsizetype close = value.indexOf(u')', start);
     if (close < 0) return std::nullopt;
-    QStringView address = value.mid(start + 4, close - start - 4).trimmed();
-    if (address.size() >= 2 && (address.front() == u'"' || address.front() == u'\'') &&
-        address.back() == address.front()) {
-      address = address.mid(1, address.size() - 2);
-    }
     parts.plain.append(value.mid(i, start - i).toString());
-    parts.addresses.append(address.toString());
+    parts.addresses.append(unquoted(value.mid(start + 4, close - start - 4)).toString());
     i = close + 1;
   }
   parts.plain.append(value.mid(i).toString());
