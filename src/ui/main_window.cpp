@@ -129,11 +129,19 @@ class BoardFrame : public QFrame {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == window()) {
-      // A press a control ignores comes here again, passed on to the frame.
-      lastPressElsewhere_ =
-          watched != this || !isBare(static_cast<QMouseEvent*>(event)->position().toPoint());
+    if (event->type() != QEvent::MouseButtonPress || !watched->isWidgetType()) {
+      return false;
+    }
+    auto* receiver = static_cast<QWidget*>(watched);
+    const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+    // A press that a control ignores is passed on to its parents: to this
+    // frame, where it counts where it lands, and on beyond, where it is the
+    // same press again.
+    if (receiver == this) {
+      lastPressElsewhere_ = !isBare(at);
+    } else if (receiver->window() == window() &&
+               !(receiver->isAncestorOf(this) && rect().contains(mapFrom(receiver, at)))) {
+      lastPressElsewhere_ = true;
     }
     return false;
   }
@@ -323,9 +331,9 @@ void MainWindow::buildBoardFrame() {
   fraKiri_->setFrameStyle(QFrame::Box | QFrame::Sunken);
   fraKiri_->setToolTip("フレームをダブルクリックするとプレイ履歴を表示します");
 
-  boxedLabel(fraKiri_, "Label1_0", twipsRect(225, 300, 960, 405), kLevelLabelBack,
-             designFont(kPGothic, 14.25))
-      ->setText("レベル");
+  QLabel* levelLabel = boxedLabel(fraKiri_, "Label1_0", twipsRect(225, 300, 960, 405),
+                                  kLevelLabelBack, designFont(kPGothic, 14.25));
+  levelLabel->setText("レベル");
 
   cboMondai_ = placed(new LevelList(fraKiri_), "cboMondai", twipsRect(1200, 300, 1695, 405));
   cboMondai_->setEditable(false);
@@ -336,6 +344,8 @@ void MainWindow::buildBoardFrame() {
   // The open list: plain entries on the same colour, not the style's menu.
   cboMondai_->setItemDelegate(new QStyledItemDelegate(cboMondai_));
   cboMondai_->view()->setPalette(listPalette);
+  // Screen readers name the list by its label.
+  levelLabel->setBuddy(cboMondai_);
 
   chkNamae_ =
       placed(new QCheckBox("名前表示", fraKiri_), "chkNamae", twipsRect(225, 750, 1215, 315));
@@ -454,7 +464,6 @@ void MainWindow::nameForScreenReaders() {
   fraKiri_->setAccessibleName("盤面");
   fraKiri_->setAccessibleDescription(
       "フレームをダブルクリックするか Ctrl+H を押すとプレイ履歴を表示します");
-  cboMondai_->setAccessibleName("レベル");
   fraRireki_->setAccessibleName("プレイ履歴");
   msgRireki_->setAccessibleName("プレイ履歴");
 }
@@ -603,14 +612,14 @@ void MainWindow::renderPieces() {
     const game::Piece& piece = game_.piece(i + 1);
     PieceControls& controls = pieces_[i];
     controls.back->setVisible(piece.backVisible);
-    controls.face->setVisible(piece.faceVisible);
+    // A face under its back cannot be seen, and so is not told either.
+    controls.face->setVisible(piece.faceVisible && !piece.backVisible);
     controls.name->setText(text(piece.name));
     controls.name->setFrameStyle(piece.nameBorder ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     controls.name->setVisible(piece.nameVisible);
     const QString name = pieceName(i, piece);
     setAccessibleNameIfChanged(controls.back, name);
-    // A face covered by its back tells nothing.
-    setAccessibleNameIfChanged(controls.face, piece.backVisible ? QString() : name);
+    setAccessibleNameIfChanged(controls.face, name);
   }
 }
 

@@ -1,7 +1,9 @@
 #include "ui/system/art.h"
 
 #include <QFileInfo>
+#include <QImage>
 #include <QImageReader>
+#include <utility>
 
 namespace polkamina::system {
 
@@ -17,20 +19,28 @@ QString scaledName(const QString& fileName, const char* scale) {
 
 QString artPath(const QString& fileName) { return ":/art/" + fileName; }
 
-QIcon artIcon(const QString& fileName) {
-  QIcon icon(artPath(fileName));
-  for (const char* scale : {"@2x", "@3x"}) {
-    const QString companion = artPath(scaledName(fileName, scale));
-    if (QFileInfo::exists(companion)) {
-      icon.addFile(companion);
-    }
-  }
-  return icon;
-}
+QIcon artIcon(const QString& fileName) { return QIcon(artPath(fileName)); }
 
 QPixmap artPicture(const QString& fileName, qreal devicePixelRatio) {
   const QSize logicalSize = QImageReader(artPath(fileName)).size();
-  return artIcon(fileName).pixmap(logicalSize, devicePixelRatio);
+  // The smallest image at least as sharp as the screen, else the sharpest.
+  QString path = artPath(fileName);
+  for (const auto& [scale, suffix] : {std::pair{2, "@2x"}, std::pair{3, "@3x"}}) {
+    const QString companion = artPath(scaledName(fileName, suffix));
+    if (devicePixelRatio <= scale - 1 || !QFileInfo::exists(companion)) {
+      break;
+    }
+    path = companion;
+  }
+  QImage image(path);
+  const QSize deviceSize(qRound(logicalSize.width() * devicePixelRatio),
+                         qRound(logicalSize.height() * devicePixelRatio));
+  if (image.size() != deviceSize) {
+    image = image.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  QPixmap picture = QPixmap::fromImage(image);
+  picture.setDevicePixelRatio(devicePixelRatio);
+  return picture;
 }
 
 }  // namespace polkamina::system
