@@ -10,7 +10,7 @@ POLKAMINA_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-ipafont-gothic fonts-monapo fonts-noto-color-emoji
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick libxcb-damage0-dev
 )
 
 polkamina_install_missing() {
