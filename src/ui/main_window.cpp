@@ -18,6 +18,7 @@
 
 #include "icons/icon_set.h"
 #include "store/data_folder.h"
+#include "store/text.h"
 #include "ui/help/help_viewer.h"
 #include "ui/history_model.h"
 #include "ui/settings_window.h"
@@ -394,7 +395,7 @@ void MainWindow::renderPieces() {
     PieceControls& controls = pieces_[i];
     controls.back->setVisible(piece.backVisible);
     controls.face->setVisible(piece.faceVisible);
-    controls.name->setText(text(piece.name));
+    controls.name->setText(text(store::shownFileName(piece.name)));
     controls.name->setFrameStyle(piece.nameBorder ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     controls.name->setVisible(piece.nameVisible);
   }
@@ -407,14 +408,11 @@ void MainWindow::loadFacePictures() {
     const std::string& name = game_.piece(i + 1).name;
     auto found = pictures.find(name);
     if (found == pictures.end()) {
-      const std::string path = icons::iconPicturePath(folder_.path(), name).string();
-      found = pictures.emplace(name, system::loadIconPicture(text(path))).first;
+      const QPixmap picture = system::loadIconPicture(icons::iconPicturePath(folder_.path(), name),
+                                                      devicePixelRatioF());
+      found = pictures.emplace(name, picture).first;
     }
-    QLabel* face = pieces_[i].face;
-    face->setPixmap(found->second);
-    // A picture is shown at its own size from the cell's top left corner.
-    const QSize size = found->second.isNull() ? QSize(kIconSide, kIconSide) : found->second.size();
-    face->resize(size);
+    pieces_[i].face->setPixmap(found->second);
   }
   shownDeal_ = game_.dealSerial();
 }

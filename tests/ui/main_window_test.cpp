@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +16,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <cstdio>
+#include <fstream>
+#include <functional>
 #include <memory>
 
 #include "game/main_game.h"
@@ -55,9 +59,12 @@ void makeGameFolder(const QString& folder, int historyLines) {
 // The game and its main window over a fresh game folder, started up and shown.
 class Session {
  public:
-  explicit Session(int historyLines = 0) {
+  // adjustFolder, when given, changes the game folder before start-up.
+  explicit Session(int historyLines = 0,
+                   const std::function<void(const std::string&)>& adjustFolder = {}) {
     uitest::application();
     makeGameFolder(dir_.path(), historyLines);
+    if (adjustFolder) adjustFolder(dir_.path().toStdString());
     folder_ = std::make_unique<store::DataFolder>(dir_.path().toStdString());
     game_ = std::make_unique<game::MainGame>(shared_, *folder_, host_, clock_, random_);
     window_ = std::make_unique<MainWindow>(*game_, shared_, *folder_, random_, host_);
@@ -74,6 +81,7 @@ class Session {
   QLabel* name(int i) const { return find<QLabel>(QString("lblKoma_%1").arg(i)); }
   QString labelText(const char* name) const { return find<QLabel>(name)->text(); }
 
+  std::string folder() const { return dir_.path().toStdString(); }
   game::MainGame& game() { return *game_; }
   MainWindow& window() { return *window_; }
   game::StartupResult startup() const { return startup_; }
@@ -245,6 +253,51 @@ TEST(MainWindow, HistoryGridShowsTheSavedRowsScrolledToTheEnd) {
   QTest::mouseClick(session.find<QToolButton>("cmdHozon"), Qt::LeftButton);
   EXPECT_EQ(model->rowCount(), 21);
   EXPECT_EQ(model->index(20, 0).data().toString(), "21");
+}
+
+// A set as a Windows archive unpacks it: names in code page 932 ("ネコ00" ...)
+// and pictures of several sizes up to 256 × 256.
+void useWindowsMadeIcons(const std::string& folder) {
+  const QByteArray picture =
+      uitest::combinedIco({uitest::icoFile(16, Qt::red), uitest::icoFile(48, Qt::green),
+                           uitest::icoFile(256, Qt::blue)});
+  for (int i = 0; i < 20; ++i) {
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02d", i);
+    QFile::remove(QString::fromStdString(folder) + QString("/icon%1.ico").arg(digits));
+    std::ofstream(folder + "/\x83\x6c\x83\x52" + digits + ".ico", std::ios::binary)
+        << picture.toStdString();
+  }
+}
+
+TEST(MainWindow, PlayersIconsShowWhateverTheirNamesAndSizes) {
+  Session session(0, useWindowsMadeIcons);
+  ASSERT_EQ(session.startup(), game::StartupResult::Ready);
+  // An icon file that turned into a FIFO after start-up is a picture that
+  // cannot be loaded; the deal does not wait for it.
+  const std::string fifo = session.folder() + "/\x83\x6c\x83\x52" + "01.ico";
+  std::remove(fifo.c_str());
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  session.find<QCheckBox>("chkNamae")->click();
+  QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
+
+  // Piece i shows icon (i - 1) mod 4: its name is read as the archive meant
+  // it and its face fills its cell without leaving it.
+  for (int i = 1; i <= 40; ++i) {
+    const QLabel* face = session.face(i);
+    EXPECT_EQ(face->size(), QSize(32, 32));
+    if ((i - 1) % 4 == 1) {
+      EXPECT_TRUE(face->pixmap().isNull());
+    } else {
+      EXPECT_EQ(face->pixmap().deviceIndependentSize(), QSizeF(32, 32));
+    }
+  }
+  QTest::mouseClick(session.back(3), Qt::LeftButton);
+  EXPECT_EQ(session.name(3)->text(), "ネコ02");
+  // Pieces match by their names' bytes.
+  QTest::mouseClick(session.back(7), Qt::LeftButton);
+  EXPECT_FALSE(session.face(3)->isVisible());
+  EXPECT_EQ(session.labelText("lblZan"), "38");
 }
 
 }  // namespace
