@@ -15,6 +15,8 @@ using namespace polkamina;
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // Lets the desktop match the window to the installed menu entry and icon.
+  QApplication::setDesktopFileName(QStringLiteral("io.github.polkamina.Polkamina"));
   system::installFontSubstitutions();
   // Message boxes and the windows' unnamed fonts use the design's system face.
   QApplication::setFont(system::designFont(system::kPGothic, 9));

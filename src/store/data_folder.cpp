@@ -1,14 +1,14 @@
 #include "store/data_folder.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <limits>
+#include <optional>
+#include <system_error>
 
 #include "store/cp932.h"
 #include "store/field_reader.h"
 #include "store/file_error.h"
+#include "store/file_read.h"
+#include "store/file_write.h"
 #include "store/folder_lookup.h"
 #include "store/line_writer.h"
 
@@ -32,36 +32,15 @@ FieldReader readerFor(const std::string& bytes, const std::string& fileName) {
 }
 
 std::string readWholeFile(const fs::path& path, const std::string& fileName) {
-  // Non-blocking, so a FIFO in a file's place is refused below instead of
-  // waiting for a writer; for a regular file the flag changes nothing.
-  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    throw FileError(errno == ENOENT ? FileError::Kind::Missing : FileError::Kind::CannotOpen,
+  std::error_code error;
+  std::optional<std::string> bytes =
+      readRegularFile(path, std::numeric_limits<std::size_t>::max() / 2, error);
+  if (!bytes) {
+    throw FileError(error == std::errc::no_such_file_or_directory ? FileError::Kind::Missing
+                                                                  : FileError::Kind::CannotOpen,
                     fileName);
   }
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    throw FileError(FileError::Kind::CannotOpen, fileName);
-  }
-  // One byte more than the file holds, so the read that finds the end needs
-  // no reallocation; a file that grows meanwhile is still read whole.
-  std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
-  std::size_t done = 0;
-  while (true) {
-    if (done == bytes.size()) bytes.resize(bytes.size() * 2);
-    ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      throw FileError(FileError::Kind::CannotOpen, fileName);
-    }
-    if (n == 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  ::close(fd);
-  bytes.resize(done);
-  return bytes;
+  return std::move(*bytes);
 }
 
 }  // namespace

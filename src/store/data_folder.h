@@ -38,8 +38,8 @@ std::string formatHistoryRow(const HistoryRow& row, const std::string& fileName)
 // The four data files of the game folder. Each call opens its file, does its
 // work and closes it again; failures throw FileError. Names are looked up
 // without regard to ASCII case, so "設定.TXT" finds "設定.txt". Every rewrite
-// goes through a temporary file in the same folder and a rename, so a file is
-// never left half written.
+// keeps the player's file (links, mode, owner) and never leaves it half
+// written (see replaceFile).
 class DataFolder {
  public:
   explicit DataFolder(std::filesystem::path folder = ".");

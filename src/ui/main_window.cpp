@@ -27,6 +27,7 @@
 
 #include "icons/icon_set.h"
 #include "store/data_folder.h"
+#include "store/text.h"
 #include "ui/help/help_viewer.h"
 #include "ui/history_model.h"
 #include "ui/settings_window.h"
@@ -267,7 +268,7 @@ QString pieceName(int index, const game::Piece& piece) {
     return cellPlace(index) + " 伏せてある";
   }
   if (piece.faceVisible) {
-    return cellPlace(index) + " めくれている " + text(piece.name);
+    return cellPlace(index) + " めくれている " + text(store::shownFileName(piece.name));
   }
   return cellPlace(index) + " 取り除かれた";
 }
@@ -536,7 +537,7 @@ void MainWindow::showCentred() {
   activateWindow();
   cmdStart_->setFocus();
   // The focus is drawn from the start, not only after the first Tab.
-  setAttribute(Qt::WA_KeyboardFocusChange);
+  showFocusWhileTheKeyboardIsUsed(this);
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
@@ -614,7 +615,7 @@ void MainWindow::renderPieces() {
     controls.back->setVisible(piece.backVisible);
     // A face under its back cannot be seen, and so is not told either.
     controls.face->setVisible(piece.faceVisible && !piece.backVisible);
-    controls.name->setText(text(piece.name));
+    controls.name->setText(text(store::shownFileName(piece.name)));
     controls.name->setFrameStyle(piece.nameBorder ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     controls.name->setVisible(piece.nameVisible);
     const QString name = pieceName(i, piece);
@@ -709,14 +710,11 @@ void MainWindow::loadFacePictures() {
     const std::string& name = game_.piece(i + 1).name;
     auto found = pictures.find(name);
     if (found == pictures.end()) {
-      const std::string path = icons::iconPicturePath(folder_.path(), name).string();
-      found = pictures.emplace(name, system::loadIconPicture(text(path))).first;
+      const QPixmap picture = system::loadIconPicture(icons::iconPicturePath(folder_.path(), name),
+                                                      devicePixelRatioF());
+      found = pictures.emplace(name, picture).first;
     }
-    QLabel* face = pieces_[i].face;
-    face->setPixmap(found->second);
-    // A picture is shown at its own size from the cell's top left corner.
-    const QSize size = found->second.isNull() ? QSize(kIconSide, kIconSide) : found->second.size();
-    face->resize(size);
+    pieces_[i].face->setPixmap(found->second);
   }
   shownDeal_ = game_.dealSerial();
 }

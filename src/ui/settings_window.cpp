@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "game/settings_model.h"
+#include "store/text.h"
 #include "ui/system/art.h"
 #include "ui/system/file_error_report.h"
 #include "ui/system/fonts.h"
@@ -170,7 +171,7 @@ class SettingsWindow : public QWidget {
     bringForward();
     cmdShow_->setFocus();
     // The focus is drawn from the start, not only after the first Tab.
-    setAttribute(Qt::WA_KeyboardFocusChange);
+    showFocusWhileTheKeyboardIsUsed(this);
   }
 
  protected:
@@ -296,15 +297,9 @@ class SettingsWindow : public QWidget {
     for (int k = 1; k <= game::kCatalogueCells; ++k) {
       const game::CatalogueCell& cell = model_.cell(k);
       CellControls& controls = cells_[static_cast<std::size_t>(k - 1)];
-      controls.name->setText(text(cell.name));
+      controls.name->setText(text(store::shownFileName(cell.name)));
       if (!cell.picture.empty()) {
-        // A picture is shown at its own size from the cell's top left corner.
-        const QPixmap picture =
-            system::loadIconPicture(QString::fromStdString(cell.picture.string()));
-        controls.picture->setPixmap(picture);
-        if (!picture.isNull()) {
-          controls.picture->resize(picture.size());
-        }
+        controls.picture->setPixmap(system::loadIconPicture(cell.picture, devicePixelRatioF()));
       }
     }
     fillDelayList(cboHide_, model_.cboHideText);
@@ -328,8 +323,10 @@ class SettingsWindow : public QWidget {
       const game::CatalogueCell& cell = model_.cell(k);
       CellControls& controls = cells_[static_cast<std::size_t>(k - 1)];
       controls.name->setVisible(cell.nameVisible);
-      setAccessibleNameIfChanged(
-          controls.picture, cell.nameVisible ? cellPlace(k) + " " + text(cell.name) : cellPlace(k));
+      setAccessibleNameIfChanged(controls.picture,
+                                 cell.nameVisible
+                                     ? cellPlace(k) + " " + text(store::shownFileName(cell.name))
+                                     : cellPlace(k));
     }
   }
 

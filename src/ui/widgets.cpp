@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
@@ -65,6 +66,38 @@ class CaptionedFrame : public QGroupBox {
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
   }
+};
+
+// Follows the window's last input: a key shows the keyboard focus, a mouse
+// press hides it.
+class FocusVisibility : public QObject {
+ public:
+  explicit FocusVisibility(QWidget* window) : QObject(window), window_(window) {
+    QApplication::instance()->installEventFilter(this);
+  }
+
+  void show(bool shown) {
+    if (window_->testAttribute(Qt::WA_KeyboardFocusChange) == shown) {
+      return;
+    }
+    window_->setAttribute(Qt::WA_KeyboardFocusChange, shown);
+    if (QWidget* focused = window_->focusWidget()) {
+      focused->update();
+    }
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const bool key = event->type() == QEvent::KeyPress;
+    if ((key || event->type() == QEvent::MouseButtonPress) && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == window_) {
+      show(key);
+    }
+    return false;
+  }
+
+ private:
+  QWidget* window_;
 };
 
 // An icon-name label; its accessible interface is IconNameAccessible.
@@ -133,6 +166,10 @@ bool pressOnReturn(QAbstractButton* button, const QKeyEvent* event) {
     button->click();
   }
   return true;
+}
+
+void showFocusWhileTheKeyboardIsUsed(QWidget* window) {
+  (new FocusVisibility(window))->show(true);
 }
 
 void paintFocus(QAbstractButton* button) {

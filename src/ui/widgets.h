@@ -38,6 +38,11 @@ QToolButton* pictureButton(QWidget* parent, const QString& name, const QRect& ge
 // is held; tells whether it was one of them.
 bool pressOnReturn(QAbstractButton* button, const QKeyEvent* event);
 
+// Draws the keyboard focus in the window from now on, and afterwards while the
+// keyboard is in use: a press of the mouse hides it until the next key. Once
+// per window.
+void showFocusWhileTheKeyboardIsUsed(QWidget* window);
+
 // Draws the keyboard focus on a button whose style shows none of its own (the
 // style's tool buttons and push buttons), as the style draws it on a check box.
 void paintFocus(QAbstractButton* button);

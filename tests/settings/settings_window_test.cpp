@@ -196,8 +196,9 @@ TEST_F(SettingsWindowTest, PicturesLoadWhereTheyCanAndAClickShowsThatName) {
   EXPECT_EQ(child<QLabel>(window, cellName(20))->text(), "zzbroken");
   EXPECT_TRUE(child<QLabel>(window, "imgKoma_20")->pixmap().isNull());
   EXPECT_EQ(child<QLabel>(window, "imgKoma_1")->pixmap().size(), QSize(32, 32));
-  // Each picture shows at its own size; an empty one keeps the cell's.
-  EXPECT_EQ(child<QLabel>(window, "imgKoma_2")->size(), QSize(48, 48));
+  // A larger picture is scaled into its cell; every cell keeps its size.
+  EXPECT_EQ(child<QLabel>(window, "imgKoma_2")->pixmap().size(), QSize(32, 32));
+  EXPECT_EQ(child<QLabel>(window, "imgKoma_2")->size(), QSize(32, 32));
   EXPECT_EQ(child<QLabel>(window, "imgKoma_20")->size(), QSize(32, 32));
 
   QTest::mouseClick(child<QLabel>(window, "imgKoma_5"), Qt::LeftButton);
@@ -248,6 +249,16 @@ TEST_F(SettingsWindowTest, ReturnPressesTheFocusedButtonAndEscapeCloses) {
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     EXPECT_FALSE(widget->objectName() == "frmSub" && widget->isVisible());
   }
+}
+
+TEST_F(SettingsWindowTest, NamesFromWindowsArchivesReadAsMeant) {
+  // "ネコ" in code page 932, as a Japanese archive made on Windows names it.
+  temp.addFile("\x83\x6c\x83\x52.ico", uitest::icoFile(256, Qt::blue).toStdString());
+  std::filesystem::remove(temp.path() / "zzbroken.ico");
+  random.fallback = 0.0f;  // catalogue in listing order: the new file is cell 20
+  QWidget* window = open();
+  EXPECT_EQ(child<QLabel>(window, cellName(20))->text(), "ネコ");
+  EXPECT_EQ(child<QLabel>(window, "imgKoma_20")->pixmap().size(), QSize(32, 32));
 }
 
 TEST(RecordWindowTest, ShowsTheMessageWithOkFocusedAndReturnsOnOk) {

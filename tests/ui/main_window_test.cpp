@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -17,6 +18,8 @@
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
+#include <cstdio>
+#include <fstream>
 #include <functional>
 #include <memory>
 
@@ -183,6 +186,51 @@ TEST(MainWindow, HistoryGridShowsTheSavedRowsScrolledToTheEnd) {
   QTest::mouseClick(session.find<QToolButton>("cmdHozon"), Qt::LeftButton);
   EXPECT_EQ(model->rowCount(), 21);
   EXPECT_EQ(model->index(20, 0).data().toString(), "21");
+}
+
+// A set as a Windows archive unpacks it: names in code page 932 ("ネコ00" ...)
+// and pictures of several sizes up to 256 × 256.
+void useWindowsMadeIcons(const std::string& folder) {
+  const QByteArray picture =
+      uitest::combinedIco({uitest::icoFile(16, Qt::red), uitest::icoFile(48, Qt::green),
+                           uitest::icoFile(256, Qt::blue)});
+  for (int i = 0; i < 20; ++i) {
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02d", i);
+    QFile::remove(QString::fromStdString(folder) + QString("/icon%1.ico").arg(digits));
+    std::ofstream(folder + "/\x83\x6c\x83\x52" + digits + ".ico", std::ios::binary)
+        << picture.toStdString();
+  }
+}
+
+TEST(MainWindow, PlayersIconsShowWhateverTheirNamesAndSizes) {
+  Session session(0, useWindowsMadeIcons);
+  ASSERT_EQ(session.startup(), game::StartupResult::Ready);
+  // An icon file that turned into a FIFO after start-up is a picture that
+  // cannot be loaded; the deal does not wait for it.
+  const std::string fifo = session.folder() + "/\x83\x6c\x83\x52" + "01.ico";
+  std::remove(fifo.c_str());
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  session.find<QCheckBox>("chkNamae")->click();
+  QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
+
+  // Piece i shows icon (i - 1) mod 4: its name is read as the archive meant
+  // it and its face fills its cell without leaving it.
+  for (int i = 1; i <= 40; ++i) {
+    const QLabel* face = session.face(i);
+    EXPECT_EQ(face->size(), QSize(32, 32));
+    if ((i - 1) % 4 == 1) {
+      EXPECT_TRUE(face->pixmap().isNull());
+    } else {
+      EXPECT_EQ(face->pixmap().deviceIndependentSize(), QSizeF(32, 32));
+    }
+  }
+  QTest::mouseClick(session.back(3), Qt::LeftButton);
+  EXPECT_EQ(session.name(3)->text(), "ネコ02");
+  // Pieces match by their names' bytes.
+  QTest::mouseClick(session.back(7), Qt::LeftButton);
+  EXPECT_FALSE(session.face(3)->isVisible());
+  EXPECT_EQ(session.labelText("lblZan"), "38");
 }
 
 // Every text a screen reader can get from the window: names, descriptions and

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,9 +49,12 @@ inline void makeGameFolder(const QString& folder, int historyLines) {
 // The game and its main window over a fresh game folder, started up and shown.
 class Session {
  public:
-  explicit Session(int historyLines = 0) {
+  // adjustFolder, when given, changes the game folder before start-up.
+  explicit Session(int historyLines = 0,
+                   const std::function<void(const std::string&)>& adjustFolder = {}) {
     uitest::application();
     makeGameFolder(dir_.path(), historyLines);
+    if (adjustFolder) adjustFolder(dir_.path().toStdString());
     folder_ = std::make_unique<store::DataFolder>(dir_.path().toStdString());
     game_ = std::make_unique<game::MainGame>(shared_, *folder_, host_, clock_, random_);
     window_ = std::make_unique<MainWindow>(*game_, shared_, *folder_, random_, host_);
@@ -67,6 +71,7 @@ class Session {
   QLabel* name(int i) const { return find<QLabel>(QString("lblKoma_%1").arg(i)); }
   QString labelText(const char* name) const { return find<QLabel>(name)->text(); }
 
+  std::string folder() const { return dir_.path().toStdString(); }
   // Plays the level list's entry as a player's choice would.
   void chooseLevel(int index) {
     auto* levels = find<QComboBox>("cboMondai");

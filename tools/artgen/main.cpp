@@ -1,6 +1,7 @@
 // Renders the game's pictures: the shipped icon set (from the Noto Color
-// Emoji font), the windows' button icons, the piece back, the title and the
-// new-record picture. Run by tools/make-art.sh; its output is committed.
+// Emoji font), the windows' button icons, the piece back, the title, the
+// new-record picture and the application icons. Run by tools/make-art.sh; its
+// output is committed.
 
 #include <QDir>
 #include <QFile>
@@ -260,6 +261,34 @@ QImage recordPicture(int ratio = 1) {
   return image;
 }
 
+// The application icon: a matched pair, two face-up pieces that show the
+// shipped cat, fanned. Drawn in a 64-unit square at four times the size and
+// scaled down; below 32 pixels the pieces would blur, so it is the cat alone.
+QImage applicationIcon(int size) {
+  const QImage cat = renderEmoji(QString::fromUtf8("🐱"));
+  if (size < 32) return fitSquare(cat, size, 0);
+  const double unit = size * 4 / 64.0;
+  QImage big(size * 4, size * 4, QImage::Format_ARGB32_Premultiplied);
+  big.fill(Qt::transparent);
+  QPainter p(&big);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QImage face = fitSquare(cat, int(24 * unit), 0);
+  auto piece = [&](QPointF centre, double angle) {
+    p.resetTransform();
+    p.scale(unit, unit);
+    p.translate(centre);
+    p.rotate(angle);
+    p.setPen(QPen(QColor(222, 170, 60), 2.4));
+    p.setBrush(QColor(255, 251, 240));
+    p.drawRoundedRect(QRectF(-14, -18, 28, 36), 4, 4);
+    p.drawImage(QRectF(-12, -12, 24, 24), face);
+  };
+  piece(QPointF(23, 28), -12);
+  piece(QPointF(41, 36), 9);
+  p.end();
+  return big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 struct Named {
   const char* file;
   const char* emoji;
@@ -305,12 +334,26 @@ void writeWindowArt(const QDir& art) {
   writePng(recordPicture(2), art.filePath("record@2x.png"));
 }
 
+// The application icon in the sizes desktops look for, as an icon theme lays
+// them out: HICOLOR_DIR/<n>x<n>/apps/<application id>.png.
+void writeApplicationIcons(const QDir& hicolor) {
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    const QString folder = QString("%1x%1/apps").arg(size);
+    if (!hicolor.mkpath(folder)) {
+      std::fprintf(stderr, "cannot make %s\n", qPrintable(hicolor.filePath(folder)));
+      std::exit(1);
+    }
+    writePng(applicationIcon(size),
+             hicolor.filePath(folder + "/io.github.polkamina.Polkamina.png"));
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: polkamina_artgen DEFAULTS_DIR ART_DIR\n");
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: polkamina_artgen DEFAULTS_DIR ART_DIR HICOLOR_DIR\n");
     return 2;
   }
   const QDir defaults(QString::fromLocal8Bit(argv[1]));
@@ -320,5 +363,6 @@ int main(int argc, char** argv) {
                    QString::fromUtf8(icon.emoji));
   }
   writeWindowArt(art);
+  writeApplicationIcons(QDir(QString::fromLocal8Bit(argv[3])));
   return 0;
 }
