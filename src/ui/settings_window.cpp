@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -70,9 +71,16 @@ QLabel* headerLabel(QWidget* parent, const QString& name, const QRect& geometry,
 
 QGroupBox* frame(QWidget* parent, const QString& name, const QRect& geometry,
                  const QString& caption) {
-  auto* box = placed(new QGroupBox(caption, parent), name, geometry);
-  box->setFont(designFont(kPGothic, kControlPoints));
+  QGroupBox* box = captionedFrame(parent, name, geometry, designFont(kPGothic, kControlPoints));
+  box->setTitle(caption);
   return box;
+}
+
+// "1行2列": a catalogue cell as a screen reader names it.
+QString cellPlace(int k) {
+  return QString("%1行%2列")
+      .arg((k - 1) / game::kCatalogueColumns + 1)
+      .arg((k - 1) % game::kCatalogueColumns + 1);
 }
 
 // A catalogue picture; a left click on it is its own event.
@@ -162,6 +170,17 @@ class SettingsWindow : public QWidget {
   void showWithFocus() {
     bringForward();
     cmdShow_->setFocus();
+    // The focus is drawn from the start, not only after the first Tab.
+    showFocusWhileTheKeyboardIsUsed(this);
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Escape) {
+      close();
+      return;
+    }
+    QWidget::keyPressEvent(event);
   }
 
  private:
@@ -208,12 +227,9 @@ class SettingsWindow : public QWidget {
           twipsRect(450 + kCellWidth * column, 450 + kCellHeight * row, 480, 480));
       controls.picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-      controls.name =
-          placed(new QLabel(frame1), "lblKoma_" + index,
-                 twipsRect(150 + kCellWidth * column, 975 + kCellHeight * row, 1095, 255));
-      controls.name->setTextFormat(Qt::PlainText);
-      controls.name->setAlignment(Qt::AlignCenter);
-      controls.name->setFont(nameFont);
+      controls.name = iconNameLabel(
+          frame1, "lblKoma_" + index,
+          twipsRect(150 + kCellWidth * column, 975 + kCellHeight * row, 1095, 255), nameFont);
     }
     cmdShow_ = pictureButton(frame1, "cmdShow", twipsRect(5925, 450, 915, 990), "見せる",
                              "コマの名前を全部表示します", "button-show.ico",
@@ -300,9 +316,17 @@ class SettingsWindow : public QWidget {
     list->setEditText(text(shown));
   }
 
+  // A picture is named for screen readers with its icon's name only while
+  // that name is shown.
   void renderNames() {
     for (int k = 1; k <= game::kCatalogueCells; ++k) {
-      cells_[static_cast<std::size_t>(k - 1)].name->setVisible(model_.cell(k).nameVisible);
+      const game::CatalogueCell& cell = model_.cell(k);
+      CellControls& controls = cells_[static_cast<std::size_t>(k - 1)];
+      controls.name->setVisible(cell.nameVisible);
+      setAccessibleNameIfChanged(controls.picture,
+                                 cell.nameVisible
+                                     ? cellPlace(k) + " " + text(store::shownFileName(cell.name))
+                                     : cellPlace(k));
     }
   }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -26,79 +28,10 @@
 #include "store/data_folder.h"
 #include "ui/system/qt_host.h"
 #include "ui_test_support.h"
+#include "window_session.h"
 
 namespace polkamina::ui {
 namespace {
-
-// Every draw is 0: the deal takes the first icons of the list and lays the
-// pool out in order, so on ノーマル piece i shows icon (i - 1) mod 4.
-class FirstDraws : public game::Random {
- public:
-  void reseed() override {}
-  float next() override { return 0; }
-};
-
-// A game folder with 20 pictures, fast delays and `historyLines` saved games.
-void makeGameFolder(const QString& folder, int historyLines) {
-  const QDir defaults(POLKAMINA_DEFAULTS_DIR);
-  for (const QString& name : defaults.entryList({"*.txt"}, QDir::Files)) {
-    QFile::copy(defaults.filePath(name), folder + "/" + name);
-  }
-  for (int i = 0; i < 20; ++i) {
-    const QString name = QString("icon%1.ico").arg(i, 2, 10, QChar('0'));
-    uitest::writeFile(folder + "/" + name, uitest::icoFile(32, QColor::fromHsv(i * 18, 200, 200)));
-  }
-  uitest::writeFile(folder + "/設定.txt", " .1 \r\n .1 \r\n");
-  QByteArray history;
-  for (int i = 0; i < historyLines; ++i) {
-    history += "\"2024/01/02\",\"10:00:00\",\"Normal\",\"30\",\"01:00\",\"\",\"\"\r\n";
-  }
-  uitest::writeFile(folder + "/履歴.txt", history);
-}
-
-// The game and its main window over a fresh game folder, started up and shown.
-class Session {
- public:
-  // adjustFolder, when given, changes the game folder before start-up.
-  explicit Session(int historyLines = 0,
-                   const std::function<void(const std::string&)>& adjustFolder = {}) {
-    uitest::application();
-    makeGameFolder(dir_.path(), historyLines);
-    if (adjustFolder) adjustFolder(dir_.path().toStdString());
-    folder_ = std::make_unique<store::DataFolder>(dir_.path().toStdString());
-    game_ = std::make_unique<game::MainGame>(shared_, *folder_, host_, clock_, random_);
-    window_ = std::make_unique<MainWindow>(*game_, shared_, *folder_, random_, host_);
-    startup_ = game_->Form_Load();
-    window_->showCentred();
-  }
-
-  template <typename Widget>
-  Widget* find(const QString& name) const {
-    return window_->findChild<Widget*>(name);
-  }
-  QPushButton* back(int i) const { return find<QPushButton>(QString("cmdKoma_%1").arg(i)); }
-  QLabel* face(int i) const { return find<QLabel>(QString("imgKoma_%1").arg(i)); }
-  QLabel* name(int i) const { return find<QLabel>(QString("lblKoma_%1").arg(i)); }
-  QString labelText(const char* name) const { return find<QLabel>(name)->text(); }
-
-  std::string folder() const { return dir_.path().toStdString(); }
-  game::MainGame& game() { return *game_; }
-  MainWindow& window() { return *window_; }
-  game::StartupResult startup() const { return startup_; }
-  std::vector<std::string> recordMessages;
-
- private:
-  QTemporaryDir dir_;
-  game::SharedValues shared_;
-  std::unique_ptr<store::DataFolder> folder_;
-  system::QtHost host_{
-      [this](QWidget*, const std::string& message) { recordMessages.push_back(message); }};
-  game::SystemClock clock_;
-  FirstDraws random_;
-  std::unique_ptr<game::MainGame> game_;
-  std::unique_ptr<MainWindow> window_;
-  game::StartupResult startup_ = game::StartupResult::Exit;
-};
 
 TEST(MainWindow, ControlsSitWhereDesigned) {
   Session session;
@@ -298,6 +231,186 @@ TEST(MainWindow, PlayersIconsShowWhateverTheirNamesAndSizes) {
   QTest::mouseClick(session.back(7), Qt::LeftButton);
   EXPECT_FALSE(session.face(3)->isVisible());
   EXPECT_EQ(session.labelText("lblZan"), "38");
+}
+
+// Every text a screen reader can get from the window: names, descriptions and
+// values of every accessible object, hidden ones included.
+QStringList accessibleTexts(QObject* root) {
+  QStringList texts;
+  std::function<void(QAccessibleInterface*)> visit = [&](QAccessibleInterface* node) {
+    for (const QAccessible::Text kind :
+         {QAccessible::Name, QAccessible::Description, QAccessible::Value}) {
+      const QString text = node->text(kind);
+      if (!text.isEmpty()) {
+        texts << text;
+      }
+    }
+    for (int i = 0; i < node->childCount(); ++i) {
+      visit(node->child(i));
+    }
+  };
+  visit(QAccessible::queryAccessibleInterface(root));
+  return texts;
+}
+
+QStringList textsWith(const QStringList& texts, const QString& part) { return texts.filter(part); }
+
+// A click on a piece followed by one on the frame beside the face it shows
+// is what Qt pairs into a double-click on the frame.
+TEST(MainWindow, ADoubleClickCountsOnlyWhenBothClicksLandOnTheBareFrame) {
+  Session session;
+  QWidget* board = session.find<QWidget>("fraKiri");
+  QWidget* history = session.find<QWidget>("fraRireki");
+  QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
+  const QPoint besideFace = session.back(1)->geometry().topLeft() + QPoint(3, 3);
+
+  QTest::mouseClick(session.back(1), Qt::LeftButton);
+  ASSERT_EQ(board->childAt(besideFace), nullptr);
+  QTest::mouseDClick(board, Qt::LeftButton, Qt::NoModifier, besideFace);
+  EXPECT_FALSE(history->isVisible());
+  EXPECT_FALSE(session.game().fraRirekiVisible);
+
+  // Two clicks on the bare frame are its double-click, on an emptied cell too.
+  QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, besideFace);
+  QTest::mouseDClick(board, Qt::LeftButton, Qt::NoModifier, besideFace);
+  EXPECT_TRUE(history->isVisible());
+
+  // A first click on the face, which the frame receives, is not on the bare frame.
+  QTest::mouseClick(session.face(1), Qt::LeftButton);
+  QTest::mouseDClick(board, Qt::LeftButton, Qt::NoModifier, QPoint(5, 345));
+  EXPECT_TRUE(history->isVisible());
+}
+
+TEST(MainWindow, TooltipsOnlyWhereDesigned) {
+  Session session;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&session.window()));
+  QWidget* board = session.find<QWidget>("fraKiri");
+  auto tipOver = [](QWidget* widget, QPoint at = QPoint(2, 2)) {
+    QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+  };
+  // Controls of the frame without a tooltip of their own show none.
+  EXPECT_EQ(tipOver(session.back(1)), "");
+  EXPECT_EQ(tipOver(session.find<QWidget>("Label1_0")), "");
+  EXPECT_EQ(tipOver(session.find<QWidget>("cboMondai")), "");
+  EXPECT_EQ(tipOver(session.find<QWidget>("lblZan")), "");
+  EXPECT_EQ(tipOver(session.find<QWidget>("frmKiroku")), "");
+  EXPECT_EQ(tipOver(session.find<QWidget>("Image1")), "");
+
+  EXPECT_EQ(tipOver(board, QPoint(5, 345)), "フレームをダブルクリックするとプレイ履歴を表示します");
+  EXPECT_EQ(tipOver(session.find<QWidget>("chkAs")), "履歴の自動保存を制御します");
+  EXPECT_EQ(tipOver(session.find<QWidget>("cmdSettei")), "コマの消去時間などを設定します");
+  QToolTip::hideText();
+}
+
+TEST(MainWindow, KeyboardReachesEveryControlAndPlaysTheBoard) {
+  Session session;
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&session.window()));
+  session.chooseLevel(1);  // ノーマル: pieces 1 and 5 match, 1 and 2 do not
+  session.find<QToolButton>("cmdStart")->setFocus();
+  auto focused = [&] { return QApplication::focusWidget()->objectName(); };
+  auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+  };
+
+  // The board is one stop of the tab order, after the designed first four.
+  const QStringList order = {"cmdSettei", "cmdHelp",  "cmdEnd", "cmdYame",   "cmdHozon", "cmdClear",
+                             "cboMondai", "chkNamae", "chkAs",  "cmdKoma_1", "cmdStart"};
+  for (const QString& next : order) {
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focused(), next);
+  }
+  press(Qt::Key_Return);  // presses スタート
+  ASSERT_TRUE(session.game().Playing);
+  press(Qt::Key_Backtab);
+  EXPECT_EQ(focused(), "cmdKoma_1");
+
+  // Arrows move by rows and columns and stop at the edges.
+  press(Qt::Key_Down);
+  EXPECT_EQ(focused(), "cmdKoma_9");
+  press(Qt::Key_Right);
+  EXPECT_EQ(focused(), "cmdKoma_10");
+  press(Qt::Key_Up);
+  EXPECT_EQ(focused(), "cmdKoma_2");
+  press(Qt::Key_Up);
+  EXPECT_EQ(focused(), "cmdKoma_2");
+  press(Qt::Key_Left);
+  EXPECT_EQ(focused(), "cmdKoma_1");
+
+  // Space and Return turn the focused piece; the focus goes to the nearest back.
+  press(Qt::Key_Space);
+  EXPECT_FALSE(session.back(1)->isVisible());
+  EXPECT_EQ(focused(), "cmdKoma_2");
+  press(Qt::Key_Return);
+  EXPECT_EQ(session.labelText("lblTrun"), "1");
+  EXPECT_EQ(focused(), "cmdKoma_3");
+
+  press(Qt::Key_Left);
+  press(Qt::Key_Left);
+  press(Qt::Key_Space);  // piece 1
+  for (int i = 0; i < 3; ++i) {
+    press(Qt::Key_Right);
+  }
+  EXPECT_EQ(focused(), "cmdKoma_5");
+  press(Qt::Key_Space);  // matches piece 1
+  EXPECT_EQ(session.labelText("lblZan"), "38");
+  EXPECT_EQ(focused(), "cmdKoma_6");
+  press(Qt::Key_Left);  // over the removed piece 5
+  EXPECT_EQ(focused(), "cmdKoma_4");
+
+  // Ctrl+H shows the history over the board, and the keyboard goes with it.
+  press(Qt::Key_H, Qt::ControlModifier);
+  EXPECT_TRUE(session.find<QWidget>("fraRireki")->isVisible());
+  EXPECT_EQ(focused(), "msgRireki");
+  EXPECT_EQ(session.back(4)->focusPolicy(), Qt::NoFocus);
+  press(Qt::Key_H, Qt::ControlModifier);
+  EXPECT_FALSE(session.find<QWidget>("fraRireki")->isVisible());
+  EXPECT_EQ(focused(), "cmdKoma_4");
+
+  // F1 opens the help: here the file is missing, which the help reports.
+  uitest::MessageBoxAnswerer answerer;
+  press(Qt::Key_F1);
+  EXPECT_EQ(answerer.texts.size(), 1);
+}
+
+TEST(MainWindow, ScreenReadersHearPiecesAndCountersButNoHiddenName) {
+  Session session(2);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&session.window()));
+  session.chooseLevel(1);
+  QWidget* window = &session.window();
+  session.find<QCheckBox>("chkNamae")->click();
+  QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
+
+  QStringList texts = accessibleTexts(window);
+  EXPECT_TRUE(textsWith(texts, "icon").isEmpty())
+      << textsWith(texts, "icon").join(", ").toStdString();
+  EXPECT_TRUE(texts.contains("2行3列 伏せてある"));
+  EXPECT_TRUE(texts.contains("ターン数 0"));
+  EXPECT_TRUE(texts.contains("コマ残り 40"));
+  EXPECT_TRUE(texts.contains("ノーマル最短記録 -----"));
+  EXPECT_TRUE(texts.contains("時間 " + session.labelText("lblByou")));
+
+  // A face-up piece tells its icon, by its back and face and by its name.
+  QTest::mouseClick(session.back(3), Qt::LeftButton);
+  texts = accessibleTexts(window);
+  const QString turned = QString::fromStdString(session.game().piece(3).name);
+  QStringList told = textsWith(texts, "icon");
+  told.sort();
+  EXPECT_EQ(told, QStringList(
+                      {"1行3列 めくれている " + turned, "1行3列 めくれている " + turned, turned}));
+
+  // Removed pieces say so; the history grid is read cell by cell.
+  QTest::mouseClick(session.back(7), Qt::LeftButton);
+  texts = accessibleTexts(window);
+  EXPECT_TRUE(texts.contains("1行7列 取り除かれた"));
+  EXPECT_TRUE(textsWith(texts, "icon").isEmpty());
+  EXPECT_TRUE(texts.contains("ターン数 1"));
+  QTest::keyClick(window, Qt::Key_H, Qt::ControlModifier);
+  texts = accessibleTexts(window);
+  EXPECT_TRUE(texts.contains("プレイ履歴"));
+  EXPECT_TRUE(texts.contains("2024/01/02"));
+  EXPECT_TRUE(texts.contains("クリア時間"));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "store/file_error.h"
+#include "ui/system/art.h"
 #include "ui/system/file_error_report.h"
 #include "ui/system/fonts.h"
 #include "ui/system/message_box.h"
@@ -24,6 +25,35 @@ namespace {
 
 using namespace std::chrono_literals;
 using uitest::application;
+
+// Scaled screens get the artwork drawn from images of their own pixel size,
+// never from a smaller image enlarged.
+TEST(Art, ScaledScreensGetImagesOfTheirPixelSize) {
+  application();
+  for (const char* name :
+       {"button-start.ico", "button-stop.ico", "button-save.ico", "button-clear.ico",
+        "button-settings.ico", "button-help.ico", "button-end.ico", "button-show.ico",
+        "button-hide.ico", "button-return.ico", "piece-back.ico"}) {
+    const QIcon icon = artIcon(name);
+    for (const int side : {16, 32, 48, 64, 96}) {
+      EXPECT_TRUE(icon.availableSizes().contains(QSize(side, side))) << name << " " << side;
+    }
+    const QPixmap doubled = icon.pixmap(QSize(32, 32), 2.0);
+    EXPECT_EQ(doubled.size(), QSize(64, 64)) << name;
+    EXPECT_EQ(doubled.devicePixelRatio(), 2.0) << name;
+  }
+
+  const QPixmap title = artPicture("title.png", 2.0);
+  EXPECT_EQ(title.size(), QSize(414, 134));
+  EXPECT_EQ(title.devicePixelRatio(), 2.0);
+  EXPECT_EQ(title.toImage().convertToFormat(QImage::Format_ARGB32),
+            QImage(artPath("title@2x.png")).convertToFormat(QImage::Format_ARGB32));
+  EXPECT_EQ(artPicture("title.png", 3.0).size(), QSize(621, 201));
+  EXPECT_EQ(artPicture("title.png", 1.0).size(), QSize(207, 67));
+  EXPECT_EQ(artPicture("title.png", 1.5).size(), QSize(311, 101));
+  EXPECT_EQ(artPicture("record.png", 2.0).size(), QSize(128, 126));
+  EXPECT_EQ(artPicture("record.png", 1.0).size(), QSize(64, 63));
+}
 
 TEST(Twips, RoundToTheNearestPixel) {
   EXPECT_EQ(twipsToPixels(9465), 631);

@@ -145,10 +145,16 @@ void writePng(const QImage& image, const QString& path) {
   }
 }
 
-// The back of a face-down piece: a deep blue card with a gold rim and a lattice.
-QImage pieceBack(int size) {
-  const int scale = 8;
-  QImage big(size * scale, size * scale, QImage::Format_ARGB32_Premultiplied);
+// Sides of the images in a window-artwork icon: 16 and 32 for normal screens,
+// 48, 64 and 96 for 32 × 32 at 150 %, 200 % and 300 %.
+const int kArtIconSides[] = {32, 16, 48, 64, 96};
+
+// The back of a face-down piece: a deep blue card with a gold rim and a lattice,
+// drawn to a size × size design at `ratio` device pixels per design pixel.
+QImage pieceBack(int size, double ratio = 1) {
+  const double scale = 8 * ratio;
+  const int side = static_cast<int>(std::lround(size * ratio));
+  QImage big(side * 8, side * 8, QImage::Format_ARGB32_Premultiplied);
   big.fill(Qt::transparent);
   QPainter p(&big);
   p.setRenderHint(QPainter::Antialiasing);
@@ -179,12 +185,13 @@ QImage pieceBack(int size) {
   p.setBrush(QColor(250, 214, 110));
   p.drawPath(star);
   p.end();
-  return big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return big.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// The title: rounded lettering with an outline and a shadow, between two fanned cards.
-QImage title() {
-  const int scale = 4;
+// The title: rounded lettering with an outline and a shadow, between two fanned
+// cards; 207 × 67 design pixels at `ratio` device pixels each.
+QImage title(int ratio = 1) {
+  const int scale = 4 * ratio;
   const QSize size(207, 67);
   QImage big(size * scale, QImage::Format_ARGB32_Premultiplied);
   big.fill(Qt::transparent);
@@ -232,22 +239,24 @@ QImage title() {
   p.setBrush(fill);
   p.drawPath(text);
   p.end();
-  return big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return big.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// The new-record picture: a trophy on a soft golden glow.
-QImage recordPicture() {
-  QImage image(64, 63, QImage::Format_ARGB32_Premultiplied);
+// The new-record picture: a trophy on a soft golden glow; 64 × 63 design
+// pixels at `ratio` device pixels each.
+QImage recordPicture(int ratio = 1) {
+  QImage image(64 * ratio, 63 * ratio, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  QRadialGradient glow(QPointF(32, 31), 31);
+  QRadialGradient glow(QPointF(32, 31) * ratio, 31 * ratio);
   glow.setColorAt(0, QColor(255, 236, 150, 220));
   glow.setColorAt(1, QColor(255, 236, 150, 0));
   p.setPen(Qt::NoPen);
   p.setBrush(glow);
-  p.drawEllipse(QPointF(32, 31), 31, 31);
-  p.drawImage(0, 0, fitSquare(renderEmoji(QString::fromUtf8("🏆")), 64, 6).copy(0, 0, 64, 63));
+  p.drawEllipse(QPointF(32, 31) * ratio, 31 * ratio, 31 * ratio);
+  const QImage trophy = fitSquare(renderEmoji(QString::fromUtf8("🏆")), 64 * ratio, 6 * ratio);
+  p.drawImage(0, 0, trophy.copy(0, 0, 64 * ratio, 63 * ratio));
   p.end();
   return image;
 }
@@ -300,6 +309,31 @@ const Named kButtons[] = {
     {"button-return", "↩️"},
 };
 
+// A window-artwork icon drawn from an emoji at every side a screen scale needs.
+void writeArtIcon(const QString& path, const QString& emoji) {
+  const QImage big = renderEmoji(emoji);
+  std::vector<QImage> images;
+  for (const int side : kArtIconSides) images.push_back(fitSquare(big, side, side / 32));
+  writeIcon(path, images);
+}
+
+// The windows' artwork, at 1× and for scaled screens: multi-size icons, and
+// pictures with "@2x" and "@3x" companions where the source is sharp enough.
+void writeWindowArt(const QDir& art) {
+  for (const Named& button : kButtons) {
+    writeArtIcon(art.filePath(QString::fromUtf8(button.file) + ".ico"),
+                 QString::fromUtf8(button.emoji));
+  }
+  writeIcon(art.filePath("piece-back.ico"),
+            {pieceBack(32), pieceBack(16), pieceBack(32, 1.5), pieceBack(32, 2), pieceBack(32, 3)});
+  writePng(title(), art.filePath("title.png"));
+  writePng(title(2), art.filePath("title@2x.png"));
+  writePng(title(3), art.filePath("title@3x.png"));
+  // The emoji font's largest strike is 136 pixels, enough for 2× only.
+  writePng(recordPicture(), art.filePath("record.png"));
+  writePng(recordPicture(2), art.filePath("record@2x.png"));
+}
+
 // The application icon in the sizes desktops look for, as an icon theme lays
 // them out: HICOLOR_DIR/<n>x<n>/apps/<application id>.png.
 void writeApplicationIcons(const QDir& hicolor) {
@@ -328,13 +362,7 @@ int main(int argc, char** argv) {
     writeEmojiIcon(defaults.filePath(QString::fromUtf8(icon.file) + ".ico"),
                    QString::fromUtf8(icon.emoji));
   }
-  for (const Named& button : kButtons) {
-    writeEmojiIcon(art.filePath(QString::fromUtf8(button.file) + ".ico"),
-                   QString::fromUtf8(button.emoji));
-  }
-  writeIcon(art.filePath("piece-back.ico"), {pieceBack(32), pieceBack(16)});
-  writePng(title(), art.filePath("title.png"));
-  writePng(recordPicture(), art.filePath("record.png"));
+  writeWindowArt(art);
   writeApplicationIcons(QDir(QString::fromLocal8Bit(argv[3])));
   return 0;
 }
