@@ -14,9 +14,9 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 
-#include "icons/icon_set.h"
 #include "store/data_folder.h"
 #include "store/text.h"
 #include "ui/help/help_viewer.h"
@@ -80,7 +80,6 @@ constexpr int kCellHeight = 825;
 constexpr std::array<int, HistoryModel::kColumnCount> kHistoryColumnWidths = {
     620, 1400, 1100, 1050, 1000, 1250, 900, 900};
 constexpr int kHistoryRowHeight = 18;
-constexpr int kHistoryVisibleRows = 14;  // grid rows, the header included
 constexpr double kHistoryFontPoints = 11;
 
 const QColor kLevelLabelBack(0xFF, 0xFF, 0xC0);
@@ -257,7 +256,7 @@ void MainWindow::buildHistoryFrame() {
   fraRireki_->raise();
 
   msgRireki_ = placed(new QTableView(fraRireki_), "msgRireki", twipsRect(150, 200, 8565, 3850));
-  historyModel_ = new HistoryModel(game_.historyRows, msgRireki_);
+  historyModel_ = new HistoryModel(game_.history().rows(), msgRireki_);
   msgRireki_->setModel(historyModel_);
   msgRireki_->setFont(designFont(kPGothic, kHistoryFontPoints));
   msgRireki_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -277,7 +276,7 @@ void MainWindow::buildHistoryFrame() {
   header->setSectionsClickable(false);
   // The header takes what is left over 13 whole rows, so that scrolled to the
   // end the grid shows no cut row at its top.
-  const int rowsHeight = (kHistoryVisibleRows - 1) * kHistoryRowHeight;
+  const int rowsHeight = (game::kHistoryVisibleRows - 1) * kHistoryRowHeight;
   header->setFixedHeight(std::max(
       kHistoryRowHeight, msgRireki_->height() - 2 * msgRireki_->frameWidth() - rowsHeight));
   for (int column = 0; column < HistoryModel::kColumnCount; ++column) {
@@ -306,7 +305,7 @@ void MainWindow::connectHandlers() {
     runHandler([this] { showSettingsWindow(this, shared_, folder_, random_, host_); });
   });
   connect(cmdHelp_, &QToolButton::clicked, this,
-          [this] { help::showHelp(text(game_.helpFile), this); });
+          [this] { help::showHelp(text(game_.helpFile()), this); });
   connect(cmdEnd_, &QToolButton::clicked, this, [this] { endProgram(); });
   connect(cboMondai_, &QComboBox::activated, this, [this](int index) {
     const std::string level = cboMondai_->itemText(index).toStdString();
@@ -356,25 +355,25 @@ void MainWindow::showCentred() {
 // ---- Drawing the game ----
 
 void MainWindow::render() {
-  lblTrun_->setText(text(game_.lblTrun));
-  lblZan_->setText(text(game_.lblZan));
-  lblKiroku_->setText(text(game_.lblKiroku));
-  lblByou_->setText(text(game_.lblByou));
-  frmKiroku_->setTitle(text(game_.frmKirokuCaption));
-  chkNamae_->setChecked(game_.chkNamae == 1);
-  chkAs_->setChecked(game_.chkAs == 1);
+  lblTrun_->setText(text(game_.lblTrun()));
+  lblZan_->setText(text(game_.lblZan()));
+  lblKiroku_->setText(text(game_.lblKiroku()));
+  lblByou_->setText(text(game_.lblByou()));
+  frmKiroku_->setTitle(text(game_.frmKirokuCaption()));
+  chkNamae_->setChecked(game_.options().chkNamae() == 1);
+  chkAs_->setChecked(game_.options().chkAs() == 1);
   renderLevelList();
-  if (game_.dealSerial() != shownDeal_) {
+  if (game_.board().dealSerial() != shownDeal_) {
     loadFacePictures();
   }
   renderPieces();
-  fraRireki_->setVisible(game_.fraRirekiVisible);
+  fraRireki_->setVisible(game_.history().fraRirekiVisible());
   renderHistory();
 }
 
 void MainWindow::renderLevelList() {
   QStringList items;
-  for (const std::string& item : game_.cboMondaiItems) {
+  for (const std::string& item : game_.options().cboMondaiItems()) {
     items << text(item);
   }
   QStringList shown;
@@ -385,13 +384,13 @@ void MainWindow::renderLevelList() {
     cboMondai_->clear();
     cboMondai_->addItems(items);
   }
-  cboMondai_->setCurrentIndex(cboMondai_->findText(text(game_.cboMondaiText)));
-  cboMondai_->setEnabled(game_.cboMondaiEnabled);
+  cboMondai_->setCurrentIndex(cboMondai_->findText(text(game_.options().cboMondaiText())));
+  cboMondai_->setEnabled(game_.options().cboMondaiEnabled());
 }
 
 void MainWindow::renderPieces() {
   for (int i = 0; i < game::kPieceCount; ++i) {
-    const game::Piece& piece = game_.piece(i + 1);
+    const game::Piece& piece = game_.board().piece(i + 1);
     PieceControls& controls = pieces_[i];
     controls.back->setVisible(piece.backVisible);
     controls.face->setVisible(piece.faceVisible);
@@ -403,31 +402,29 @@ void MainWindow::renderPieces() {
 
 void MainWindow::loadFacePictures() {
   // An icon lies on the board several times; its file is read once per deal.
-  std::map<std::string, QPixmap> pictures;
+  std::map<std::filesystem::path, QPixmap> pictures;
   for (int i = 0; i < game::kPieceCount; ++i) {
-    const std::string& name = game_.piece(i + 1).name;
-    auto found = pictures.find(name);
+    const std::filesystem::path& file = game_.board().piece(i + 1).picture;
+    auto found = pictures.find(file);
     if (found == pictures.end()) {
-      const QPixmap picture = system::loadIconPicture(icons::iconPicturePath(folder_.path(), name),
-                                                      devicePixelRatioF());
-      found = pictures.emplace(name, picture).first;
+      found = pictures.emplace(file, system::loadIconPicture(file, devicePixelRatioF())).first;
     }
     pieces_[i].face->setPixmap(found->second);
   }
-  shownDeal_ = game_.dealSerial();
+  shownDeal_ = game_.board().dealSerial();
 }
 
 void MainWindow::renderHistory() {
   historyModel_->refresh();
-  const int rows = game_.historyGridRows();
-  if (rows == shownHistoryRows_ && game_.historyTopRow == shownHistoryTopRow_) {
+  const int rows = game_.history().gridRows();
+  if (rows == shownHistoryRows_ && game_.history().topRow() == shownHistoryTopRow_) {
     return;
   }
   shownHistoryRows_ = rows;
-  shownHistoryTopRow_ = game_.historyTopRow;
+  shownHistoryTopRow_ = game_.history().topRow();
   if (rows > 1) {
     // Grid row 1 is the model's row 0.
-    const int row = std::max(0, std::min(game_.historyTopRow, rows - 1) - 1);
+    const int row = std::max(0, std::min(game_.history().topRow(), rows - 1) - 1);
     // New rows reach the scroll range only at the view's next layout.
     msgRireki_->doItemsLayout();
     msgRireki_->scrollTo(historyModel_->index(row, 0), QAbstractItemView::PositionAtTop);
