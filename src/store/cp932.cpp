@@ -2,6 +2,8 @@
 
 #include <iconv.h>
 
+#include <algorithm>
+#include <bitset>
 #include <cerrno>
 #include <cstring>
 
@@ -38,12 +40,72 @@ struct Encoding {
   char byte = 0;
   std::size_t length = 0;
 };
-Encoding windowsOnlyEncoding(const std::string& text, std::size_t pos) {
+Encoding windowsOnlyEncoding(std::string_view text, std::size_t pos) {
   for (const WindowsOnlyByte& entry : kWindowsOnlyBytes) {
     const std::size_t length = std::strlen(entry.utf8);
     if (text.compare(pos, length, entry.utf8) == 0) return {entry.byte, length};
   }
   return {};
+}
+
+// Which single bytes and byte pairs are characters, taken from glibc's iconv
+// itself (plus the Windows-only bytes), so that a file can be checked far
+// faster than iconv converts it; a long history is checked whole at start-up
+// and only the rows shown are converted.
+class CharacterTable {
+ public:
+  CharacterTable() {
+    iconv_t cd = iconv_open("UTF-8", "CP932");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return;  // nothing counts as valid
+    for (int first = 0; first < 256; ++first) {
+      const char single[1] = {static_cast<char>(first)};
+      const int result = convertsTo(cd, single, 1);
+      isSingle_[first] = result == 0 || windowsOnlyDecoding(single[0]) != nullptr;
+      isLead_[first] = result == EINVAL;
+      for (int second = 0; isLead_[first] && second < 256; ++second) {
+        const char pair[2] = {static_cast<char>(first), static_cast<char>(second)};
+        pairs_[first * 256 + second] = convertsTo(cd, pair, 2) == 0;
+      }
+    }
+    iconv_close(cd);
+  }
+
+  bool holdsOnlyCharacters(std::string_view bytes) const {
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = in + bytes.size();
+    while (in != end) {
+      if (isLead_[*in]) {
+        if (end - in < 2 || !pairs_[in[0] * 256 + in[1]]) return false;
+        in += 2;
+      } else if (isSingle_[*in]) {
+        ++in;
+      } else {
+        return false;
+      }
+    }
+    return true;
+  }
+
+ private:
+  // 0 when iconv converts exactly these bytes, else the errno it gives.
+  static int convertsTo(iconv_t cd, const char* input, std::size_t size) {
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char buffer[8];
+    char* in = const_cast<char*>(input);
+    char* out = buffer;
+    std::size_t inLeft = size;
+    std::size_t outLeft = sizeof buffer;
+    return iconv(cd, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) ? errno : 0;
+  }
+
+  bool isSingle_[256] = {};
+  bool isLead_[256] = {};
+  std::bitset<256 * 256> pairs_;  // by lead byte * 256 + trail byte
+};
+
+bool isAscii(std::string_view bytes) {
+  return std::all_of(bytes.begin(), bytes.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // A conversion descriptor for one run of iconv, closed again when done.
@@ -68,7 +130,7 @@ class Converter {
 // returns how many input bytes that covers, or 0 when nothing does. False
 // for input that cannot be converted whole.
 template <typename Mend>
-bool convertAll(const char* to, const char* from, const std::string& input, std::string& output,
+bool convertAll(const char* to, const char* from, std::string_view input, std::string& output,
                 Mend mend) {
   Converter converter(to, from);
   if (!converter.valid()) return false;
@@ -106,11 +168,18 @@ bool convertAll(const char* to, const char* from, const std::string& input, std:
 
 }  // namespace
 
-std::optional<std::string> decodeCp932(const std::string& bytes) {
+bool isCp932(std::string_view bytes) {
+  // Plain ASCII needs no table, so a folder of short files never builds one.
+  if (isAscii(bytes)) return true;
+  static const CharacterTable table;
+  return table.holdsOnlyCharacters(bytes);
+}
+
+std::optional<std::string> decodeCp932(std::string_view bytes) {
   std::string text;
   const bool decoded =
       convertAll("UTF-8", "CP932", bytes, text,
-                 [](const std::string& input, std::size_t pos, std::string& output) -> std::size_t {
+                 [](std::string_view input, std::size_t pos, std::string& output) -> std::size_t {
                    const char* utf8 = windowsOnlyDecoding(input[pos]);
                    if (utf8 == nullptr) return 0;
                    output += utf8;
@@ -120,17 +189,17 @@ std::optional<std::string> decodeCp932(const std::string& bytes) {
   return text;
 }
 
-std::string cp932ToUtf8(const std::string& bytes, const std::string& fileName) {
+std::string cp932ToUtf8(std::string_view bytes, const std::string& fileName) {
   std::optional<std::string> text = decodeCp932(bytes);
   if (!text) throw FileError(FileError::Kind::NotCp932, fileName);
   return std::move(*text);
 }
 
-std::string utf8ToCp932(const std::string& text, const std::string& fileName) {
+std::string utf8ToCp932(std::string_view text, const std::string& fileName) {
   std::string bytes;
   const bool encoded =
       convertAll("CP932", "UTF-8", text, bytes,
-                 [](const std::string& input, std::size_t pos, std::string& output) -> std::size_t {
+                 [](std::string_view input, std::size_t pos, std::string& output) -> std::size_t {
                    const Encoding encoding = windowsOnlyEncoding(input, pos);
                    if (encoding.length != 0) output += encoding.byte;
                    return encoding.length;

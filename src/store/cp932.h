@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace polkamina::store {
 
@@ -11,13 +12,16 @@ namespace polkamina::store {
 // Windows reads as U+0080, U+F8F0 and U+F8F1 to U+F8F3 and glibc refuses.
 // Nothing is ever replaced or dropped.
 
+// True when bytes are code page 932 throughout, the last character whole.
+bool isCp932(std::string_view bytes);
+
 // The UTF-8 text of bytes, or nothing when they are not code page 932.
-std::optional<std::string> decodeCp932(const std::string& bytes);
+std::optional<std::string> decodeCp932(std::string_view bytes);
 
 // As decodeCp932, for a data file: throws FileError(NotCp932, fileName).
-std::string cp932ToUtf8(const std::string& bytes, const std::string& fileName);
+std::string cp932ToUtf8(std::string_view bytes, const std::string& fileName);
 // Throws FileError(CannotWrite, fileName) for text that has no code page 932
 // form (or is not UTF-8): such text cannot be written to the file.
-std::string utf8ToCp932(const std::string& text, const std::string& fileName);
+std::string utf8ToCp932(std::string_view text, const std::string& fileName);
 
 }  // namespace polkamina::store

@@ -27,8 +27,10 @@ const char* const kOptionsFile = "設定2.txt";
 const char* const kRecordsFile = "記録.txt";
 const char* const kHistoryFile = "履歴.txt";
 
+// A reader of a file's bytes, once they are known to be code page 932.
 FieldReader readerFor(const std::string& bytes, const std::string& fileName) {
-  return FieldReader(cp932ToUtf8(bytes, fileName), fileName);
+  if (!isCp932(bytes)) throw FileError(FileError::Kind::NotCp932, fileName);
+  return FieldReader(bytes, fileName);
 }
 
 std::string readWholeFile(const fs::path& path, const std::string& fileName) {
@@ -87,21 +89,6 @@ std::string formatRecords(const Records& records, const std::string& fileName) {
   return utf8ToCp932(text, fileName);
 }
 
-std::vector<HistoryRow> parseHistory(const std::string& bytes, const std::string& fileName) {
-  FieldReader reader = readerFor(bytes, fileName);
-  std::vector<HistoryRow> rows;
-  rows.reserve(bytes.size() / 60);
-  while (!reader.atEnd()) {
-    HistoryRow& row = rows.emplace_back();
-    for (std::string& field : row) field = reader.readText();
-  }
-  return rows;
-}
-
-std::string formatHistoryRow(const HistoryRow& row, const std::string& fileName) {
-  return utf8ToCp932(delimitedLine(std::vector<Field>(row.begin(), row.end())), fileName);
-}
-
 DataFolder::DataFolder(fs::path folder) : folder_(std::move(folder)) {}
 
 std::string DataFolder::read(const std::string& fileName) const {
@@ -130,7 +117,7 @@ void DataFolder::saveRecords(const Records& records) const {
   replace(kRecordsFile, formatRecords(records, kRecordsFile));
 }
 
-std::vector<HistoryRow> DataFolder::readHistory() const {
+HistoryRows DataFolder::readHistory() const {
   return parseHistory(read(kHistoryFile), kHistoryFile);
 }
 

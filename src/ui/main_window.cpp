@@ -21,11 +21,11 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <utility>
 
-#include "icons/icon_set.h"
 #include "store/data_folder.h"
 #include "store/text.h"
 #include "ui/help/help_viewer.h"
@@ -89,7 +89,6 @@ constexpr int kCellHeight = 825;
 constexpr std::array<int, HistoryModel::kColumnCount> kHistoryColumnWidths = {
     620, 1400, 1100, 1050, 1000, 1250, 900, 900};
 constexpr int kHistoryRowHeight = 18;
-constexpr int kHistoryVisibleRows = 14;  // grid rows, the header included
 constexpr double kHistoryFontPoints = 11;
 
 const QColor kLevelLabelBack(0xFF, 0xFF, 0xC0);
@@ -414,7 +413,7 @@ void MainWindow::buildHistoryFrame() {
   fraRireki_->raise();
 
   msgRireki_ = placed(new QTableView(fraRireki_), "msgRireki", twipsRect(150, 200, 8565, 3850));
-  historyModel_ = new HistoryModel(game_.historyRows, msgRireki_);
+  historyModel_ = new HistoryModel(game_.history().rows(), msgRireki_);
   msgRireki_->setModel(historyModel_);
   msgRireki_->setFont(designFont(kPGothic, kHistoryFontPoints));
   auto* cellStyle = new CellPaddingStyle;
@@ -438,7 +437,7 @@ void MainWindow::buildHistoryFrame() {
   header->setSectionsClickable(false);
   // The header takes what is left over 13 whole rows, so that scrolled to the
   // end the grid shows no cut row at its top.
-  const int rowsHeight = (kHistoryVisibleRows - 1) * kHistoryRowHeight;
+  const int rowsHeight = (game::kHistoryVisibleRows - 1) * kHistoryRowHeight;
   header->setFixedHeight(std::max(
       kHistoryRowHeight, msgRireki_->height() - 2 * msgRireki_->frameWidth() - rowsHeight));
   for (int column = 0; column < HistoryModel::kColumnCount; ++column) {
@@ -484,7 +483,7 @@ void MainWindow::connectHandlers() {
     runHandler([this] { showSettingsWindow(this, shared_, folder_, random_, host_); });
   });
   connect(cmdHelp_, &QToolButton::clicked, this,
-          [this] { help::showHelp(text(game_.helpFile), this); });
+          [this] { help::showHelp(text(game_.helpFile()), this); });
   connect(cmdEnd_, &QToolButton::clicked, this, [this] { endProgram(); });
   connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, cmdHelp_, &QToolButton::click);
   connect(new QShortcut(QKeySequence("Ctrl+H"), this), &QShortcut::activated, this,
@@ -559,11 +558,11 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 void MainWindow::render() {
   renderCounters();
-  frmKiroku_->setTitle(text(game_.frmKirokuCaption));
-  chkNamae_->setChecked(game_.chkNamae == 1);
-  chkAs_->setChecked(game_.chkAs == 1);
+  frmKiroku_->setTitle(text(game_.frmKirokuCaption()));
+  chkNamae_->setChecked(game_.options().chkNamae() == 1);
+  chkAs_->setChecked(game_.options().chkAs() == 1);
   renderLevelList();
-  if (game_.dealSerial() != shownDeal_) {
+  if (game_.board().dealSerial() != shownDeal_) {
     loadFacePictures();
   }
   renderPieces();
@@ -577,20 +576,20 @@ void MainWindow::renderCounters() {
   const std::array<std::pair<QLabel*, QString>, 4> displays = {{
       {lblTrun_, "ターン数"},
       {lblZan_, "コマ残り"},
-      {lblKiroku_, text(game_.cboMondaiText) + "最短記録"},
+      {lblKiroku_, text(game_.options().cboMondaiText()) + "最短記録"},
       {lblByou_, "時間"},
   }};
-  const std::array<const std::string*, 4> counts = {&game_.lblTrun, &game_.lblZan, &game_.lblKiroku,
-                                                    &game_.lblByou};
+  const std::array<std::string, 4> counts = {game_.lblTrun(), game_.lblZan(), game_.lblKiroku(),
+                                             game_.lblByou()};
   for (std::size_t i = 0; i < displays.size(); ++i) {
-    displays[i].first->setText(text(*counts[i]));
-    setAccessibleNameIfChanged(displays[i].first, displays[i].second + " " + text(*counts[i]));
+    displays[i].first->setText(text(counts[i]));
+    setAccessibleNameIfChanged(displays[i].first, displays[i].second + " " + text(counts[i]));
   }
 }
 
 void MainWindow::renderLevelList() {
   QStringList items;
-  for (const std::string& item : game_.cboMondaiItems) {
+  for (const std::string& item : game_.options().cboMondaiItems()) {
     items << text(item);
   }
   QStringList shown;
@@ -601,8 +600,8 @@ void MainWindow::renderLevelList() {
     cboMondai_->clear();
     cboMondai_->addItems(items);
   }
-  cboMondai_->setCurrentIndex(cboMondai_->findText(text(game_.cboMondaiText)));
-  cboMondai_->setEnabled(game_.cboMondaiEnabled);
+  cboMondai_->setCurrentIndex(cboMondai_->findText(text(game_.options().cboMondaiText())));
+  cboMondai_->setEnabled(game_.options().cboMondaiEnabled());
 }
 
 void MainWindow::renderPieces() {
@@ -610,7 +609,7 @@ void MainWindow::renderPieces() {
   // before Qt would hand it along the tab order.
   keepBoardFocusOnABack(shownBacks());
   for (int i = 0; i < game::kPieceCount; ++i) {
-    const game::Piece& piece = game_.piece(i + 1);
+    const game::Piece& piece = game_.board().piece(i + 1);
     PieceControls& controls = pieces_[i];
     controls.back->setVisible(piece.backVisible);
     // A face under its back cannot be seen, and so is not told either.
@@ -625,13 +624,13 @@ void MainWindow::renderPieces() {
 }
 
 void MainWindow::renderHistoryFrame() {
-  if (fraRireki_->isVisibleTo(fraKiri_) == game_.fraRirekiVisible) {
+  if (fraRireki_->isVisibleTo(fraKiri_) == game_.history().fraRirekiVisible()) {
     return;
   }
   // The grid covers the whole board: the keyboard goes over to it and back,
   // and never reaches a piece under it.
   const bool focusHere = boardHasFocus() || msgRireki_->hasFocus();
-  if (game_.fraRirekiVisible) {
+  if (game_.history().fraRirekiVisible()) {
     fraRireki_->setVisible(true);
     if (focusHere) {
       msgRireki_->setFocus();
@@ -651,7 +650,7 @@ void MainWindow::renderHistoryFrame() {
 BackMap MainWindow::shownBacks() const {
   BackMap backs{};
   for (int i = 0; i < game::kPieceCount; ++i) {
-    backs[static_cast<std::size_t>(i)] = game_.piece(i + 1).backVisible;
+    backs[static_cast<std::size_t>(i)] = game_.board().piece(i + 1).backVisible;
   }
   return backs;
 }
@@ -690,7 +689,7 @@ void MainWindow::keepBoardFocusOnABack(const BackMap& backs) {
 void MainWindow::renderBoardTabStop() {
   for (int i = 0; i < game::kPieceCount; ++i) {
     Qt::FocusPolicy policy = i == boardTabStop_ ? Qt::StrongFocus : Qt::ClickFocus;
-    if (game_.fraRirekiVisible) {
+    if (game_.history().fraRirekiVisible()) {
       policy = Qt::NoFocus;
     }
     pieces_[static_cast<std::size_t>(i)].back->setFocusPolicy(policy);
@@ -705,31 +704,29 @@ bool MainWindow::boardHasFocus() const {
 
 void MainWindow::loadFacePictures() {
   // An icon lies on the board several times; its file is read once per deal.
-  std::map<std::string, QPixmap> pictures;
+  std::map<std::filesystem::path, QPixmap> pictures;
   for (int i = 0; i < game::kPieceCount; ++i) {
-    const std::string& name = game_.piece(i + 1).name;
-    auto found = pictures.find(name);
+    const std::filesystem::path& file = game_.board().piece(i + 1).picture;
+    auto found = pictures.find(file);
     if (found == pictures.end()) {
-      const QPixmap picture = system::loadIconPicture(icons::iconPicturePath(folder_.path(), name),
-                                                      devicePixelRatioF());
-      found = pictures.emplace(name, picture).first;
+      found = pictures.emplace(file, system::loadIconPicture(file, devicePixelRatioF())).first;
     }
     pieces_[i].face->setPixmap(found->second);
   }
-  shownDeal_ = game_.dealSerial();
+  shownDeal_ = game_.board().dealSerial();
 }
 
 void MainWindow::renderHistory() {
   historyModel_->refresh();
-  const int rows = game_.historyGridRows();
-  if (rows == shownHistoryRows_ && game_.historyTopRow == shownHistoryTopRow_) {
+  const int rows = game_.history().gridRows();
+  if (rows == shownHistoryRows_ && game_.history().topRow() == shownHistoryTopRow_) {
     return;
   }
   shownHistoryRows_ = rows;
-  shownHistoryTopRow_ = game_.historyTopRow;
+  shownHistoryTopRow_ = game_.history().topRow();
   if (rows > 1) {
     // Grid row 1 is the model's row 0.
-    const int row = std::max(0, std::min(game_.historyTopRow, rows - 1) - 1);
+    const int row = std::max(0, std::min(game_.history().topRow(), rows - 1) - 1);
     // New rows reach the scroll range only at the view's next layout.
     msgRireki_->doItemsLayout();
     msgRireki_->scrollTo(historyModel_->index(row, 0), QAbstractItemView::PositionAtTop);

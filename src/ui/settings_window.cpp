@@ -292,7 +292,7 @@ class SettingsWindow : public QWidget {
   // names' visibility and what the delay lists show of their own.
   void showLoadedState() {
     for (std::size_t i = 0; i < lblKiroku_.size(); ++i) {
-      lblKiroku_[i]->setText(text(model_.lblKiroku[i]));
+      lblKiroku_[i]->setText(text(model_.lblKiroku()[i]));
     }
     for (int k = 1; k <= game::kCatalogueCells; ++k) {
       const game::CatalogueCell& cell = model_.cell(k);
@@ -302,14 +302,14 @@ class SettingsWindow : public QWidget {
         controls.picture->setPixmap(system::loadIconPicture(cell.picture, devicePixelRatioF()));
       }
     }
-    fillDelayList(cboHide_, model_.cboHideText);
-    fillDelayList(cboDel_, model_.cboDelText);
+    fillDelayList(cboHide_, model_.cboHideText());
+    fillDelayList(cboDel_, model_.cboDelText());
     renderNames();
   }
 
   // The entries, and the delay in the edit field with no entry selected.
   void fillDelayList(QComboBox* list, const std::string& shown) {
-    for (const std::string& entry : model_.delayList) {
+    for (const std::string& entry : model_.delayList()) {
       list->addItem(text(entry));
     }
     list->setCurrentIndex(-1);

@@ -168,9 +168,7 @@ bool pressOnReturn(QAbstractButton* button, const QKeyEvent* event) {
   return true;
 }
 
-void showFocusWhileTheKeyboardIsUsed(QWidget* window) {
-  (new FocusVisibility(window))->show(true);
-}
+void showFocusWhileTheKeyboardIsUsed(QWidget* window) { (new FocusVisibility(window))->show(true); }
 
 void paintFocus(QAbstractButton* button) {
   if (!button->hasFocus()) {

@@ -36,10 +36,11 @@ void require(bool condition) {
 }
 
 // The decoder must agree with glibc's iconv run over the whole input wherever
-// iconv takes the bytes; what it reads must be UTF-8 and must read the same
-// after a trip back to code page 932.
+// iconv takes the bytes, and with the quick check of the bytes; what it reads
+// must be UTF-8 and must read the same after a trip back to code page 932.
 void checkDecoding(const std::string& bytes) {
   const auto text = parsed([&] { return cp932ToUtf8(bytes, "履歴.txt"); });
+  require(isCp932(bytes) == text.has_value());
   if (const auto reference = iconvDecode(bytes)) require(text == reference);
   if (!text) return;
   require(isUtf8(*text));
@@ -86,9 +87,11 @@ void checkHistory(const std::string& bytes) {
   auto read = parsed([&] { return parseHistory(bytes, "履歴.txt"); });
   if (!read) return;
   std::string written;
-  for (const HistoryRow& row : *read) {
-    for (const std::string& field : row) {
-      if (!writable(field)) return;
+  for (std::size_t i = 0; i < read->size(); ++i) {
+    const HistoryRow row = (*read)[i];
+    for (std::size_t column = 0; column < row.size(); ++column) {
+      if (!writable(row[column])) return;
+      require(read->field(i, column) == row[column]);
     }
     written += formatHistoryRow(row, "履歴.txt");
   }

@@ -214,11 +214,12 @@ TEST_F(GameFolder, HistoryReadsEveryRowPastTheOld16BitLimit) {
             "00\x95\x62\",\"\",\"\"\r\n";
   }
   write("履歴.txt", rows);
-  std::vector<HistoryRow> history = data().readHistory();
+  const HistoryRows history = data().readHistory();
   ASSERT_EQ(history.size(), 40000u);
   EXPECT_EQ(history[39999][2], "ハード");
   EXPECT_EQ(history[39999][3], "39999回");
   EXPECT_EQ(history[39999][6], "");
+  EXPECT_EQ(history.field(39999, 3), "39999回");
 }
 
 // Makes writes past limit bytes fail with EFBIG, as a full disk would; works
@@ -281,7 +282,7 @@ TEST_F(GameFolder, EditedFilesStayUsable) {
   // A history whose last row lost its line end still takes new rows.
   write("履歴.txt", "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\"");
   data().appendHistoryRow({"1", "2", "3", "4", "5", "6", "7"});
-  std::vector<HistoryRow> rows = data().readHistory();
+  const HistoryRows rows = data().readHistory();
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0][6], "g");
   EXPECT_EQ(rows[1][0], "1");

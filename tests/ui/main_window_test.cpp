@@ -61,11 +61,12 @@ TEST(MainWindow, ShowsTheStartedGame) {
   EXPECT_EQ(session.labelText("lblZan"), "40");
   EXPECT_EQ(session.labelText("lblByou"), "-----");
   EXPECT_EQ(session.find<QGroupBox>("frmKiroku")->title(),
-            QString::fromStdString(session.game().frmKirokuCaption));
+            QString::fromStdString(session.game().frmKirokuCaption()));
   EXPECT_TRUE(session.find<QGroupBox>("frmKiroku")->title().startsWith("  ターン数"));
   auto* levels = session.find<QComboBox>("cboMondai");
   EXPECT_EQ(levels->count(), 4);
-  EXPECT_EQ(levels->currentText(), QString::fromStdString(session.game().cboMondaiText));
+  EXPECT_EQ(levels->currentText(),
+            QString::fromStdString(session.game().options().cboMondaiText()));
   EXPECT_FALSE(session.find<QWidget>("fraRireki")->isVisible());
   for (int i = 1; i <= 40; ++i) {
     EXPECT_TRUE(session.back(i)->isVisible());
@@ -88,7 +89,7 @@ TEST(MainWindow, PlayingTurnsPieces) {
   auto* levels = session.find<QComboBox>("cboMondai");
   levels->setCurrentIndex(1);
   emit levels->activated(1);
-  ASSERT_EQ(session.game().cboMondaiText, "ノーマル");
+  ASSERT_EQ(session.game().options().cboMondaiText(), "ノーマル");
 
   QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
   EXPECT_EQ(session.labelText("lblZan"), "40");
@@ -127,11 +128,11 @@ TEST(MainWindow, NameDisplayShowsTheTurnedPiecesName) {
   auto* names = session.find<QCheckBox>("chkNamae");
   ASSERT_FALSE(names->isChecked());
   names->click();
-  ASSERT_EQ(session.game().chkNamae, 1);
+  ASSERT_EQ(session.game().options().chkNamae(), 1);
   QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
   QTest::mouseClick(session.back(3), Qt::LeftButton);
   EXPECT_TRUE(session.name(3)->isVisible());
-  EXPECT_EQ(session.name(3)->text().toStdString(), session.game().piece(3).name);
+  EXPECT_EQ(session.name(3)->text().toStdString(), session.game().board().piece(3).name);
   EXPECT_EQ(session.name(3)->textFormat(), Qt::PlainText);
   names->click();
   EXPECT_FALSE(session.name(3)->isVisible());
@@ -268,7 +269,7 @@ TEST(MainWindow, ADoubleClickCountsOnlyWhenBothClicksLandOnTheBareFrame) {
   ASSERT_EQ(board->childAt(besideFace), nullptr);
   QTest::mouseDClick(board, Qt::LeftButton, Qt::NoModifier, besideFace);
   EXPECT_FALSE(history->isVisible());
-  EXPECT_FALSE(session.game().fraRirekiVisible);
+  EXPECT_FALSE(session.game().history().fraRirekiVisible());
 
   // Two clicks on the bare frame are its double-click, on an emptied cell too.
   QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, besideFace);
@@ -322,7 +323,7 @@ TEST(MainWindow, KeyboardReachesEveryControlAndPlaysTheBoard) {
     EXPECT_EQ(focused(), next);
   }
   press(Qt::Key_Return);  // presses スタート
-  ASSERT_TRUE(session.game().Playing);
+  ASSERT_TRUE(session.game().board().Playing());
   press(Qt::Key_Backtab);
   EXPECT_EQ(focused(), "cmdKoma_1");
 
@@ -394,7 +395,7 @@ TEST(MainWindow, ScreenReadersHearPiecesAndCountersButNoHiddenName) {
   // A face-up piece tells its icon, by its back and face and by its name.
   QTest::mouseClick(session.back(3), Qt::LeftButton);
   texts = accessibleTexts(window);
-  const QString turned = QString::fromStdString(session.game().piece(3).name);
+  const QString turned = QString::fromStdString(session.game().board().piece(3).name);
   QStringList told = textsWith(texts, "icon");
   told.sort();
   EXPECT_EQ(told, QStringList(
