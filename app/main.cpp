@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
   QApplication::setDesktopFileName(QStringLiteral("io.github.polkamina.Polkamina"));
   system::installFontSubstitutions();
   // Message boxes and the windows' unnamed fonts use the design's system face.
-  QApplication::setFont(system::designFont(system::kPGothic, 9));
+  QApplication::setFont(system::outsideTextFont(system::kPGothic, 9));
 
   game::SharedValues shared;
   const store::DataFolder folder(".");

@@ -2,7 +2,6 @@
 
 #include <iconv.h>
 
-#include <algorithm>
 #include <bitset>
 #include <cerrno>
 #include <cstring>
@@ -103,11 +102,6 @@ class CharacterTable {
   std::bitset<256 * 256> pairs_;  // by lead byte * 256 + trail byte
 };
 
-bool isAscii(std::string_view bytes) {
-  return std::all_of(bytes.begin(), bytes.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 // A conversion descriptor for one run of iconv, closed again when done.
 class Converter {
  public:
@@ -169,8 +163,13 @@ bool convertAll(const char* to, const char* from, std::string_view input, std::s
 }  // namespace
 
 bool isCp932(std::string_view bytes) {
-  // Plain ASCII needs no table, so a folder of short files never builds one.
-  if (isAscii(bytes)) return true;
+  // Making the table costs about what converting this much does, so shorter
+  // input is simply converted: the small data files never make one.
+  constexpr std::size_t kTablePaysFrom = 64 * 1024;
+  return bytes.size() < kTablePaysFrom ? decodeCp932(bytes).has_value() : isCp932ByTable(bytes);
+}
+
+bool isCp932ByTable(std::string_view bytes) {
   static const CharacterTable table;
   return table.holdsOnlyCharacters(bytes);
 }

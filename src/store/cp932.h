@@ -14,6 +14,9 @@ namespace polkamina::store {
 
 // True when bytes are code page 932 throughout, the last character whole.
 bool isCp932(std::string_view bytes);
+// The same, looked up in a table of the code page's characters that is made
+// the first time: far quicker than converting, for long input.
+bool isCp932ByTable(std::string_view bytes);
 
 // The UTF-8 text of bytes, or nothing when they are not code page 932.
 std::optional<std::string> decodeCp932(std::string_view bytes);

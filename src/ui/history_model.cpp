@@ -70,7 +70,7 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     case Qt::FontRole:
       if (index.column() == kNumberColumn &&
           QString::number(index.row() + 1).size() >= kLongNumberDigits) {
-        return system::designFont(system::kPGothic, 8.25);
+        return system::outsideTextFont(system::kPGothic, 8.25);
       }
       return QVariant();
     case Qt::BackgroundRole:

@@ -389,7 +389,7 @@ void MainWindow::buildPieces() {
     pieces_[i].name =
         iconNameLabel(fraKiri_, "lblKoma_" + index,
                       twipsRect(105 + kCellWidth * column, 1665 + kCellHeight * row, 1095, 255),
-                      designFont(kPGothic, 8.25));
+                      system::outsideTextFont(kPGothic, 8.25));
   }
   const QIcon back = system::artIcon("piece-back.ico");
   for (int i = 0; i < game::kPieceCount; ++i) {
@@ -411,11 +411,15 @@ void MainWindow::buildHistoryFrame() {
   fraRireki_->setFrameStyle(QFrame::Box | QFrame::Sunken);
   fraRireki_->setAutoFillBackground(true);
   fraRireki_->raise();
+  fraRireki_->setAccessibleName("プレイ履歴");
+}
 
+void MainWindow::buildHistoryGrid() {
   msgRireki_ = placed(new QTableView(fraRireki_), "msgRireki", twipsRect(150, 200, 8565, 3850));
+  msgRireki_->setAccessibleName("プレイ履歴");
   historyModel_ = new HistoryModel(game_.history().rows(), msgRireki_);
   msgRireki_->setModel(historyModel_);
-  msgRireki_->setFont(designFont(kPGothic, kHistoryFontPoints));
+  msgRireki_->setFont(system::outsideTextFont(kPGothic, kHistoryFontPoints));
   auto* cellStyle = new CellPaddingStyle;
   cellStyle->setParent(msgRireki_);
   msgRireki_->setStyle(cellStyle);
@@ -443,6 +447,8 @@ void MainWindow::buildHistoryFrame() {
   for (int column = 0; column < HistoryModel::kColumnCount; ++column) {
     header->resizeSection(column, twipsToPixels(kHistoryColumnWidths[column]));
   }
+  // After the pieces in the tab order.
+  QWidget::setTabOrder(pieces_.back().back, msgRireki_);
 }
 
 void MainWindow::arrangeTabOrder() {
@@ -452,7 +458,6 @@ void MainWindow::arrangeTabOrder() {
   for (const PieceControls& piece : pieces_) {
     order.push_back(piece.back);
   }
-  order.push_back(msgRireki_);
   for (std::size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
@@ -464,8 +469,6 @@ void MainWindow::nameForScreenReaders() {
   fraKiri_->setAccessibleName("盤面");
   fraKiri_->setAccessibleDescription(
       "フレームをダブルクリックするか Ctrl+H を押すとプレイ履歴を表示します");
-  fraRireki_->setAccessibleName("プレイ履歴");
-  msgRireki_->setAccessibleName("プレイ履歴");
 }
 
 void MainWindow::connectHandlers() {
@@ -629,8 +632,10 @@ void MainWindow::renderHistoryFrame() {
   }
   // The grid covers the whole board: the keyboard goes over to it and back,
   // and never reaches a piece under it.
-  const bool focusHere = boardHasFocus() || msgRireki_->hasFocus();
+  const bool focusHere = boardHasFocus() || (msgRireki_ != nullptr && msgRireki_->hasFocus());
   if (game_.history().fraRirekiVisible()) {
+    // Built the first time it is shown: start-up never waits for it.
+    if (msgRireki_ == nullptr) buildHistoryGrid();
     fraRireki_->setVisible(true);
     if (focusHere) {
       msgRireki_->setFocus();
@@ -717,6 +722,7 @@ void MainWindow::loadFacePictures() {
 }
 
 void MainWindow::renderHistory() {
+  if (msgRireki_ == nullptr) return;
   historyModel_->refresh();
   const int rows = game_.history().gridRows();
   if (rows == shownHistoryRows_ && game_.history().topRow() == shownHistoryTopRow_) {

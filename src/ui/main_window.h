@@ -60,6 +60,7 @@ class MainWindow : public QWidget {
   void buildBoardFrame();
   void buildRecordFrame();
   void buildHistoryFrame();
+  void buildHistoryGrid();
   void buildPieces();
   void arrangeTabOrder();
   void connectHandlers();
@@ -115,7 +116,7 @@ class MainWindow : public QWidget {
   QLabel* lblKiroku_ = nullptr;
   QLabel* lblByou_ = nullptr;
   QFrame* fraRireki_ = nullptr;
-  QTableView* msgRireki_ = nullptr;
+  QTableView* msgRireki_ = nullptr;  // built the first time the history is shown
   HistoryModel* historyModel_ = nullptr;
   std::array<PieceControls, game::kPieceCount> pieces_{};
 

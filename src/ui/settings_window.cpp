@@ -212,7 +212,7 @@ class SettingsWindow : public QWidget {
   void buildCatalogueFrame() {
     QGroupBox* frame1 = frame(this, "Frame1", twipsRect(150, 1050, 7065, 3915),
                               "コマ一覧　（ コマをクリックすると名前を表示します）");
-    const QFont nameFont = designFont(kPGothic, kNamePoints);
+    const QFont nameFont = system::outsideTextFont(kPGothic, kNamePoints);
     for (int k = 1; k <= game::kCatalogueCells; ++k) {
       const int column = (k - 1) % game::kCatalogueColumns;
       const int row = (k - 1) / game::kCatalogueColumns;
@@ -247,7 +247,7 @@ class SettingsWindow : public QWidget {
                   header.text, header.background);
     }
     // The rows use the window's own font, not the frame's.
-    const QFont rowFont = designFont(kPGothic, kWindowPoints);
+    const QFont rowFont = system::outsideTextFont(kPGothic, kWindowPoints);
     for (std::size_t i = 0; i < kRecordRowTops.size(); ++i) {
       const QString index = QString::number(i);
       auto* rowName = placed(new QLabel(i % 2 == 0 ? "ターン" : "タイム", frame3),

@@ -41,6 +41,7 @@ void require(bool condition) {
 void checkDecoding(const std::string& bytes) {
   const auto text = parsed([&] { return cp932ToUtf8(bytes, "履歴.txt"); });
   require(isCp932(bytes) == text.has_value());
+  require(isCp932ByTable(bytes) == text.has_value());
   if (const auto reference = iconvDecode(bytes)) require(text == reference);
   if (!text) return;
   require(isUtf8(*text));

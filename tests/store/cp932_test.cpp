@@ -72,8 +72,9 @@ TEST(Cp932, DecodesAsWindowsForEveryOneAndTwoByteInput) {
       const auto tail = windowsReading(std::string(1, static_cast<char>(second)));
       if (!expected && head && tail) expected = *head + *tail;
       ASSERT_EQ(decoded(pair), expected) << "bytes " << first << " " << second;
-      // The quick check agrees with the conversion.
+      // Both checks agree with the conversion.
       ASSERT_EQ(isCp932(pair), expected.has_value()) << "bytes " << first << " " << second;
+      ASSERT_EQ(isCp932ByTable(pair), expected.has_value()) << "bytes " << first << " " << second;
     }
   }
 }

@@ -51,6 +51,9 @@ TEST(MainWindow, ControlsSitWhereDesigned) {
   EXPECT_EQ(session.name(40)->geometry(), QRect(532, 331, 73, 17));
 
   EXPECT_EQ(session.find<QWidget>("frmKiroku")->geometry(), QRect(205, 15, 394, 54));
+  // The grid is made the first time the history is shown.
+  QTest::mouseDClick(session.find<QWidget>("fraKiri"), Qt::LeftButton, Qt::NoModifier,
+                     QPoint(5, 345));
   EXPECT_EQ(session.find<QWidget>("msgRireki")->geometry(), QRect(10, 13, 571, 257));
   EXPECT_EQ(session.find<QWidget>("Line1_0")->geometry(), QRect(10, 85, 611, 1));
 }
@@ -159,7 +162,11 @@ TEST(MainWindow, DoubleClickOnTheBareFrameTogglesTheHistory) {
 
 TEST(MainWindow, HistoryGridShowsTheSavedRowsScrolledToTheEnd) {
   Session session(20);
+  EXPECT_EQ(session.find<QTableView>("msgRireki"), nullptr);  // made when first shown
+  QTest::mouseDClick(session.find<QWidget>("fraKiri"), Qt::LeftButton, Qt::NoModifier,
+                     QPoint(5, 345));
   auto* grid = session.find<QTableView>("msgRireki");
+  ASSERT_NE(grid, nullptr);
   QAbstractItemModel* model = grid->model();
   ASSERT_EQ(model->rowCount(), 20);
   ASSERT_EQ(model->columnCount(), 8);
@@ -174,8 +181,6 @@ TEST(MainWindow, HistoryGridShowsTheSavedRowsScrolledToTheEnd) {
   EXPECT_FALSE(model->flags(model->index(0, 1)) & Qt::ItemIsEditable);
   EXPECT_EQ(grid->horizontalHeader()->sectionSize(1), 93);
 
-  QTest::mouseDClick(session.find<QWidget>("fraKiri"), Qt::LeftButton, Qt::NoModifier,
-                     QPoint(5, 345));
   ASSERT_TRUE(grid->isVisible());
   QCoreApplication::processEvents();
   // The newest rows are in view.
