@@ -52,7 +52,6 @@ using system::twipsToPixels;
 const char* const kCaption = "ポルカミナ";
 constexpr int kClientWidth = 9465;
 constexpr int kClientHeight = 6780;
-constexpr int kIconSide = 32;
 constexpr int kTimerIntervalMs = 1000;
 
 // A picture button of the top row.

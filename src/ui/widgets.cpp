@@ -15,7 +15,6 @@ namespace polkamina::ui {
 
 namespace {
 
-constexpr int kIconSide = 32;
 // Where a frame's caption starts, and the blank kept on each side of it.
 constexpr int kCaptionLeft = 6;
 constexpr int kCaptionPadding = 2;

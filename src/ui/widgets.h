@@ -14,6 +14,9 @@ class QKeyEvent;
 
 namespace polkamina::ui {
 
+// The side of the pictures that buttons carry, in pixels.
+constexpr int kIconSide = 32;
+
 // Gives a widget its design name and place.
 template <typename Widget>
 Widget* placed(Widget* widget, const QString& name, const QRect& geometry) {
