@@ -7,11 +7,13 @@
 #   - start-up with 1,000,000 history rows against an empty history;
 #   - resident memory after 100 openings of the settings window against one.
 # Needs the build's bench targets, Xvfb and xdotool (./test installs them).
+# POLKAMINA_GAME names another build's program to measure with this build's
+# tools, for figures before and after a change.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath "${1:-$here/build}")
 pairs=${2:-11}
-game=$build/app/polkamina
+game=$(realpath "${POLKAMINA_GAME:-$build/app/polkamina}")
 bare=$build/bench/polkamina_bare_window
 clock=$build/bench/polkamina_first_paint
 work=$(mktemp -d "${TMPDIR:-/tmp}/polkamina-measure.XXXXXX")

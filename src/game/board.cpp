@@ -101,25 +101,23 @@ void Board::keepOpen(int index) {
 bool Board::matchesFirst(int index) const { return piece(index).name == FirstName_; }
 
 void Board::removePair(int index) {
-  Piece& second = at(index);
-  Piece& first = at(FirstIndex_);
-  second.nameVisible = false;
-  first.nameVisible = false;
-  second.faceVisible = false;
-  first.faceVisible = false;
+  for (Piece* piece : pairWithFirst(index)) {
+    piece->nameVisible = false;
+    piece->faceVisible = false;
+  }
   countTurn();
   ZanCount_ = static_cast<std::int16_t>(ZanCount_ - 2);
 }
 
 void Board::turnBackPair(int index) {
-  Piece& second = at(index);
-  Piece& first = at(FirstIndex_);
-  first.nameVisible = false;
-  second.nameVisible = false;
-  first.backVisible = true;
-  second.backVisible = true;
+  for (Piece* piece : pairWithFirst(index)) {
+    piece->nameVisible = false;
+    piece->backVisible = true;
+  }
   countTurn();
 }
+
+std::array<Piece*, 2> Board::pairWithFirst(int index) { return {&at(index), &at(FirstIndex_)}; }
 
 void Board::countTurn() { TurnCount_ = plusOneTurn(TurnCount_); }
 

@@ -78,6 +78,8 @@ class Board {
   void drawIconKinds(Random& random);
   void buildPool();
   void fillPieces(const std::filesystem::path& folder, Random& random);
+  // The piece of the turn's second click and the first piece.
+  std::array<Piece*, 2> pairWithFirst(int index);
   void countTurn();
 
   std::array<Piece, kPieceCount> pieces_{};

@@ -333,16 +333,15 @@ TEST(MainWindow, KeyboardReachesEveryControlAndPlaysTheBoard) {
   EXPECT_EQ(focused(), "cmdKoma_1");
 
   // Arrows move by rows and columns and stop at the edges.
-  press(Qt::Key_Down);
-  EXPECT_EQ(focused(), "cmdKoma_9");
-  press(Qt::Key_Right);
-  EXPECT_EQ(focused(), "cmdKoma_10");
-  press(Qt::Key_Up);
-  EXPECT_EQ(focused(), "cmdKoma_2");
-  press(Qt::Key_Up);
-  EXPECT_EQ(focused(), "cmdKoma_2");
-  press(Qt::Key_Left);
-  EXPECT_EQ(focused(), "cmdKoma_1");
+  const std::vector<std::pair<Qt::Key, QString>> moves = {{Qt::Key_Down, "cmdKoma_9"},
+                                                          {Qt::Key_Right, "cmdKoma_10"},
+                                                          {Qt::Key_Up, "cmdKoma_2"},
+                                                          {Qt::Key_Up, "cmdKoma_2"},
+                                                          {Qt::Key_Left, "cmdKoma_1"}};
+  for (const auto& [key, expected] : moves) {
+    press(key);
+    EXPECT_EQ(focused(), expected);
+  }
 
   // Space and Return turn the focused piece; the focus goes to the nearest back.
   press(Qt::Key_Space);
