@@ -15,9 +15,11 @@ using namespace polkamina;
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // Lets the desktop match the window to the installed menu entry and icon.
+  QApplication::setDesktopFileName(QStringLiteral("io.github.polkamina.Polkamina"));
   system::installFontSubstitutions();
   // Message boxes and the windows' unnamed fonts use the design's system face.
-  QApplication::setFont(system::designFont(system::kPGothic, 9));
+  QApplication::setFont(system::outsideTextFont(system::kPGothic, 9));
 
   game::SharedValues shared;
   const store::DataFolder folder(".");

@@ -25,7 +25,8 @@ fs::path makeFolder(int rows) {
   std::ofstream history(dir / "履歴.txt", std::ios::binary);
   for (int i = 0; i < rows; ++i) {
     history << "\"2026/12/07\",\"12:34:56\",\"\x83m\x81[\x83}\x83\x8b\",\"" << (20 + i % 50)
-            << "\x89\xf1\",\"01\x95\xaa" "23\x95\x62\",\"\",\"\x81\x9b\"\r\n";
+            << "\x89\xf1\",\"01\x95\xaa"
+               "23\x95\x62\",\"\",\"\x81\x9b\"\r\n";
   }
   return dir;
 }

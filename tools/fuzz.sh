@@ -12,7 +12,7 @@ fi
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$here/build-fuzz
 CC=clang CXX=clang++ cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DPOLKAMINA_FUZZ=ON >/dev/null
+  -DPOLKAMINA_FUZZ=ON -DPOLKAMINA_WERROR=ON >/dev/null
 cmake --build "$build" --target data_files_fuzz chm_fuzz polkamina_help_file -j"$(nproc)"
 corpus=$build/fuzz-corpus
 mkdir -p "$corpus"

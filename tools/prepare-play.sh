@@ -2,15 +2,12 @@
 # prepare-play.sh BUILD_DIR GAME_DIR
 # Makes GAME_DIR from the shipped defaults if it does not exist yet; an
 # existing folder is the player's and its files are left alone. The help file
-# belongs to the build, so it is always brought up to date.
+# belongs to the build, so it is always brought up to date. The installed
+# launcher does the same with the same functions.
 set -euo pipefail
 build=$1
 game=$2
 here=$(cd "$(dirname "$0")/.." && pwd)
-if [ ! -e "$game" ]; then
-  mkdir -p "$game"
-  cp "$here"/assets/defaults/* "$game/"
-fi
-if [ -f "$build/help/pkHelp.chm" ]; then
-  cp "$build/help/pkHelp.chm" "$game/pkHelp.chm"
-fi
+source "$here/app/game-folder.sh"
+polkamina_make_game_folder "$here/assets/defaults" "$game"
+polkamina_update_help "$build/help/pkHelp.chm" "$game"

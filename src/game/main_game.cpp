@@ -1,9 +1,6 @@
 #include "game/main_game.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
-#include <optional>
+#include <vector>
 
 #include "game/clock_text.h"
 #include "icons/icon_set.h"
@@ -25,294 +22,126 @@ const char* const kClearQuestionCaption = "クリア確認";
 const char* const kClearDone = "履歴データをクリアしました";
 const char* const kClearDoneCaption = "クリア終了";
 
-// Grid rows, the header included, that fit the history grid without scrolling.
-constexpr int kHistoryVisibleRows = 14;
-
-std::int16_t incrementTurns(std::int16_t turns) {
-  return turns < std::numeric_limits<std::int16_t>::max() ? static_cast<std::int16_t>(turns + 1)
-                                                          : turns;
-}
-
-int checkBoxValue(int value) { return value == 1 ? 1 : 0; }
+std::string historyMark(bool set) { return set ? kRecordMark : ""; }
 
 }  // namespace
 
 MainGame::MainGame(SharedValues& shared, const store::DataFolder& folder, Host& host, Clock& clock,
                    Random& random)
-    : shared_(shared), folder_(folder), host_(host), clock_(clock), random_(random) {}
+    : shared_(shared),
+      folder_(folder),
+      host_(host),
+      clock_(clock),
+      random_(random),
+      records_(shared, folder, host) {}
 
 // ---- Start-up ----
 
 StartupResult MainGame::Form_Load() {
-  helpFile = kHelpFile;
-  fraRirekiVisible = false;
-  initRireki();
-  historyRows = folder_.readHistory();
-  scrollHistoryToEnd();
+  history_.load(folder_);
 
   const std::vector<std::string> iconFiles = icons::listIconFiles(folder_.path());
   if (const auto problem = icons::checkIconCount(iconFiles.size())) {
     host_.messageBox(problem->text, problem->caption, MessageIcon::Exclamation, MessageButtons::Ok);
     return StartupResult::Exit;
   }
-  IconName.clear();
-  for (const std::string& file : iconFiles) {
-    IconName.push_back(icons::iconName(file));
-  }
-  lstInp = IconName;
-
-  for (Piece& piece : pieces_) {
-    piece.nameBorder = false;
-    piece.nameVisible = false;
-  }
+  std::vector<std::string> names;
+  for (const std::string& file : iconFiles) names.push_back(icons::iconName(file));
+  board_.takeIconSet(std::move(names));
+  board_.prepareNameLabels();
 
   const store::Delays delays = folder_.loadDelays();
   shared_.HideDelay = delays.hide;
   shared_.EraseDelay = delays.erase;
   shared_.best = folder_.loadRecords();
 
-  lblTrun = "0";
-  lblZan = "40";
-  lblKiroku = levels::bestTurnsDisplay(shared_.best[levels::levelIndex(levels::Level::Normal)]);
-
-  cboMondaiItems.clear();
-  for (const levels::LevelInfo& info : levels::levelTable()) {
-    cboMondaiItems.push_back(info.name);
-  }
-
-  const store::Options options = folder_.loadOptions();
-  storedLevel = options.level;
-  nameDisplayValue = options.nameDisplay;
-  autoSaveValue = options.autoSave;
-
+  const store::Options stored = folder_.loadOptions();
+  options_.restore(stored);
   // The list offers only the four level names; a stored name outside them
   // (an edited file) cannot be selected, so the default level takes its place.
-  chooseLevel(levels::levelFromName(storedLevel) ? storedLevel : kFallbackLevel);
-  setNameDisplayBox(nameDisplayValue);
-  setAutoSaveBox(autoSaveValue);
+  chooseLevel(levels::levelFromName(stored.level) ? stored.level : kFallbackLevel);
+  setNameDisplayBox(stored.nameDisplay);
+  setAutoSaveBox(stored.autoSave);
   return StartupResult::Ready;
-}
-
-void MainGame::initRireki() {
-  historyRows.clear();
-  historyTopRow = 1;
 }
 
 // ---- The deal ----
 
 void MainGame::cmdStart_Click() {
-  // Without the icon set of a successful start-up there is nothing to deal.
-  if (IconName.size() != icons::kIconCount) {
-    return;
-  }
-  fraRirekiVisible = false;
-  cboMondaiEnabled = false;
-  TurnRecordSet = false;
-  TimeRecordSet = false;
-  for (Piece& piece : pieces_) {
-    piece.backVisible = true;
-    piece.faceVisible = true;
-  }
-  TurnCount = 0;
-  lblTrun = std::to_string(TurnCount);
-  ZanCount = kPieceCount;
-  lblZan = std::to_string(ZanCount);
-  FirstOpen = false;
-  FirstName.clear();
-  FirstIndex = 0;
-
-  if (const auto level = levels::levelFromName(cboMondaiText)) {
-    KindCount = levels::levelInfo(*level).kindCount;
-  }
-  if (KindCount <= 0) {
-    // No level has been dealt yet and the box holds no level name.
-    KindCount = levels::levelInfo(levels::Level::Normal).kindCount;
-  }
-
-  drawIconKinds();
-  buildPool();
-  fillPieces();
-  for (int i = 0; i < kPieceCount; ++i) {
-    pieces_[i].name = KomaName[i];
-  }
-  ++dealSerial_;
-
-  lstInp = IconName;
-  for (Piece& piece : pieces_) {
-    piece.nameVisible = false;
-  }
-
-  Playing = true;
-  dealTimeOfDay_ = clock_.secondsSinceMidnight();
-  dealMonotonic_ = clock_.monotonicSeconds();
-  StartSec = static_cast<std::int32_t>(std::floor(dealTimeOfDay_));
-}
-
-void MainGame::drawIconKinds() {
-  lstKoma.clear();
-  random_.reseed();
-  for (int k = 0; k < KindCount && !lstInp.empty(); ++k) {
-    lstKoma.push_back(takeRandomEntry(random_, lstInp));
-  }
-}
-
-void MainGame::buildPool() {
-  lstKoma2.clear();
-  const int copies = kPieceCount / KindCount;
-  for (int copy = 0; copy < copies; ++copy) {
-    lstKoma2.insert(lstKoma2.end(), lstKoma.begin(), lstKoma.end());
-  }
-}
-
-void MainGame::fillPieces() {
-  KomaName.fill(std::string());
-  random_.reseed();
-  for (std::string& name : KomaName) {
-    if (lstKoma2.empty()) {
-      break;
-    }
-    name = takeRandomEntry(random_, lstKoma2);
-  }
+  if (!board_.hasIconSet()) return;
+  history_.hide();
+  options_.enableLevelList(false);
+  records_.clearFlags();
+  // Before start-up has chosen a level the list is empty; Normal is dealt.
+  const levels::Level level = options_.level().value_or(levels::Level::Normal);
+  board_.deal(levels::levelInfo(level).kindCount, folder_.path(), random_);
+  gameClock_.start(clock_);
 }
 
 // ---- The turn ----
 
 void MainGame::cmdKoma_Click(std::int16_t index) {
-  if (index < 1 || index > kPieceCount || !pieces_[index - 1].backVisible) {
-    return;
-  }
-  if (!Playing) {
+  if (!board_.hasBack(index)) return;
+  if (!board_.Playing()) {
     host_.messageBox(kStartReminder, kStartReminderCaption, MessageIcon::Exclamation,
                      MessageButtons::Ok);
     return;
   }
-  Piece& clicked = pieces_[index - 1];
-  if (chkNamae == 1) {
-    clicked.nameVisible = true;
-  }
-  clicked.backVisible = false;
+  board_.turnUp(index, options_.chkNamae() == 1);
 
-  const unsigned serialBeforeYield = dealSerial_;
+  const unsigned dealBeforeYield = board_.dealSerial();
   host_.yieldToEvents();
-  if (dealSerial_ != serialBeforeYield) {
-    // A new game was dealt meanwhile and this piece is face down again in it.
-    return;
-  }
+  // A new game dealt meanwhile has this piece face down again.
+  if (board_.dealSerial() != dealBeforeYield) return;
 
-  if (!FirstOpen) {
-    FirstName = clicked.name;
-    FirstOpen = true;
-    FirstIndex = index;
+  if (!board_.FirstOpen()) {
+    board_.keepOpen(index);
   } else {
-    settleTurn(clicked, pieces_[FirstIndex - 1]);
-    FirstOpen = false;
+    settleTurn(index);
+    board_.closeTurn();
   }
-  if (ZanCount == 0) {
-    endGame();
-  }
+  if (board_.ZanCount() == 0) endGame();
 }
 
-void MainGame::settleTurn(Piece& second, Piece& first) {
-  if (second.name == FirstName) {
+void MainGame::settleTurn(int index) {
+  if (board_.matchesFirst(index)) {
     host_.beep();
     host_.waitWithoutInput(shared_.EraseDelay);
-    second.nameVisible = false;
-    first.nameVisible = false;
-    second.faceVisible = false;
-    first.faceVisible = false;
-    TurnCount = incrementTurns(TurnCount);
-    lblTrun = std::to_string(TurnCount);
-    ZanCount = static_cast<std::int16_t>(ZanCount - 2);
-    lblZan = std::to_string(ZanCount);
+    board_.removePair(index);
   } else {
     host_.waitWithoutInput(shared_.HideDelay);
-    first.nameVisible = false;
-    second.nameVisible = false;
-    first.backVisible = true;
-    second.backVisible = true;
-    TurnCount = incrementTurns(TurnCount);
-    lblTrun = std::to_string(TurnCount);
+    board_.turnBackPair(index);
   }
 }
 
 // ---- Clock and stop ----
 
 void MainGame::Timer1_Timer() {
-  if (!Playing) {
-    return;
-  }
-  NowSec = static_cast<std::int32_t>(std::floor(clock_.secondsSinceMidnight()));
-  // The playing time runs on the monotonic clock from the deal's time of day,
-  // so it turns over with the time of day's seconds and goes on past midnight.
-  const double played = clock_.monotonicSeconds() - dealMonotonic_;
-  ElapsedSec = static_cast<std::int32_t>(std::floor(dealTimeOfDay_ + played)) - StartSec;
-  lblByou = clockText(ElapsedSec);
+  if (!board_.Playing()) return;
+  gameClock_.tick(clock_);
+  lblByou_ = clockText(gameClock_.ElapsedSec());
 }
 
-void MainGame::cmdYame_Click() { cboMondaiEnabled = true; }
+void MainGame::cmdYame_Click() { options_.enableLevelList(true); }
 
 // ---- Game end ----
 
 void MainGame::endGame() {
-  Playing = false;
-  fraRirekiVisible = true;
-
-  shared_.RecordMessage.clear();
-  if (const auto level = levels::levelFromName(cboMondaiText)) {
-    store::Record& best = shared_.best[levels::levelIndex(*level)];
-    if (TurnCount < best.turns) {
-      shared_.RecordMessage = levels::levelInfo(*level).turnRecordText;
-      best.turns = TurnCount;
-    }
-  }
-  if (!shared_.RecordMessage.empty()) {
-    lblKiroku = std::to_string(TurnCount);
-    folder_.saveRecords(shared_.best);
-    TurnRecordSet = true;
-    host_.showRecordWindow(shared_.RecordMessage);
-  }
-
-  shared_.RecordMessage.clear();
-  if (const auto level = levels::levelFromName(cboMondaiText)) {
-    store::Record& best = shared_.best[levels::levelIndex(*level)];
-    if (isShorterTime(lblByou, best.time)) {
-      shared_.RecordMessage = levels::levelInfo(*level).timeRecordText;
-      best.time = lblByou;
-    }
-  }
-  if (!shared_.RecordMessage.empty()) {
-    folder_.saveRecords(shared_.best);
-    TimeRecordSet = true;
-    host_.showRecordWindow(shared_.RecordMessage);
-  }
-
-  if (autoSaveValue == 1) {
-    cmdHozon_Click();
-  }
-  cboMondaiEnabled = true;
+  board_.stop();
+  history_.show();
+  if (const auto level = options_.level()) records_.compare(*level, board_.TurnCount(), lblByou_);
+  if (options_.autoSaveValue() == 1) cmdHozon_Click();
+  options_.enableLevelList(true);
 }
 
 // ---- History ----
 
 void MainGame::cmdHozon_Click() {
-  if (Playing) {
-    return;
-  }
-  const store::HistoryRow row{
-      clock_.dateText(),          clock_.timeText(),         cboMondaiText, lblTrun + "回", lblByou,
-      historyMark(TurnRecordSet), historyMark(TimeRecordSet)};
-  // The file first: the grid never shows a row that was not stored.
-  folder_.appendHistoryRow(row);
-  historyRows.push_back(row);
-  scrollHistoryToEnd();
-}
-
-std::string MainGame::historyMark(bool set) const { return set ? kRecordMark : ""; }
-
-void MainGame::scrollHistoryToEnd() {
-  if (historyGridRows() > kHistoryVisibleRows) {
-    historyTopRow = historyGridRows() - 1;
-  }
+  if (board_.Playing()) return;
+  history_.save(
+      {clock_.dateText(), clock_.timeText(), options_.cboMondaiText(), lblTrun() + "回", lblByou_,
+       historyMark(records_.TurnRecordSet()), historyMark(records_.TimeRecordSet())},
+      folder_);
 }
 
 void MainGame::cmdClear_Click() {
@@ -320,77 +149,65 @@ void MainGame::cmdClear_Click() {
                        MessageButtons::OkCancel) != MessageAnswer::Ok) {
     return;
   }
-  folder_.clearHistory();
-  shared_.best = store::Records{};
-  folder_.saveRecords(shared_.best);
-  lblKiroku = levels::kNoRecordDisplay;
-  lblByou = levels::kNoRecordDisplay;
-  initRireki();
+  history_.clear(folder_);
+  records_.clear();
+  lblByou_ = levels::kNoRecordDisplay;
   host_.messageBox(kClearDone, kClearDoneCaption, MessageIcon::Information, MessageButtons::Ok);
 }
 
-void MainGame::fraKiri_DblClick() {
-  fraRirekiVisible = historyToggle_ == 0;
-  historyToggle_ = 1 - historyToggle_;
-}
+void MainGame::fraKiri_DblClick() { history_.toggle(); }
 
 // ---- Level and options ----
 
 void MainGame::cboMondai_Click() {
-  if (const auto level = levels::levelFromName(cboMondaiText)) {
-    const store::Record& best = shared_.best[levels::levelIndex(*level)];
-    lblKiroku = levels::bestTurnsDisplay(best);
-    lblByou = levels::bestTimeDisplay(best);
-    frmKirokuCaption = levels::levelInfo(*level).recordHeader;
+  if (const auto level = options_.level()) {
+    lblByou_ = levels::bestTimeDisplay(shared_.best[levels::levelIndex(*level)]);
   }
-  storedLevel = cboMondaiText;
-  saveOptions();
+  options_.save(folder_);
 }
 
 void MainGame::chkNamae_Click() {
-  if (chkNamae == 0) {
-    for (Piece& piece : pieces_) {
-      piece.nameVisible = false;
-    }
-  }
-  nameDisplayValue = static_cast<std::int16_t>(chkNamae);
-  saveOptions();
+  if (options_.chkNamae() == 0) board_.hideNames();
+  options_.takeNameDisplayFromBox();
+  options_.save(folder_);
 }
 
 void MainGame::chkAs_Click() {
-  autoSaveValue = static_cast<std::int16_t>(chkAs);
-  saveOptions();
-}
-
-void MainGame::saveOptions() {
-  folder_.saveOptions(store::Options{storedLevel, nameDisplayValue, autoSaveValue});
+  options_.takeAutoSaveFromBox();
+  options_.save(folder_);
 }
 
 void MainGame::chooseLevel(const std::string& levelName) {
   // The list holds only the level names and cannot be used while disabled.
-  if (!cboMondaiEnabled || !levels::levelFromName(levelName)) {
-    return;
-  }
-  cboMondaiText = levelName;
+  if (!options_.cboMondaiEnabled() || !options_.select(levelName)) return;
   cboMondai_Click();
 }
 
 void MainGame::setNameDisplayBox(int value) {
-  const int boxValue = checkBoxValue(value);
-  if (boxValue == chkNamae) {
-    return;
-  }
-  chkNamae = boxValue;
-  chkNamae_Click();
+  if (options_.setNameDisplayBox(value)) chkNamae_Click();
 }
 
 void MainGame::setAutoSaveBox(int value) {
-  const int boxValue = checkBoxValue(value);
-  if (boxValue == chkAs) {
-    return;
-  }
-  chkAs = boxValue;
-  chkAs_Click();
+  if (options_.setAutoSaveBox(value)) chkAs_Click();
 }
+
+// ---- What the window shows ----
+
+std::string MainGame::lblTrun() const { return std::to_string(board_.TurnCount()); }
+
+std::string MainGame::lblZan() const { return std::to_string(board_.ZanCount()); }
+
+std::string MainGame::lblKiroku() const {
+  const auto level = options_.level();
+  return level ? levels::bestTurnsDisplay(shared_.best[levels::levelIndex(*level)])
+               : levels::kNoRecordDisplay;
+}
+
+std::string MainGame::frmKirokuCaption() const {
+  const auto level = options_.level();
+  return level ? levels::levelInfo(*level).recordHeader : "";
+}
+
+std::string MainGame::helpFile() const { return kHelpFile; }
 
 }  // namespace polkamina::game

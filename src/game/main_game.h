@@ -1,29 +1,19 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
-#include <vector>
 
+#include "game/best_records.h"
+#include "game/board.h"
+#include "game/game_clock.h"
+#include "game/history.h"
 #include "game/host.h"
+#include "game/options.h"
 #include "game/seams.h"
 #include "game/shared_values.h"
 #include "store/data_folder.h"
 
 namespace polkamina::game {
-
-constexpr int kPieceCount = 40;
-constexpr int kBoardColumns = 8;
-
-// What one cell of the board shows: the back button cmdKoma(i), the face
-// picture imgKoma(i) beneath it and the name label lblKoma(i).
-struct Piece {
-  bool backVisible = true;   // face down while the back is shown
-  bool faceVisible = true;   // hidden once the piece is removed
-  bool nameVisible = true;   // the label shows the icon name
-  bool nameBorder = true;    // the label's design-time border, removed at start-up
-  std::string name;          // the label's caption: the icon dealt to the piece
-};
 
 // How start-up ended.
 enum class StartupResult {
@@ -31,10 +21,11 @@ enum class StartupResult {
   Exit,   // the icon count was wrong and its message has been shown
 };
 
-// The main window's game: the board, the counters, the clock, the level and
-// option boxes, the history rows and every text the window shows. The window
-// renders this state and forwards its events to the handlers below; it makes
-// no decision of its own. Handlers may throw store::FileError.
+// The main window's game: start-up and the handlers of the window's events,
+// over the board, the game clock, the best records, the history and the
+// options. The window shows what the accessors give and forwards its events
+// to the handlers; it makes no decision of its own, and nothing else changes
+// the game. Handlers may throw store::FileError.
 class MainGame {
  public:
   MainGame(SharedValues& shared, const store::DataFolder& folder, Host& host, Clock& clock,
@@ -60,67 +51,24 @@ class MainGame {
   void setNameDisplayBox(int value);
   void setAutoSaveBox(int value);
 
-  // Piece 1..40.
-  const Piece& piece(int index) const { return pieces_.at(index - 1); }
+  const Board& board() const { return board_; }
+  const GameClock& gameClock() const { return gameClock_; }
+  const BestRecords& records() const { return records_; }
+  const History& history() const { return history_; }
+  const GameOptions& options() const { return options_; }
 
-  // ---- Board state ----
-  bool Playing = false;        // a game is running: from the end of a deal to the last pair
-  bool FirstOpen = false;      // the first piece of a turn is face up, waiting for its partner
-  std::string FirstName;       // icon name of that first piece
-  std::int16_t FirstIndex = 0;   // piece number of that first piece
-  std::int16_t KindCount = 0;    // different icons in the current deal
-  std::int16_t TurnCount = 0;    // turns taken in this game
-  std::int16_t ZanCount = 0;     // pieces left on the board
-  std::int32_t StartSec = 0;     // time of day of the deal, whole seconds since midnight
-  std::int32_t NowSec = 0;       // time of day of the last clock tick, whole seconds
-  std::int32_t ElapsedSec = 0;   // playing time at the last clock tick, seconds
-  bool TurnRecordSet = false;  // the game that just ended set a new best turn count
-  bool TimeRecordSet = false;  // the game that just ended set a new best time
-  std::array<std::string, kPieceCount> KomaName;  // icon dealt to piece i at KomaName[i - 1]
-
-  std::vector<std::string> IconName;  // the 20 icon names in icon-list order
-  std::vector<std::string> lstInp;    // icon names still to be drawn in a deal
-  std::vector<std::string> lstKoma;   // icon kinds drawn for the current deal
-  std::vector<std::string> lstKoma2;  // the 40-name pool the pieces are filled from
-
-  // ---- What the window shows ----
-  std::string lblTrun = "5555";      // turns taken
-  std::string lblZan = "15";         // pieces left
-  std::string lblKiroku = "24";      // best turns of the level
-  std::string lblByou = "00分00秒";  // clock, or best time of the level
-  std::string frmKirokuCaption;      // the level's record header
-  std::vector<std::string> cboMondaiItems;  // the level list's entries
-  std::string cboMondaiText;         // the level list's selection
-  bool cboMondaiEnabled = true;
-  int chkNamae = 0;                  // name display box, 0 or 1
-  int chkAs = 0;                     // auto-save box, 0 or 1
-  bool fraRirekiVisible = true;      // the history frame over the board
-  std::string helpFile;              // the help file, by bare name
-
-  // ---- History grid ----
-  std::vector<store::HistoryRow> historyRows;  // grid rows 1.. in file order
-  int historyTopRow = 1;  // first visible scrollable grid row
-  // Grid rows including the header row.
-  int historyGridRows() const { return static_cast<int>(historyRows.size()) + 1; }
-
-  // ---- Options as last stored ----
-  std::string storedLevel;
-  std::int16_t nameDisplayValue = 0;
-  std::int16_t autoSaveValue = 0;
-
-  // Counts deals; the window reloads the face pictures when it changes.
-  unsigned dealSerial() const { return dealSerial_; }
+  // The texts of the record frame's four displays and its caption.
+  std::string lblTrun() const;                             // turns taken
+  std::string lblZan() const;                              // pieces left
+  std::string lblKiroku() const;                           // best turns of the level
+  const std::string& lblByou() const { return lblByou_; }  // clock, or best time of the level
+  std::string frmKirokuCaption() const;                    // the level's record header
+  // The help file, by bare name in the working folder.
+  std::string helpFile() const;
 
  private:
-  void initRireki();
-  void drawIconKinds();
-  void buildPool();
-  void fillPieces();
-  void settleTurn(Piece& second, Piece& first);
+  void settleTurn(int index);
   void endGame();
-  void saveOptions();
-  std::string historyMark(bool set) const;
-  void scrollHistoryToEnd();
 
   SharedValues& shared_;
   const store::DataFolder& folder_;
@@ -128,11 +76,15 @@ class MainGame {
   Clock& clock_;
   Random& random_;
 
-  std::array<Piece, kPieceCount> pieces_{};
-  int historyToggle_ = 0;  // flipped by each double-click on the board frame
-  unsigned dealSerial_ = 0;
-  double dealMonotonic_ = 0;  // monotonic time of the deal, for play across midnight
-  double dealTimeOfDay_ = 0;  // time of day of the deal, with fractions
+  Board board_;
+  GameClock gameClock_;
+  BestRecords records_;
+  History history_;
+  GameOptions options_;
+  // The time display: the clock during a game; a finished game's time, which
+  // the records and the history read back from it; the level's best time
+  // after a change of level.
+  std::string lblByou_ = "00分00秒";
 };
 
 }  // namespace polkamina::game

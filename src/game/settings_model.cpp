@@ -52,35 +52,35 @@ void SettingsModel::Form_Load() {
 
 void SettingsModel::showRecords() {
   for (std::size_t level = 0; level < shared_.best.size(); ++level) {
-    lblKiroku[2 * level] = levels::bestTurnsDisplayWithUnit(shared_.best[level]);
-    lblKiroku[2 * level + 1] = levels::bestTimeDisplay(shared_.best[level]);
+    lblKiroku_[2 * level] = levels::bestTurnsDisplayWithUnit(shared_.best[level]);
+    lblKiroku_[2 * level + 1] = levels::bestTimeDisplay(shared_.best[level]);
   }
 }
 
 // The folder may have changed since start-up checked it: fewer files leave
 // cells empty, more are cut off after the first twenty.
 void SettingsModel::readNames() {
-  File1 = icons::listIconFiles(folder_.path());
-  lstInp.clear();
-  const std::size_t count = std::min<std::size_t>(File1.size(), kCatalogueCells);
+  File1_ = icons::listIconFiles(folder_.path());
+  lstInp_.clear();
+  const std::size_t count = std::min<std::size_t>(File1_.size(), kCatalogueCells);
   for (std::size_t i = 0; i < count; ++i) {
-    lstInp.push_back(icons::iconName(File1[i]));
+    lstInp_.push_back(icons::iconName(File1_[i]));
   }
 }
 
 void SettingsModel::shuffleNames() {
-  lstKoma.clear();
+  lstKoma_.clear();
   random_.reseed();
-  while (!lstInp.empty()) {
-    lstKoma.push_back(takeRandomEntry(random_, lstInp));
+  while (!lstInp_.empty()) {
+    lstKoma_.push_back(takeRandomEntry(random_, lstInp_));
   }
 }
 
 void SettingsModel::fillCells() {
   for (std::size_t k = 0; k < cells_.size(); ++k) {
     CatalogueCell& cell = cells_[k];
-    if (k < lstKoma.size()) {
-      cell.name = lstKoma[k];
+    if (k < lstKoma_.size()) {
+      cell.name = lstKoma_[k];
       cell.picture = icons::iconPicturePath(folder_.path(), cell.name);
     } else {
       cell.name.clear();
@@ -90,27 +90,27 @@ void SettingsModel::fillCells() {
 }
 
 void SettingsModel::fillDelayLists() {
-  delayList.clear();
-  appendDelayRun(delayList, 0.1f, 0.5f, 0.1f);
-  appendDelayRun(delayList, 0.5f, 5.0f, 0.5f);
-  cboHideText = store::shortestDecimal(shared_.HideDelay);
-  cboDelText = store::shortestDecimal(shared_.EraseDelay);
+  delayList_.clear();
+  appendDelayRun(delayList_, 0.1f, 0.5f, 0.1f);
+  appendDelayRun(delayList_, 0.5f, 5.0f, 0.5f);
+  cboHideText_ = store::shortestDecimal(shared_.HideDelay);
+  cboDelText_ = store::shortestDecimal(shared_.EraseDelay);
 }
 
 void SettingsModel::cboHide_Click(int entryIndex) {
-  chooseDelay(entryIndex, shared_.HideDelay, cboHideText, kHideMessage);
+  chooseDelay(entryIndex, shared_.HideDelay, cboHideText_, kHideMessage);
 }
 
 void SettingsModel::cboDel_Click(int entryIndex) {
-  chooseDelay(entryIndex, shared_.EraseDelay, cboDelText, kEraseMessage);
+  chooseDelay(entryIndex, shared_.EraseDelay, cboDelText_, kEraseMessage);
 }
 
 void SettingsModel::chooseDelay(int entryIndex, float& delay, std::string& shownText,
                                 const char* message) {
-  if (entryIndex < 0 || entryIndex >= static_cast<int>(delayList.size())) {
+  if (entryIndex < 0 || entryIndex >= static_cast<int>(delayList_.size())) {
     return;
   }
-  shownText = delayList[static_cast<std::size_t>(entryIndex)];
+  shownText = delayList_[static_cast<std::size_t>(entryIndex)];
   delay = entryValue(shownText);
   folder_.saveDelays({shared_.HideDelay, shared_.EraseDelay});
   host_.messageBox(message + store::shortestDecimal(delay) + kMessageEnd, kDelayCaption,

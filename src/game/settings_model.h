@@ -51,15 +51,18 @@ class SettingsModel {
   const CatalogueCell& cell(int index) const { return cells_.at(index - 1); }
 
   // ---- What the window shows ----
-  std::array<std::string, kRecordRows> lblKiroku;  // row 2L turns, 2L+1 time of level L
-  std::vector<std::string> delayList;              // the entries of both delay lists
-  std::string cboHideText;                         // edit field of the hide delay list
-  std::string cboDelText;                          // edit field of the erase delay list
+  // Row 2L the best turns and row 2L+1 the best time of level L.
+  const std::array<std::string, kRecordRows>& lblKiroku() const { return lblKiroku_; }
+  // The entries of both delay lists.
+  const std::vector<std::string>& delayList() const { return delayList_; }
+  // The edit fields of the hide and erase delay lists.
+  const std::string& cboHideText() const { return cboHideText_; }
+  const std::string& cboDelText() const { return cboDelText_; }
 
   // ---- Working lists, refilled by each load ----
-  std::vector<std::string> File1;    // the icon files of the folder, in listing order
-  std::vector<std::string> lstInp;   // icon names still to be drawn
-  std::vector<std::string> lstKoma;  // icon names in catalogue order
+  const std::vector<std::string>& File1() const { return File1_; }
+  const std::vector<std::string>& lstInp() const { return lstInp_; }
+  const std::vector<std::string>& lstKoma() const { return lstKoma_; }
 
  private:
   void showRecords();
@@ -77,6 +80,13 @@ class SettingsModel {
   Host& host_;
 
   std::array<CatalogueCell, kCatalogueCells> cells_{};
+  std::array<std::string, kRecordRows> lblKiroku_;
+  std::vector<std::string> delayList_;
+  std::string cboHideText_;
+  std::string cboDelText_;
+  std::vector<std::string> File1_;    // the icon files of the folder, in listing order
+  std::vector<std::string> lstInp_;   // icon names still to be drawn
+  std::vector<std::string> lstKoma_;  // icon names in catalogue order
 };
 
 }  // namespace polkamina::game

@@ -3,18 +3,15 @@
 #include <algorithm>
 #include <system_error>
 
+#include "store/text.h"
+
 namespace polkamina::icons {
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string asciiLower(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
-}
+using store::asciiLower;
 
 bool hasIcoExtension(const std::string& name) {
   return name.size() >= 4 && asciiLower(name.substr(name.size() - 4)) == ".ico";

@@ -27,7 +27,8 @@ struct CountProblem {
 std::optional<CountProblem> checkIconCount(std::size_t count);
 
 // The icon's name: its file name less the last four characters (the
-// extension, in whatever case it was written).
+// extension, in whatever case it was written). Names are the file system's
+// bytes and compare as bytes; store::shownFileName gives the text to show.
 std::string iconName(const std::string& fileName);
 
 // The picture file of an icon name: name + ".ico" in folder, also found when

@@ -2,10 +2,9 @@
 
 #include <iconv.h>
 
+#include <bitset>
 #include <cerrno>
-#include <cstdint>
 #include <cstring>
-#include <vector>
 
 #include "store/file_error.h"
 
@@ -13,141 +12,198 @@ namespace polkamina::store {
 
 namespace {
 
-const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
-
-// Converts all of input with iconv; false if any byte sequence has no form in
-// the target encoding (it is never replaced).
-bool convertAll(iconv_t cd, const char* input, std::size_t size, std::string& output) {
-  output.resize(size * 2 + 16);
-  char* in = const_cast<char*>(input);
-  std::size_t inLeft = size;
-  std::size_t done = 0;
-  while (inLeft > 0) {
-    char* out = output.data() + done;
-    std::size_t outLeft = output.size() - done;
-    std::size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
-    done = output.size() - outLeft;
-    if (result != static_cast<std::size_t>(-1)) break;
-    if (errno != E2BIG) return false;
-    output.resize(output.size() * 2);
-  }
-  output.resize(done);
-  return true;
-}
-
-// What one or two CP932 bytes become in UTF-8. length 0 marks bytes that are
-// not CP932. Two bytes never give more than six bytes of UTF-8.
-struct Utf8Form {
-  char bytes[6] = {};
-  std::uint8_t length = 0;
+// The single bytes Windows maps and glibc does not, with their UTF-8 forms.
+struct WindowsOnlyByte {
+  char byte;
+  const char* utf8;
+};
+constexpr WindowsOnlyByte kWindowsOnlyBytes[] = {
+    {'\x80', "\xC2\x80"},      // U+0080
+    {'\xA0', "\xEF\xA3\xB0"},  // U+F8F0
+    {'\xFD', "\xEF\xA3\xB1"},  // U+F8F1
+    {'\xFE', "\xEF\xA3\xB2"},  // U+F8F2
+    {'\xFF', "\xEF\xA3\xB3"},  // U+F8F3
 };
 
-// glibc's CP932 decoder laid out as a table, filled once from iconv itself, so
-// iconv stays the one definition of the mapping while a long history is
-// decoded with one look-up per character instead of a pass through iconv's
-// conversion steps.
-class DecodeTable {
+// The UTF-8 form of a Windows-only byte; nullptr for any other byte.
+const char* windowsOnlyDecoding(char byte) {
+  for (const WindowsOnlyByte& entry : kWindowsOnlyBytes) {
+    if (entry.byte == byte) return entry.utf8;
+  }
+  return nullptr;
+}
+
+// The Windows-only byte whose UTF-8 form starts text at pos, and that form's
+// length; length 0 when there is none.
+struct Encoding {
+  char byte = 0;
+  std::size_t length = 0;
+};
+Encoding windowsOnlyEncoding(std::string_view text, std::size_t pos) {
+  for (const WindowsOnlyByte& entry : kWindowsOnlyBytes) {
+    const std::size_t length = std::strlen(entry.utf8);
+    if (text.compare(pos, length, entry.utf8) == 0) return {entry.byte, length};
+  }
+  return {};
+}
+
+// Which single bytes and byte pairs are characters, taken from glibc's iconv
+// itself (plus the Windows-only bytes), so that a file can be checked far
+// faster than iconv converts it; a long history is checked whole at start-up
+// and only the rows shown are converted.
+class CharacterTable {
  public:
-  DecodeTable() : pairs_(256 * 256) {
+  CharacterTable() {
     iconv_t cd = iconv_open("UTF-8", "CP932");
-    // Without a converter every form stays invalid, so every read fails.
-    if (cd == kNoConverter) return;
+    if (cd == reinterpret_cast<iconv_t>(-1)) return;  // nothing counts as valid
     for (int first = 0; first < 256; ++first) {
       const char single[1] = {static_cast<char>(first)};
-      single_[first] = formOf(cd, single, 1, &isLead_[first]);
-      if (!isLead_[first]) continue;
-      for (int second = 0; second < 256; ++second) {
+      const int result = convertsTo(cd, single, 1);
+      isSingle_[first] = result == 0 || windowsOnlyDecoding(single[0]) != nullptr;
+      isLead_[first] = result == EINVAL;
+      for (int second = 0; isLead_[first] && second < 256; ++second) {
         const char pair[2] = {static_cast<char>(first), static_cast<char>(second)};
-        pairs_[first * 256 + second] = formOf(cd, pair, 2, nullptr);
+        pairs_[first * 256 + second] = convertsTo(cd, pair, 2) == 0;
       }
     }
     iconv_close(cd);
   }
 
-  // Replaces output with the UTF-8 form of bytes; false at the first byte
-  // that is not CP932, including a lead byte at the very end.
-  bool decode(const std::string& bytes, std::string& output) const {
-    // A first pass checks the bytes and measures the result, so the text is
-    // written into a buffer of exactly its size.
-    std::size_t size = 0;
-    bool valid = forEachForm(bytes, [&](const Utf8Form& form) { size += form.length; });
-    if (!valid) return false;
-    // The slack lets each form be copied whole, which is quicker than
-    // copying its length.
-    output.resize(size + sizeof(Utf8Form::bytes));
-    char* out = output.data();
-    forEachForm(bytes, [&](const Utf8Form& form) {
-      std::memcpy(out, form.bytes, sizeof form.bytes);
-      out += form.length;
-    });
-    output.resize(size);
+  bool holdsOnlyCharacters(std::string_view bytes) const {
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = in + bytes.size();
+    while (in != end) {
+      if (isLead_[*in]) {
+        if (end - in < 2 || !pairs_[in[0] * 256 + in[1]]) return false;
+        in += 2;
+      } else if (isSingle_[*in]) {
+        ++in;
+      } else {
+        return false;
+      }
+    }
     return true;
   }
 
  private:
-  // Calls use with the form of each character in turn; false, after the
-  // valid ones, at bytes that are not CP932.
-  template <typename Use>
-  bool forEachForm(const std::string& bytes, Use use) const {
-    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* end = in + bytes.size();
-    while (in != end) {
-      const Utf8Form* form = &single_[*in];
-      std::size_t used = 1;
-      if (isLead_[*in]) {
-        if (end - in < 2) return false;
-        form = &pairs_[in[0] * 256 + in[1]];
-        used = 2;
-      }
-      if (form->length == 0) return false;
-      use(*form);
-      in += used;
-    }
-    return true;
-  }
-
-  // The form of exactly these bytes; isLead, when given, is set for a byte
-  // that iconv takes as the start of a two-byte character.
-  static Utf8Form formOf(iconv_t cd, const char* input, std::size_t size, bool* isLead) {
+  // 0 when iconv converts exactly these bytes, else the errno it gives.
+  static int convertsTo(iconv_t cd, const char* input, std::size_t size) {
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    char buffer[sizeof(Utf8Form::bytes)];
+    char buffer[8];
     char* in = const_cast<char*>(input);
     char* out = buffer;
     std::size_t inLeft = size;
     std::size_t outLeft = sizeof buffer;
-    std::size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
-    Utf8Form form;
-    if (result == static_cast<std::size_t>(-1)) {
-      if (isLead != nullptr) *isLead = errno == EINVAL;
-      return form;
-    }
-    if (isLead != nullptr) *isLead = false;
-    form.length = static_cast<std::uint8_t>(out - buffer);
-    std::memcpy(form.bytes, buffer, form.length);
-    return form;
+    return iconv(cd, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) ? errno : 0;
   }
 
-  Utf8Form single_[256];
+  bool isSingle_[256] = {};
   bool isLead_[256] = {};
-  std::vector<Utf8Form> pairs_;  // indexed by lead byte * 256 + trail byte
+  std::bitset<256 * 256> pairs_;  // by lead byte * 256 + trail byte
 };
+
+// A conversion descriptor for one run of iconv, closed again when done.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Converter() {
+    if (valid()) iconv_close(cd_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+  iconv_t get() const { return cd_; }
+
+ private:
+  iconv_t cd_;
+};
+
+// Converts all of input with iconv into output. A sequence iconv refuses is
+// handed to mend(input, pos, output), which appends what stands for it and
+// returns how many input bytes that covers, or 0 when nothing does. False
+// for input that cannot be converted whole.
+template <typename Mend>
+bool convertAll(const char* to, const char* from, std::string_view input, std::string& output,
+                Mend mend) {
+  Converter converter(to, from);
+  if (!converter.valid()) return false;
+  // Japanese text grows by about a half from code page 932 to UTF-8; the
+  // buffer grows when that is not enough.
+  output.assign(input.size() + input.size() / 2 + 16, '\0');
+  std::size_t done = 0;
+  std::size_t pos = 0;
+  while (pos < input.size()) {
+    char* in = const_cast<char*>(input.data() + pos);
+    std::size_t inLeft = input.size() - pos;
+    char* out = output.data() + done;
+    std::size_t outLeft = output.size() - done;
+    const std::size_t result = iconv(converter.get(), &in, &inLeft, &out, &outLeft);
+    const int error = errno;
+    pos = input.size() - inLeft;
+    done = output.size() - outLeft;
+    if (result != static_cast<std::size_t>(-1)) break;
+    if (error == E2BIG) {
+      output.resize(output.size() + output.size() / 2 + 16);
+    } else if (error == EILSEQ) {
+      output.resize(done);
+      const std::size_t used = mend(input, pos, output);
+      if (used == 0) return false;
+      pos += used;
+      done = output.size();
+      output.resize(done + (input.size() - pos) + (input.size() - pos) / 2 + 16);
+    } else {
+      return false;  // a character cut off at the end
+    }
+  }
+  output.resize(done);
+  return true;
+}
 
 }  // namespace
 
-std::string cp932ToUtf8(const std::string& bytes, const std::string& fileName) {
-  static const DecodeTable table;
+bool isCp932(std::string_view bytes) {
+  // Making the table costs about what converting this much does, so shorter
+  // input is simply converted: the small data files never make one.
+  constexpr std::size_t kTablePaysFrom = 64 * 1024;
+  return bytes.size() < kTablePaysFrom ? decodeCp932(bytes).has_value() : isCp932ByTable(bytes);
+}
+
+bool isCp932ByTable(std::string_view bytes) {
+  static const CharacterTable table;
+  return table.holdsOnlyCharacters(bytes);
+}
+
+std::optional<std::string> decodeCp932(std::string_view bytes) {
   std::string text;
-  if (!table.decode(bytes, text)) throw FileError(FileError::Kind::NotCp932, fileName);
+  const bool decoded =
+      convertAll("UTF-8", "CP932", bytes, text,
+                 [](std::string_view input, std::size_t pos, std::string& output) -> std::size_t {
+                   const char* utf8 = windowsOnlyDecoding(input[pos]);
+                   if (utf8 == nullptr) return 0;
+                   output += utf8;
+                   return 1;
+                 });
+  if (!decoded) return std::nullopt;
   return text;
 }
 
-std::string utf8ToCp932(const std::string& text, const std::string& fileName) {
-  iconv_t cd = iconv_open("CP932", "UTF-8");
-  if (cd == kNoConverter) throw FileError(FileError::Kind::CannotWrite, fileName);
+std::string cp932ToUtf8(std::string_view bytes, const std::string& fileName) {
+  std::optional<std::string> text = decodeCp932(bytes);
+  if (!text) throw FileError(FileError::Kind::NotCp932, fileName);
+  return std::move(*text);
+}
+
+std::string utf8ToCp932(std::string_view text, const std::string& fileName) {
   std::string bytes;
-  bool converted = convertAll(cd, text.data(), text.size(), bytes);
-  iconv_close(cd);
-  if (!converted) throw FileError(FileError::Kind::CannotWrite, fileName);
+  const bool encoded =
+      convertAll("CP932", "UTF-8", text, bytes,
+                 [](std::string_view input, std::size_t pos, std::string& output) -> std::size_t {
+                   const Encoding encoding = windowsOnlyEncoding(input, pos);
+                   if (encoding.length != 0) output += encoding.byte;
+                   return encoding.length;
+                 });
+  if (!encoded) throw FileError(FileError::Kind::CannotWrite, fileName);
   return bytes;
 }
 

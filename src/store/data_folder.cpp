@@ -1,14 +1,14 @@
 #include "store/data_folder.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <limits>
+#include <optional>
+#include <system_error>
 
 #include "store/cp932.h"
 #include "store/field_reader.h"
 #include "store/file_error.h"
+#include "store/file_read.h"
+#include "store/file_write.h"
 #include "store/folder_lookup.h"
 #include "store/line_writer.h"
 
@@ -27,41 +27,22 @@ const char* const kOptionsFile = "設定2.txt";
 const char* const kRecordsFile = "記録.txt";
 const char* const kHistoryFile = "履歴.txt";
 
+// A reader of a file's bytes, once they are known to be code page 932.
 FieldReader readerFor(const std::string& bytes, const std::string& fileName) {
-  return FieldReader(cp932ToUtf8(bytes, fileName), fileName);
+  if (!isCp932(bytes)) throw FileError(FileError::Kind::NotCp932, fileName);
+  return FieldReader(bytes, fileName);
 }
 
 std::string readWholeFile(const fs::path& path, const std::string& fileName) {
-  // Non-blocking, so a FIFO in a file's place is refused below instead of
-  // waiting for a writer; for a regular file the flag changes nothing.
-  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    throw FileError(errno == ENOENT ? FileError::Kind::Missing : FileError::Kind::CannotOpen,
+  std::error_code error;
+  std::optional<std::string> bytes =
+      readRegularFile(path, std::numeric_limits<std::size_t>::max() / 2, error);
+  if (!bytes) {
+    throw FileError(error == std::errc::no_such_file_or_directory ? FileError::Kind::Missing
+                                                                  : FileError::Kind::CannotOpen,
                     fileName);
   }
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    throw FileError(FileError::Kind::CannotOpen, fileName);
-  }
-  // One byte more than the file holds, so the read that finds the end needs
-  // no reallocation; a file that grows meanwhile is still read whole.
-  std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
-  std::size_t done = 0;
-  while (true) {
-    if (done == bytes.size()) bytes.resize(bytes.size() * 2);
-    ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      throw FileError(FileError::Kind::CannotOpen, fileName);
-    }
-    if (n == 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  ::close(fd);
-  bytes.resize(done);
-  return bytes;
+  return std::move(*bytes);
 }
 
 }  // namespace
@@ -108,21 +89,6 @@ std::string formatRecords(const Records& records, const std::string& fileName) {
   return utf8ToCp932(text, fileName);
 }
 
-std::vector<HistoryRow> parseHistory(const std::string& bytes, const std::string& fileName) {
-  FieldReader reader = readerFor(bytes, fileName);
-  std::vector<HistoryRow> rows;
-  rows.reserve(bytes.size() / 60);
-  while (!reader.atEnd()) {
-    HistoryRow& row = rows.emplace_back();
-    for (std::string& field : row) field = reader.readText();
-  }
-  return rows;
-}
-
-std::string formatHistoryRow(const HistoryRow& row, const std::string& fileName) {
-  return utf8ToCp932(delimitedLine(std::vector<Field>(row.begin(), row.end())), fileName);
-}
-
 DataFolder::DataFolder(fs::path folder) : folder_(std::move(folder)) {}
 
 std::string DataFolder::read(const std::string& fileName) const {
@@ -151,7 +117,7 @@ void DataFolder::saveRecords(const Records& records) const {
   replace(kRecordsFile, formatRecords(records, kRecordsFile));
 }
 
-std::vector<HistoryRow> DataFolder::readHistory() const {
+HistoryRows DataFolder::readHistory() const {
   return parseHistory(read(kHistoryFile), kHistoryFile);
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <vector>
 
+#include "store/history.h"
 #include "store/records.h"
 
 namespace polkamina::store {
@@ -21,9 +20,6 @@ struct Options {
   std::int16_t autoSave = 0;     // 1 when finished games go into the history by themselves
 };
 
-// One saved game: date, time, level, turns, clear time and the two record marks.
-using HistoryRow = std::array<std::string, 7>;
-
 // The contents of each file, from and to its bytes on disk (Shift-JIS). The
 // parsers throw FileError naming fileName.
 Delays parseDelays(const std::string& bytes, const std::string& fileName);
@@ -32,14 +28,12 @@ Options parseOptions(const std::string& bytes, const std::string& fileName);
 std::string formatOptions(const Options& options, const std::string& fileName);
 Records parseRecords(const std::string& bytes, const std::string& fileName);
 std::string formatRecords(const Records& records, const std::string& fileName);
-std::vector<HistoryRow> parseHistory(const std::string& bytes, const std::string& fileName);
-std::string formatHistoryRow(const HistoryRow& row, const std::string& fileName);
 
 // The four data files of the game folder. Each call opens its file, does its
 // work and closes it again; failures throw FileError. Names are looked up
 // without regard to ASCII case, so "設定.TXT" finds "設定.txt". Every rewrite
-// goes through a temporary file in the same folder and a rename, so a file is
-// never left half written.
+// keeps the player's file (links, mode, owner) and never leaves it half
+// written (see replaceFile).
 class DataFolder {
  public:
   explicit DataFolder(std::filesystem::path folder = ".");
@@ -53,7 +47,7 @@ class DataFolder {
   Records loadRecords() const;  // "記録.TXT"
   void saveRecords(const Records& records) const;
 
-  std::vector<HistoryRow> readHistory() const;  // "履歴.txt", oldest first
+  HistoryRows readHistory() const;  // "履歴.txt"
   void appendHistoryRow(const HistoryRow& row) const;
   void clearHistory() const;
 

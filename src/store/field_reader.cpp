@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "store/cp932.h"
 #include "store/file_error.h"
 
 namespace polkamina::store {
@@ -16,7 +17,7 @@ bool isLineEndChar(char c) { return c == '\r' || c == '\n'; }
 
 // Strict decimal grammar: optional sign, digits with at most one point, an
 // optional exponent. Returns false for anything else, including "".
-bool parseDecimal(const std::string& token, double& value) {
+bool parseDecimal(std::string_view token, double& value) {
   const char* first = token.data();
   const char* last = first + token.size();
   if (first != last && *first == '+') ++first;
@@ -37,52 +38,57 @@ bool parseDecimal(const std::string& token, double& value) {
 
 }  // namespace
 
-FieldReader::FieldReader(std::string text, std::string fileName)
-    : text_(std::move(text)), fileName_(std::move(fileName)) {}
+FieldReader::FieldReader(std::string_view bytes, std::string fileName, std::size_t start)
+    : bytes_(bytes), fileName_(std::move(fileName)), pos_(start) {}
 
-bool FieldReader::atLineEnd() const { return pos_ < text_.size() && isLineEndChar(text_[pos_]); }
+bool FieldReader::atLineEnd() const { return pos_ < bytes_.size() && isLineEndChar(bytes_[pos_]); }
 
 void FieldReader::skipBlanks() {
-  while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
+  while (pos_ < bytes_.size() && isBlank(bytes_[pos_])) ++pos_;
 }
 
 void FieldReader::consumeSeparator() {
   skipBlanks();
-  if (pos_ >= text_.size()) return;
-  if (text_[pos_] == ',') {
+  if (pos_ >= bytes_.size()) return;
+  if (bytes_[pos_] == ',') {
     ++pos_;
-  } else if (text_[pos_] == '\r') {
+  } else if (bytes_[pos_] == '\r') {
     ++pos_;
-    if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
-  } else if (text_[pos_] == '\n') {
+    if (pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
+  } else if (bytes_[pos_] == '\n') {
     ++pos_;
   }
 }
 
-std::string FieldReader::readRawField(bool isNumber) {
+std::string_view FieldReader::readRawField(bool isNumber) {
   skipBlanks();
   if (atEnd()) throw FileError(FileError::Kind::EndedEarly, fileName_);
-  std::string field;
-  if (text_[pos_] == '"') {
-    std::size_t close = text_.find('"', pos_ + 1);
-    if (close == std::string::npos) throw FileError(FileError::Kind::EndedEarly, fileName_);
-    field = text_.substr(pos_ + 1, close - pos_ - 1);
+  std::string_view field;
+  if (bytes_[pos_] == '"') {
+    const std::size_t close = bytes_.find('"', pos_ + 1);
+    if (close == std::string_view::npos) throw FileError(FileError::Kind::EndedEarly, fileName_);
+    field = bytes_.substr(pos_ + 1, close - pos_ - 1);
     pos_ = close + 1;
-    while (pos_ < text_.size() && text_[pos_] != ',' && !atLineEnd()) ++pos_;
+    while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !atLineEnd()) ++pos_;
   } else {
-    std::size_t start = pos_;
-    while (pos_ < text_.size() && text_[pos_] != ',' && !atLineEnd() &&
-           !(isNumber && isBlank(text_[pos_]))) {
+    const std::size_t start = pos_;
+    while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !atLineEnd() &&
+           !(isNumber && isBlank(bytes_[pos_]))) {
       ++pos_;
     }
-    field = text_.substr(start, pos_ - start);
-    if (!isNumber) field.erase(field.find_last_not_of(" \t") + 1);
+    field = bytes_.substr(start, pos_ - start);
+    if (!isNumber) {
+      const std::size_t last = field.find_last_not_of(" \t");
+      field = field.substr(0, last == std::string_view::npos ? 0 : last + 1);
+    }
   }
   consumeSeparator();
   return field;
 }
 
-std::string FieldReader::readText() { return readRawField(false); }
+std::string FieldReader::readText() { return cp932ToUtf8(readRawField(false), fileName_); }
+
+void FieldReader::skipText() { readRawField(false); }
 
 std::int16_t FieldReader::readInt16() {
   double value = 0;

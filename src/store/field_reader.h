@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace polkamina::store {
 
@@ -12,24 +13,31 @@ namespace polkamina::store {
 // next comma or line end (a number also ends at a blank); then blanks and one
 // comma or one line end are consumed. Every failure throws FileError naming
 // the file.
+//
+// It reads the file's own bytes, which must already be known to be code page
+// 932: the separators are ASCII, and no byte of a two-byte character ever is,
+// so fields are found in the bytes and only their text is converted.
 class FieldReader {
  public:
-  // text is the file's content already converted to UTF-8.
-  FieldReader(std::string text, std::string fileName);
+  // bytes must outlive the reader; reading starts at position start.
+  FieldReader(std::string_view bytes, std::string fileName, std::size_t start = 0);
 
-  bool atEnd() const { return pos_ >= text_.size(); }
+  bool atEnd() const { return pos_ >= bytes_.size(); }
+  // Where the next field's reading begins.
+  std::size_t position() const { return pos_; }
 
-  std::string readText();
+  std::string readText();  // as UTF-8
+  void skipText();         // as readText, keeping nothing
   std::int16_t readInt16();
   float readSingle();
 
  private:
-  std::string readRawField(bool isNumber);
+  std::string_view readRawField(bool isNumber);
   void skipBlanks();
   void consumeSeparator();
   bool atLineEnd() const;
 
-  std::string text_;
+  std::string_view bytes_;
   std::string fileName_;
   std::size_t pos_ = 0;
 };

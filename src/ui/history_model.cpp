@@ -25,7 +25,7 @@ constexpr int kLongNumberDigits = 5;
 
 }  // namespace
 
-HistoryModel::HistoryModel(const std::vector<store::HistoryRow>& rows, QObject* parent)
+HistoryModel::HistoryModel(const store::HistoryRows& rows, QObject* parent)
     : QAbstractTableModel(parent), rows_(rows), shownRows_(static_cast<int>(rows.size())) {}
 
 void HistoryModel::refresh() {
@@ -62,15 +62,15 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
       if (index.column() == kNumberColumn) {
         return QString::number(index.row() + 1);
       }
-      return QString::fromStdString(rows_[static_cast<std::size_t>(index.row())]
-                                         [static_cast<std::size_t>(index.column() - 1)]);
+      return QString::fromStdString(rows_.field(static_cast<std::size_t>(index.row()),
+                                                static_cast<std::size_t>(index.column() - 1)));
     case Qt::TextAlignmentRole:
       return static_cast<int>(kAlignments[static_cast<std::size_t>(index.column())] |
                               Qt::AlignVCenter);
     case Qt::FontRole:
       if (index.column() == kNumberColumn &&
           QString::number(index.row() + 1).size() >= kLongNumberDigits) {
-        return system::designFont(system::kPGothic, 8.25);
+        return system::outsideTextFont(system::kPGothic, 8.25);
       }
       return QVariant();
     case Qt::BackgroundRole:

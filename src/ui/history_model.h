@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <vector>
 
-#include "store/data_folder.h"
+#include "store/history.h"
 
 namespace polkamina::ui {
 
@@ -15,7 +14,7 @@ class HistoryModel : public QAbstractTableModel {
  public:
   static constexpr int kColumnCount = 8;
 
-  explicit HistoryModel(const std::vector<store::HistoryRow>& rows, QObject* parent = nullptr);
+  explicit HistoryModel(const store::HistoryRows& rows, QObject* parent = nullptr);
 
   // Picks up rows added or removed since the last call.
   void refresh();
@@ -27,7 +26,7 @@ class HistoryModel : public QAbstractTableModel {
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
  private:
-  const std::vector<store::HistoryRow>& rows_;
+  const store::HistoryRows& rows_;
   int shownRows_ = 0;  // the row count the attached views know of
 };
 

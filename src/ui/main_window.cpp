@@ -6,18 +6,28 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QStylePainter>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
+#include <QToolTip>
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
+#include <optional>
+#include <utility>
 
-#include "icons/icon_set.h"
 #include "store/data_folder.h"
+#include "store/text.h"
 #include "ui/help/help_viewer.h"
 #include "ui/history_model.h"
 #include "ui/settings_window.h"
@@ -42,7 +52,6 @@ using system::twipsToPixels;
 const char* const kCaption = "ポルカミナ";
 constexpr int kClientWidth = 9465;
 constexpr int kClientHeight = 6780;
-constexpr int kIconSide = 32;
 constexpr int kTimerIntervalMs = 1000;
 
 // A picture button of the top row.
@@ -79,7 +88,6 @@ constexpr int kCellHeight = 825;
 constexpr std::array<int, HistoryModel::kColumnCount> kHistoryColumnWidths = {
     620, 1400, 1100, 1050, 1000, 1250, 900, 900};
 constexpr int kHistoryRowHeight = 18;
-constexpr int kHistoryVisibleRows = 14;  // grid rows, the header included
 constexpr double kHistoryFontPoints = 11;
 
 const QColor kLevelLabelBack(0xFF, 0xFF, 0xC0);
@@ -94,31 +102,174 @@ QToolButton* topButton(QWidget* parent, const TopButton& design) {
                        design.text, design.toolTip, design.icon, parent->font());
 }
 
-// A one-pixel rule from (left, y) to (right, y), in twips.
-void rule(QWidget* parent, const QString& name, int left, int right, int y, const QColor& color) {
+// The place of a one-pixel line from (left, y) to (right, y), in twips. The
+// window draws the line itself (see MainWindow::paintEvent).
+QWidget* linePlace(QWidget* parent, const QString& name, int left, int right, int y) {
   auto* line = placed(new QWidget(parent), name,
                       QRect(twipsToPixels(left), twipsToPixels(y),
                             twipsToPixels(right) - twipsToPixels(left) + 1, 1));
-  fillBackground(line, color);
+  line->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return line;
 }
 
-// The board frame fraKiri. A double-click on the frame itself, not on one of
-// the controls it holds, is its own event.
+// The board frame fraKiri. A double-click is the frame's own only when both
+// its clicks land on the frame's bare area: Qt pairs two quick presses
+// wherever in the window they land, so a click that turns a piece (hiding its
+// back) and a second one on the frame beside the face would otherwise count.
+// Its tooltip likewise tells of the bare area only; Qt would pass it on to
+// every control of the frame that has none of its own.
 class BoardFrame : public QFrame {
  public:
   BoardFrame(QWidget* parent, std::function<void()> onDoubleClick)
-      : QFrame(parent), onDoubleClick_(std::move(onDoubleClick)) {}
+      : QFrame(parent), onDoubleClick_(std::move(onDoubleClick)) {
+    // Presses on the frame's controls never reach the frame itself.
+    QApplication::instance()->installEventFilter(this);
+  }
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::MouseButtonPress || !watched->isWidgetType()) {
+      return false;
+    }
+    auto* receiver = static_cast<QWidget*>(watched);
+    const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+    // A press that a control ignores is passed on to its parents: to this
+    // frame, where it counts where it lands, and on beyond, where it is the
+    // same press again.
+    if (receiver == this) {
+      lastPressElsewhere_ = !isBare(at);
+    } else if (receiver->window() == window() &&
+               !(receiver->isAncestorOf(this) && rect().contains(mapFrom(receiver, at)))) {
+      lastPressElsewhere_ = true;
+    }
+    return false;
+  }
+
+  // Qt sends a double-click in place of its second press: the press before it
+  // is its first.
   void mouseDoubleClickEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr) {
+    if (event->button() == Qt::LeftButton && !lastPressElsewhere_ &&
+        isBare(event->position().toPoint())) {
       onDoubleClick_();
     }
   }
 
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::ToolTip && !isBare(static_cast<QHelpEvent*>(event)->pos())) {
+      QToolTip::hideText();
+      event->ignore();
+      return true;
+    }
+    return QFrame::event(event);
+  }
+
  private:
+  bool isBare(const QPoint& position) const { return childAt(position) == nullptr; }
+
   std::function<void()> onDoubleClick_;
+  bool lastPressElsewhere_ = false;  // the window's last press missed the bare frame
 };
+
+std::optional<BoardDirection> arrowDirection(int key) {
+  switch (key) {
+    case Qt::Key_Left:
+      return BoardDirection::Left;
+    case Qt::Key_Right:
+      return BoardDirection::Right;
+    case Qt::Key_Up:
+      return BoardDirection::Up;
+    case Qt::Key_Down:
+      return BoardDirection::Down;
+    default:
+      return std::nullopt;
+  }
+}
+
+// The back of a piece. The arrow keys move over the board instead of along the
+// tab order, and Return turns the piece as Space does.
+class PieceButton : public QPushButton {
+ public:
+  PieceButton(QWidget* parent, std::function<void(BoardDirection)> onArrow,
+              std::function<void()> onFocus)
+      : QPushButton(parent), onArrow_(std::move(onArrow)), onFocus_(std::move(onFocus)) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (const std::optional<BoardDirection> direction = arrowDirection(event->key())) {
+      onArrow_(*direction);
+    } else if (!pressOnReturn(this, event)) {
+      QPushButton::keyPressEvent(event);
+    }
+  }
+
+  void focusInEvent(QFocusEvent* event) override {
+    QPushButton::focusInEvent(event);
+    onFocus_();
+  }
+
+  void paintEvent(QPaintEvent* event) override {
+    QPushButton::paintEvent(event);
+    paintFocus(this);
+  }
+
+ private:
+  std::function<void(BoardDirection)> onArrow_;
+  std::function<void()> onFocus_;
+};
+
+// The level list: a flat field in its own colour with the drop-down button
+// beside it. The style draws a closed list as a shaded button; drawn as the
+// frame of an editable list, the field takes the list's base colour.
+class LevelList : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.editable = true;
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    option.editable = false;
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+  }
+};
+
+// Keeps the text of the history grid's cells a few pixels from the cell lines.
+class CellPaddingStyle : public QProxyStyle {
+ public:
+  QRect subElementRect(SubElement element, const QStyleOption* option,
+                       const QWidget* widget) const override {
+    const QRect rect = QProxyStyle::subElementRect(element, option, widget);
+    if (element != SE_ItemViewItemText) {
+      return rect;
+    }
+    return rect.adjusted(kCellPadding, 0, -kCellPadding, 0);
+  }
+
+ private:
+  static constexpr int kCellPadding = 3;
+};
+
+// "2行3列": a board cell as a screen reader names it.
+QString cellPlace(int index) {
+  return QString("%1行%2列")
+      .arg(index / game::kBoardColumns + 1)
+      .arg(index % game::kBoardColumns + 1);
+}
+
+// What a screen reader tells of a piece: its place and state, and its icon's
+// name only while the piece is face up.
+QString pieceName(int index, const game::Piece& piece) {
+  if (piece.backVisible) {
+    return cellPlace(index) + " 伏せてある";
+  }
+  if (piece.faceVisible) {
+    return cellPlace(index) + " めくれている " + text(store::shownFileName(piece.name));
+  }
+  return cellPlace(index) + " 取り除かれた";
+}
 
 }  // namespace
 
@@ -143,6 +294,7 @@ MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
   buildBoardFrame();
   arrangeTabOrder();
   connectHandlers();
+  nameForScreenReaders();
 
   Timer1_.setObjectName("Timer1");
   Timer1_.setInterval(kTimerIntervalMs);
@@ -165,31 +317,34 @@ void MainWindow::buildTopRow() {
   cmdStart_ = topButton(this, kStartButton);
 
   auto* title = placed(new QLabel(this), "Image1", twipsRect(150, 100, 3105, 1005));
-  title->setPixmap(system::artPicture("title.png"));
+  title->setPixmap(system::artPicture("title.png", devicePixelRatioF()));
   title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  rule(this, "Line1_0", 150, 9300, 1275, Qt::white);
-  rule(this, "Line1_1", 150, 9300, 1260, Qt::black);
+  Line1_0_ = linePlace(this, "Line1_0", 150, 9300, 1275);
+  Line1_1_ = linePlace(this, "Line1_1", 150, 9300, 1260);
 }
 
 void MainWindow::buildBoardFrame() {
-  fraKiri_ =
-      placed(new BoardFrame(this, [this] { runHandler([this] { game_.fraKiri_DblClick(); }); }),
-             "fraKiri", twipsRect(150, 1350, 9165, 5325));
+  fraKiri_ = placed(new BoardFrame(this, [this] { toggleHistory(); }), "fraKiri",
+                    twipsRect(150, 1350, 9165, 5325));
   fraKiri_->setFrameStyle(QFrame::Box | QFrame::Sunken);
   fraKiri_->setToolTip("フレームをダブルクリックするとプレイ履歴を表示します");
 
-  boxedLabel(fraKiri_, "Label1_0", twipsRect(225, 300, 960, 405), kLevelLabelBack,
-             designFont(kPGothic, 14.25))
-      ->setText("レベル");
+  QLabel* levelLabel = boxedLabel(fraKiri_, "Label1_0", twipsRect(225, 300, 960, 405),
+                                  kLevelLabelBack, designFont(kPGothic, 14.25));
+  levelLabel->setText("レベル");
 
-  cboMondai_ = placed(new QComboBox(fraKiri_), "cboMondai", twipsRect(1200, 300, 1695, 405));
+  cboMondai_ = placed(new LevelList(fraKiri_), "cboMondai", twipsRect(1200, 300, 1695, 405));
   cboMondai_->setEditable(false);
   cboMondai_->setFont(designFont(kGothic, 14.25));
   QPalette listPalette = cboMondai_->palette();
-  listPalette.setColor(QPalette::Button, kLevelListBack);
   listPalette.setColor(QPalette::Base, kLevelListBack);
   cboMondai_->setPalette(listPalette);
+  // The open list: plain entries on the same colour, not the style's menu.
+  cboMondai_->setItemDelegate(new QStyledItemDelegate(cboMondai_));
+  cboMondai_->view()->setPalette(listPalette);
+  // Screen readers name the list by its label.
+  levelLabel->setBuddy(cboMondai_);
 
   chkNamae_ =
       placed(new QCheckBox("名前表示", fraKiri_), "chkNamae", twipsRect(225, 750, 1215, 315));
@@ -205,8 +360,8 @@ void MainWindow::buildBoardFrame() {
 }
 
 void MainWindow::buildRecordFrame() {
-  frmKiroku_ = placed(new QGroupBox(fraKiri_), "frmKiroku", twipsRect(3075, 225, 5910, 810));
-  frmKiroku_->setFont(designFont(kGothic, 9));
+  frmKiroku_ = captionedFrame(fraKiri_, "frmKiroku", twipsRect(3075, 225, 5910, 810),
+                              designFont(kGothic, 9));
   const QFont displayFont = designFont(kPGothic, 20.25);
   lblTrun_ =
       boxedLabel(frmKiroku_, "lblTrun", twipsRect(150, 225, 975, 465), kDisplayBack, displayFont);
@@ -230,19 +385,20 @@ void MainWindow::buildPieces() {
     face->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     pieces_[i].face = face;
 
-    QLabel* name =
-        placed(new QLabel(fraKiri_), "lblKoma_" + index,
-               twipsRect(105 + kCellWidth * column, 1665 + kCellHeight * row, 1095, 255));
-    name->setTextFormat(Qt::PlainText);
-    name->setAlignment(Qt::AlignCenter);
-    name->setFont(designFont(kPGothic, 8.25));
-    pieces_[i].name = name;
+    pieces_[i].name =
+        iconNameLabel(fraKiri_, "lblKoma_" + index,
+                      twipsRect(105 + kCellWidth * column, 1665 + kCellHeight * row, 1095, 255),
+                      system::outsideTextFont(kPGothic, 8.25));
   }
   const QIcon back = system::artIcon("piece-back.ico");
   for (int i = 0; i < game::kPieceCount; ++i) {
-    auto* button = placed(new QPushButton(fraKiri_), "cmdKoma_" + QString::number(i + 1),
-                          twipsRect(kBackLefts[i % game::kBoardColumns],
-                                    kBackTops[i / game::kBoardColumns], 1080, 780));
+    auto* button =
+        placed(new PieceButton(
+                   fraKiri_, [this](BoardDirection direction) { moveBoardFocus(direction); },
+                   [this, i] { takeBoardTabStop(i); }),
+               "cmdKoma_" + QString::number(i + 1),
+               twipsRect(kBackLefts[i % game::kBoardColumns], kBackTops[i / game::kBoardColumns],
+                         1080, 780));
     button->setIcon(back);
     button->setIconSize(QSize(kIconSide, kIconSide));
     pieces_[i].back = button;
@@ -254,11 +410,18 @@ void MainWindow::buildHistoryFrame() {
   fraRireki_->setFrameStyle(QFrame::Box | QFrame::Sunken);
   fraRireki_->setAutoFillBackground(true);
   fraRireki_->raise();
+  fraRireki_->setAccessibleName("プレイ履歴");
+}
 
+void MainWindow::buildHistoryGrid() {
   msgRireki_ = placed(new QTableView(fraRireki_), "msgRireki", twipsRect(150, 200, 8565, 3850));
-  historyModel_ = new HistoryModel(game_.historyRows, msgRireki_);
+  msgRireki_->setAccessibleName("プレイ履歴");
+  historyModel_ = new HistoryModel(game_.history().rows(), msgRireki_);
   msgRireki_->setModel(historyModel_);
-  msgRireki_->setFont(designFont(kPGothic, kHistoryFontPoints));
+  msgRireki_->setFont(system::outsideTextFont(kPGothic, kHistoryFontPoints));
+  auto* cellStyle = new CellPaddingStyle;
+  cellStyle->setParent(msgRireki_);
+  msgRireki_->setStyle(cellStyle);
   msgRireki_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   msgRireki_->setSelectionMode(QAbstractItemView::NoSelection);
   msgRireki_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -271,23 +434,40 @@ void MainWindow::buildHistoryFrame() {
   msgRireki_->verticalHeader()->setMinimumSectionSize(kHistoryRowHeight);
   msgRireki_->verticalHeader()->setDefaultSectionSize(kHistoryRowHeight);
   QHeaderView* header = msgRireki_->horizontalHeader();
+  header->setFont(msgRireki_->font());
   header->setSectionResizeMode(QHeaderView::Fixed);
   header->setHighlightSections(false);
   header->setSectionsClickable(false);
   // The header takes what is left over 13 whole rows, so that scrolled to the
   // end the grid shows no cut row at its top.
-  const int rowsHeight = (kHistoryVisibleRows - 1) * kHistoryRowHeight;
+  const int rowsHeight = (game::kHistoryVisibleRows - 1) * kHistoryRowHeight;
   header->setFixedHeight(std::max(
       kHistoryRowHeight, msgRireki_->height() - 2 * msgRireki_->frameWidth() - rowsHeight));
   for (int column = 0; column < HistoryModel::kColumnCount; ++column) {
     header->resizeSection(column, twipsToPixels(kHistoryColumnWidths[column]));
   }
+  // After the pieces in the tab order.
+  QWidget::setTabOrder(pieces_.back().back, msgRireki_);
 }
 
 void MainWindow::arrangeTabOrder() {
-  QWidget::setTabOrder(cmdStart_, cmdSettei_);
-  QWidget::setTabOrder(cmdSettei_, cmdHelp_);
-  QWidget::setTabOrder(cmdHelp_, cmdEnd_);
+  // The board is one stop of the tab order: only one of its pieces takes it.
+  std::vector<QWidget*> order = {cmdStart_, cmdSettei_, cmdHelp_,   cmdEnd_,   cmdYame_,
+                                 cmdHozon_, cmdClear_,  cboMondai_, chkNamae_, chkAs_};
+  for (const PieceControls& piece : pieces_) {
+    order.push_back(piece.back);
+  }
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(order[i - 1], order[i]);
+  }
+  renderBoardTabStop();
+}
+
+void MainWindow::nameForScreenReaders() {
+  findChild<QLabel*>("Image1")->setAccessibleName(kCaption);
+  fraKiri_->setAccessibleName("盤面");
+  fraKiri_->setAccessibleDescription(
+      "フレームをダブルクリックするか Ctrl+H を押すとプレイ履歴を表示します");
 }
 
 void MainWindow::connectHandlers() {
@@ -306,9 +486,13 @@ void MainWindow::connectHandlers() {
   });
   // The help window opens beside this one and never over its top row of buttons.
   connect(cmdHelp_, &QToolButton::clicked, this, [this] {
-    help::showHelp(text(game_.helpFile), this, cmdStart_->geometry().united(cmdEnd_->geometry()));
+    help::showHelp(text(game_.helpFile()), this,
+                   cmdStart_->geometry().united(cmdEnd_->geometry()));
   });
   connect(cmdEnd_, &QToolButton::clicked, this, [this] { endProgram(); });
+  connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, cmdHelp_, &QToolButton::click);
+  connect(new QShortcut(QKeySequence("Ctrl+H"), this), &QShortcut::activated, this,
+          [this] { toggleHistory(); });
   connect(cboMondai_, &QComboBox::activated, this, [this](int index) {
     const std::string level = cboMondai_->itemText(index).toStdString();
     runHandler([this, level] { game_.chooseLevel(level); });
@@ -327,6 +511,10 @@ void MainWindow::connectHandlers() {
 }
 
 // ---- Handlers ----
+
+void MainWindow::toggleHistory() {
+  runHandler([this] { game_.fraKiri_DblClick(); });
+}
 
 void MainWindow::runHandler(const std::function<void()>& handler) {
   system::runReportingFileErrors(handler);
@@ -352,30 +540,61 @@ void MainWindow::showCentred() {
   show();
   activateWindow();
   cmdStart_->setFocus();
+  // The focus is drawn from the start, not only after the first Tab.
+  showFocusWhileTheKeyboardIsUsed(this);
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  // The engraved rule Line1: one device pixel of black right above one of
+  // white at any screen scale. Drawn in device pixels, since two lines one
+  // logical pixel high would each cover one and a half at 150 %.
+  const qreal ratio = devicePixelRatioF();
+  const int blackRow = qRound(Line1_1_->y() * ratio);
+  const int left = qRound(Line1_1_->x() * ratio);
+  const int width = qRound((Line1_1_->x() + Line1_1_->width()) * ratio) - left;
+  QPainter painter(this);
+  painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+  painter.fillRect(QRect(left, blackRow, width, 1), Qt::black);
+  painter.fillRect(QRect(left, blackRow + 1, width, 1), Qt::white);
 }
 
 // ---- Drawing the game ----
 
 void MainWindow::render() {
-  lblTrun_->setText(text(game_.lblTrun));
-  lblZan_->setText(text(game_.lblZan));
-  lblKiroku_->setText(text(game_.lblKiroku));
-  lblByou_->setText(text(game_.lblByou));
-  frmKiroku_->setTitle(text(game_.frmKirokuCaption));
-  chkNamae_->setChecked(game_.chkNamae == 1);
-  chkAs_->setChecked(game_.chkAs == 1);
+  renderCounters();
+  frmKiroku_->setTitle(text(game_.frmKirokuCaption()));
+  chkNamae_->setChecked(game_.options().chkNamae() == 1);
+  chkAs_->setChecked(game_.options().chkAs() == 1);
   renderLevelList();
-  if (game_.dealSerial() != shownDeal_) {
+  if (game_.board().dealSerial() != shownDeal_) {
     loadFacePictures();
   }
   renderPieces();
-  fraRireki_->setVisible(game_.fraRirekiVisible);
+  renderHistoryFrame();
   renderHistory();
+}
+
+// Each display, and what a screen reader tells of it: what it counts, then
+// the count.
+void MainWindow::renderCounters() {
+  const std::array<std::pair<QLabel*, QString>, 4> displays = {{
+      {lblTrun_, "ターン数"},
+      {lblZan_, "コマ残り"},
+      {lblKiroku_, text(game_.options().cboMondaiText()) + "最短記録"},
+      {lblByou_, "時間"},
+  }};
+  const std::array<std::string, 4> counts = {game_.lblTrun(), game_.lblZan(), game_.lblKiroku(),
+                                             game_.lblByou()};
+  for (std::size_t i = 0; i < displays.size(); ++i) {
+    displays[i].first->setText(text(counts[i]));
+    setAccessibleNameIfChanged(displays[i].first, displays[i].second + " " + text(counts[i]));
+  }
 }
 
 void MainWindow::renderLevelList() {
   QStringList items;
-  for (const std::string& item : game_.cboMondaiItems) {
+  for (const std::string& item : game_.options().cboMondaiItems()) {
     items << text(item);
   }
   QStringList shown;
@@ -386,52 +605,136 @@ void MainWindow::renderLevelList() {
     cboMondai_->clear();
     cboMondai_->addItems(items);
   }
-  cboMondai_->setCurrentIndex(cboMondai_->findText(text(game_.cboMondaiText)));
-  cboMondai_->setEnabled(game_.cboMondaiEnabled);
+  cboMondai_->setCurrentIndex(cboMondai_->findText(text(game_.options().cboMondaiText())));
+  cboMondai_->setEnabled(game_.options().cboMondaiEnabled());
 }
 
 void MainWindow::renderPieces() {
+  // The focus leaves a back about to be hidden for the nearest other one
+  // before Qt would hand it along the tab order.
+  keepBoardFocusOnABack(shownBacks());
   for (int i = 0; i < game::kPieceCount; ++i) {
-    const game::Piece& piece = game_.piece(i + 1);
+    const game::Piece& piece = game_.board().piece(i + 1);
     PieceControls& controls = pieces_[i];
     controls.back->setVisible(piece.backVisible);
-    controls.face->setVisible(piece.faceVisible);
-    controls.name->setText(text(piece.name));
+    // A face under its back cannot be seen, and so is not told either.
+    controls.face->setVisible(piece.faceVisible && !piece.backVisible);
+    controls.name->setText(text(store::shownFileName(piece.name)));
     controls.name->setFrameStyle(piece.nameBorder ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     controls.name->setVisible(piece.nameVisible);
+    const QString name = pieceName(i, piece);
+    setAccessibleNameIfChanged(controls.back, name);
+    setAccessibleNameIfChanged(controls.face, name);
   }
+}
+
+void MainWindow::renderHistoryFrame() {
+  if (fraRireki_->isVisibleTo(fraKiri_) == game_.history().fraRirekiVisible()) {
+    return;
+  }
+  // The grid covers the whole board: the keyboard goes over to it and back,
+  // and never reaches a piece under it.
+  const bool focusHere = boardHasFocus() || (msgRireki_ != nullptr && msgRireki_->hasFocus());
+  if (game_.history().fraRirekiVisible()) {
+    // Built the first time it is shown: start-up never waits for it.
+    if (msgRireki_ == nullptr) buildHistoryGrid();
+    fraRireki_->setVisible(true);
+    if (focusHere) {
+      msgRireki_->setFocus();
+    }
+    renderBoardTabStop();
+  } else {
+    renderBoardTabStop();
+    if (focusHere) {
+      focusPiece(boardTabStop_);
+    }
+    fraRireki_->setVisible(false);
+  }
+}
+
+// ---- The board's keyboard focus ----
+
+BackMap MainWindow::shownBacks() const {
+  BackMap backs{};
+  for (int i = 0; i < game::kPieceCount; ++i) {
+    backs[static_cast<std::size_t>(i)] = game_.board().piece(i + 1).backVisible;
+  }
+  return backs;
+}
+
+void MainWindow::moveBoardFocus(BoardDirection direction) {
+  if (const std::optional<int> target = backInDirection(shownBacks(), boardTabStop_, direction)) {
+    focusPiece(*target);
+  }
+}
+
+void MainWindow::focusPiece(int index) {
+  takeBoardTabStop(index);
+  pieces_[static_cast<std::size_t>(index)].back->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::takeBoardTabStop(int index) {
+  boardTabStop_ = index;
+  renderBoardTabStop();
+}
+
+void MainWindow::keepBoardFocusOnABack(const BackMap& backs) {
+  if (backs[static_cast<std::size_t>(boardTabStop_)]) {
+    return;
+  }
+  const std::optional<int> nearest = nearestBack(backs, boardTabStop_);
+  if (!nearest) {
+    return;
+  }
+  if (boardHasFocus()) {
+    focusPiece(*nearest);
+  } else {
+    takeBoardTabStop(*nearest);
+  }
+}
+
+void MainWindow::renderBoardTabStop() {
+  for (int i = 0; i < game::kPieceCount; ++i) {
+    Qt::FocusPolicy policy = i == boardTabStop_ ? Qt::StrongFocus : Qt::ClickFocus;
+    if (game_.history().fraRirekiVisible()) {
+      policy = Qt::NoFocus;
+    }
+    pieces_[static_cast<std::size_t>(i)].back->setFocusPolicy(policy);
+  }
+}
+
+bool MainWindow::boardHasFocus() const {
+  const QWidget* focused = QApplication::focusWidget();
+  return std::any_of(pieces_.begin(), pieces_.end(),
+                     [focused](const PieceControls& piece) { return piece.back == focused; });
 }
 
 void MainWindow::loadFacePictures() {
   // An icon lies on the board several times; its file is read once per deal.
-  std::map<std::string, QPixmap> pictures;
+  std::map<std::filesystem::path, QPixmap> pictures;
   for (int i = 0; i < game::kPieceCount; ++i) {
-    const std::string& name = game_.piece(i + 1).name;
-    auto found = pictures.find(name);
+    const std::filesystem::path& file = game_.board().piece(i + 1).picture;
+    auto found = pictures.find(file);
     if (found == pictures.end()) {
-      const std::string path = icons::iconPicturePath(folder_.path(), name).string();
-      found = pictures.emplace(name, system::loadIconPicture(text(path))).first;
+      found = pictures.emplace(file, system::loadIconPicture(file, devicePixelRatioF())).first;
     }
-    QLabel* face = pieces_[i].face;
-    face->setPixmap(found->second);
-    // A picture is shown at its own size from the cell's top left corner.
-    const QSize size = found->second.isNull() ? QSize(kIconSide, kIconSide) : found->second.size();
-    face->resize(size);
+    pieces_[i].face->setPixmap(found->second);
   }
-  shownDeal_ = game_.dealSerial();
+  shownDeal_ = game_.board().dealSerial();
 }
 
 void MainWindow::renderHistory() {
+  if (msgRireki_ == nullptr) return;
   historyModel_->refresh();
-  const int rows = game_.historyGridRows();
-  if (rows == shownHistoryRows_ && game_.historyTopRow == shownHistoryTopRow_) {
+  const int rows = game_.history().gridRows();
+  if (rows == shownHistoryRows_ && game_.history().topRow() == shownHistoryTopRow_) {
     return;
   }
   shownHistoryRows_ = rows;
-  shownHistoryTopRow_ = game_.historyTopRow;
+  shownHistoryTopRow_ = game_.history().topRow();
   if (rows > 1) {
     // Grid row 1 is the model's row 0.
-    const int row = std::max(0, std::min(game_.historyTopRow, rows - 1) - 1);
+    const int row = std::max(0, std::min(game_.history().topRow(), rows - 1) - 1);
     // New rows reach the scroll range only at the view's next layout.
     msgRireki_->doItemsLayout();
     msgRireki_->scrollTo(historyModel_->index(row, 0), QAbstractItemView::PositionAtTop);

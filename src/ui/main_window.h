@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "game/main_game.h"
+#include "ui/board_focus.h"
 
 class QCheckBox;
 class QComboBox;
@@ -45,6 +46,7 @@ class MainWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   // The three controls of piece i: its back, its face and its name.
@@ -58,18 +60,35 @@ class MainWindow : public QWidget {
   void buildBoardFrame();
   void buildRecordFrame();
   void buildHistoryFrame();
+  void buildHistoryGrid();
   void buildPieces();
   void arrangeTabOrder();
   void connectHandlers();
+  void nameForScreenReaders();
+
+  // Runs the history toggle of the board frame's double-click.
+  void toggleHistory();
 
   // Runs a handler of the game, reporting a failed data file, and redraws.
   void runHandler(const std::function<void()>& handler);
 
+  void renderCounters();
   void renderLevelList();
   void renderPieces();
+  void renderHistoryFrame();
   void renderHistory();
   void loadFacePictures();
   void endProgram();
+
+  // The board's keyboard focus: one piece holds the board's tab stop; the
+  // arrow keys move it over the backs, and a turned piece hands it on.
+  BackMap shownBacks() const;
+  void moveBoardFocus(BoardDirection direction);
+  void focusPiece(int index);
+  void takeBoardTabStop(int index);
+  void keepBoardFocusOnABack(const BackMap& backs);
+  void renderBoardTabStop();
+  bool boardHasFocus() const;
 
   game::MainGame& game_;
   game::SharedValues& shared_;
@@ -85,6 +104,8 @@ class MainWindow : public QWidget {
   QToolButton* cmdYame_ = nullptr;
   QToolButton* cmdStart_ = nullptr;
   QTimer Timer1_;
+  QWidget* Line1_0_ = nullptr;  // the rule's white line, drawn by the window
+  QWidget* Line1_1_ = nullptr;  // the rule's black line, drawn by the window
   QFrame* fraKiri_ = nullptr;
   QComboBox* cboMondai_ = nullptr;
   QCheckBox* chkNamae_ = nullptr;
@@ -95,11 +116,12 @@ class MainWindow : public QWidget {
   QLabel* lblKiroku_ = nullptr;
   QLabel* lblByou_ = nullptr;
   QFrame* fraRireki_ = nullptr;
-  QTableView* msgRireki_ = nullptr;
+  QTableView* msgRireki_ = nullptr;  // built the first time the history is shown
   HistoryModel* historyModel_ = nullptr;
   std::array<PieceControls, game::kPieceCount> pieces_{};
 
   unsigned shownDeal_ = 0;     // the deal whose face pictures are loaded
+  int boardTabStop_ = 0;       // cell 0..39 of the piece the Tab key reaches
   int shownHistoryRows_ = -1;  // grid rows and top row last scrolled to
   int shownHistoryTopRow_ = -1;
 };

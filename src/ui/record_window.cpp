@@ -35,7 +35,7 @@ class RecordWindow : public QDialog {
     auto* picture = new QLabel(this);
     picture->setObjectName("Image1");
     picture->setGeometry(system::twipsRect(150, 150, 960, 945));
-    picture->setPixmap(system::artPicture("record.png"));
+    picture->setPixmap(system::artPicture("record.png", devicePixelRatioF()));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* lblCom = new QLabel(this);

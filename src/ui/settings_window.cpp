@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 #include <functional>
 
 #include "game/settings_model.h"
+#include "store/text.h"
 #include "ui/system/art.h"
 #include "ui/system/file_error_report.h"
 #include "ui/system/fonts.h"
@@ -69,9 +71,16 @@ QLabel* headerLabel(QWidget* parent, const QString& name, const QRect& geometry,
 
 QGroupBox* frame(QWidget* parent, const QString& name, const QRect& geometry,
                  const QString& caption) {
-  auto* box = placed(new QGroupBox(caption, parent), name, geometry);
-  box->setFont(designFont(kPGothic, kControlPoints));
+  QGroupBox* box = captionedFrame(parent, name, geometry, designFont(kPGothic, kControlPoints));
+  box->setTitle(caption);
   return box;
+}
+
+// "1行2列": a catalogue cell as a screen reader names it.
+QString cellPlace(int k) {
+  return QString("%1行%2列")
+      .arg((k - 1) / game::kCatalogueColumns + 1)
+      .arg((k - 1) % game::kCatalogueColumns + 1);
 }
 
 // A catalogue picture; a left click on it is its own event.
@@ -161,6 +170,17 @@ class SettingsWindow : public QWidget {
   void showWithFocus() {
     bringForward();
     cmdShow_->setFocus();
+    // The focus is drawn from the start, not only after the first Tab.
+    showFocusWhileTheKeyboardIsUsed(this);
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Escape) {
+      close();
+      return;
+    }
+    QWidget::keyPressEvent(event);
   }
 
  private:
@@ -192,7 +212,7 @@ class SettingsWindow : public QWidget {
   void buildCatalogueFrame() {
     QGroupBox* frame1 = frame(this, "Frame1", twipsRect(150, 1050, 7065, 3915),
                               "コマ一覧　（ コマをクリックすると名前を表示します）");
-    const QFont nameFont = designFont(kPGothic, kNamePoints);
+    const QFont nameFont = system::outsideTextFont(kPGothic, kNamePoints);
     for (int k = 1; k <= game::kCatalogueCells; ++k) {
       const int column = (k - 1) % game::kCatalogueColumns;
       const int row = (k - 1) / game::kCatalogueColumns;
@@ -207,12 +227,9 @@ class SettingsWindow : public QWidget {
           twipsRect(450 + kCellWidth * column, 450 + kCellHeight * row, 480, 480));
       controls.picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-      controls.name =
-          placed(new QLabel(frame1), "lblKoma_" + index,
-                 twipsRect(150 + kCellWidth * column, 975 + kCellHeight * row, 1095, 255));
-      controls.name->setTextFormat(Qt::PlainText);
-      controls.name->setAlignment(Qt::AlignCenter);
-      controls.name->setFont(nameFont);
+      controls.name = iconNameLabel(
+          frame1, "lblKoma_" + index,
+          twipsRect(150 + kCellWidth * column, 975 + kCellHeight * row, 1095, 255), nameFont);
     }
     cmdShow_ = pictureButton(frame1, "cmdShow", twipsRect(5925, 450, 915, 990), "見せる",
                              "コマの名前を全部表示します", "button-show.ico",
@@ -230,7 +247,7 @@ class SettingsWindow : public QWidget {
                   header.text, header.background);
     }
     // The rows use the window's own font, not the frame's.
-    const QFont rowFont = designFont(kPGothic, kWindowPoints);
+    const QFont rowFont = system::outsideTextFont(kPGothic, kWindowPoints);
     for (std::size_t i = 0; i < kRecordRowTops.size(); ++i) {
       const QString index = QString::number(i);
       auto* rowName = placed(new QLabel(i % 2 == 0 ? "ターン" : "タイム", frame3),
@@ -275,39 +292,41 @@ class SettingsWindow : public QWidget {
   // names' visibility and what the delay lists show of their own.
   void showLoadedState() {
     for (std::size_t i = 0; i < lblKiroku_.size(); ++i) {
-      lblKiroku_[i]->setText(text(model_.lblKiroku[i]));
+      lblKiroku_[i]->setText(text(model_.lblKiroku()[i]));
     }
     for (int k = 1; k <= game::kCatalogueCells; ++k) {
       const game::CatalogueCell& cell = model_.cell(k);
       CellControls& controls = cells_[static_cast<std::size_t>(k - 1)];
-      controls.name->setText(text(cell.name));
+      controls.name->setText(text(store::shownFileName(cell.name)));
       if (!cell.picture.empty()) {
-        // A picture is shown at its own size from the cell's top left corner.
-        const QPixmap picture =
-            system::loadIconPicture(QString::fromStdString(cell.picture.string()));
-        controls.picture->setPixmap(picture);
-        if (!picture.isNull()) {
-          controls.picture->resize(picture.size());
-        }
+        controls.picture->setPixmap(system::loadIconPicture(cell.picture, devicePixelRatioF()));
       }
     }
-    fillDelayList(cboHide_, model_.cboHideText);
-    fillDelayList(cboDel_, model_.cboDelText);
+    fillDelayList(cboHide_, model_.cboHideText());
+    fillDelayList(cboDel_, model_.cboDelText());
     renderNames();
   }
 
   // The entries, and the delay in the edit field with no entry selected.
   void fillDelayList(QComboBox* list, const std::string& shown) {
-    for (const std::string& entry : model_.delayList) {
+    for (const std::string& entry : model_.delayList()) {
       list->addItem(text(entry));
     }
     list->setCurrentIndex(-1);
     list->setEditText(text(shown));
   }
 
+  // A picture is named for screen readers with its icon's name only while
+  // that name is shown.
   void renderNames() {
     for (int k = 1; k <= game::kCatalogueCells; ++k) {
-      cells_[static_cast<std::size_t>(k - 1)].name->setVisible(model_.cell(k).nameVisible);
+      const game::CatalogueCell& cell = model_.cell(k);
+      CellControls& controls = cells_[static_cast<std::size_t>(k - 1)];
+      controls.name->setVisible(cell.nameVisible);
+      setAccessibleNameIfChanged(controls.picture,
+                                 cell.nameVisible
+                                     ? cellPlace(k) + " " + text(store::shownFileName(cell.name))
+                                     : cellPlace(k));
     }
   }
 

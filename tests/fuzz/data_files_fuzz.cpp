@@ -1,9 +1,9 @@
-// Feeds arbitrary bytes to every data-file parser. A parser may reject the
-// bytes with FileError; anything else (a crash, a sanitizer report, another
-// exception) is a fault. Whatever a parser accepts must also survive being
-// written and read back: the game rewrites the options and records it read
-// at start-up, and a value that came in but cannot go out again, or comes
-// back different, would lose the player's data.
+// Feeds arbitrary bytes to every data-file parser and to the decoding of
+// file names. A parser may reject the bytes with FileError; anything else (a
+// crash, a sanitizer report, another exception) is a fault. Whatever a parser
+// accepts must also survive being written and read back: the game rewrites
+// the options and records it read at start-up, and a value that came in but
+// cannot go out again, or comes back different, would lose the player's data.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -15,6 +15,7 @@
 #include "store/cp932.h"
 #include "store/data_folder.h"
 #include "store/file_error.h"
+#include "store/text.h"
 
 namespace {
 
@@ -34,11 +35,25 @@ void require(bool condition) {
   if (!condition) std::abort();
 }
 
-// The table decoder must agree with glibc's iconv run over the whole input:
-// the same text for valid bytes, a refusal for anything else.
+// The decoder must agree with glibc's iconv run over the whole input wherever
+// iconv takes the bytes, and with the quick check of the bytes; what it reads
+// must be UTF-8 and must read the same after a trip back to code page 932.
 void checkDecoding(const std::string& bytes) {
-  auto text = parsed([&] { return cp932ToUtf8(bytes, "履歴.txt"); });
-  require(text == iconvDecode(bytes));
+  const auto text = parsed([&] { return cp932ToUtf8(bytes, "履歴.txt"); });
+  require(isCp932(bytes) == text.has_value());
+  require(isCp932ByTable(bytes) == text.has_value());
+  if (const auto reference = iconvDecode(bytes)) require(text == reference);
+  if (!text) return;
+  require(isUtf8(*text));
+  require(cp932ToUtf8(utf8ToCp932(*text, "履歴.txt"), "履歴.txt") == *text);
+}
+
+// Any bytes may name an icon file; the name shown is always UTF-8, and is the
+// name itself whenever that is UTF-8 already.
+void checkShownName(const std::string& bytes) {
+  const std::string shown = shownFileName(bytes);
+  require(isUtf8(shown));
+  if (isUtf8(bytes)) require(shown == bytes);
 }
 
 // A text field is written between quotes with nothing escaped, so only a
@@ -73,9 +88,11 @@ void checkHistory(const std::string& bytes) {
   auto read = parsed([&] { return parseHistory(bytes, "履歴.txt"); });
   if (!read) return;
   std::string written;
-  for (const HistoryRow& row : *read) {
-    for (const std::string& field : row) {
-      if (!writable(field)) return;
+  for (std::size_t i = 0; i < read->size(); ++i) {
+    const HistoryRow row = (*read)[i];
+    for (std::size_t column = 0; column < row.size(); ++column) {
+      if (!writable(row[column])) return;
+      require(read->field(i, column) == row[column]);
     }
     written += formatHistoryRow(row, "履歴.txt");
   }
@@ -87,6 +104,7 @@ void checkHistory(const std::string& bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   checkDecoding(bytes);
+  checkShownName(bytes);
   parsed([&] { return parseDelays(bytes, "設定.txt"); });
   checkOptions(bytes);
   checkRecords(bytes);

@@ -4,7 +4,6 @@
 
 #include <string>
 
-
 #include "game/seams.h"
 
 namespace polkamina::game {

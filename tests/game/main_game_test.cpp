@@ -94,7 +94,7 @@ class MainGameTest : public ::testing::Test {
   void playToEnd(int seconds) {
     std::map<std::string, std::vector<int>> piecesByName;
     for (int i = 1; i <= kPieceCount; ++i) {
-      piecesByName[game.piece(i).name].push_back(i);
+      piecesByName[game.board().piece(i).name].push_back(i);
     }
     std::vector<std::pair<int, int>> pairs;
     for (const auto& [name, pieces] : piecesByName) {
@@ -126,22 +126,22 @@ TEST_F(MainGameTest, StartupPreparesAnIdleWindow) {
   const std::string options = fileBytes("設定2.txt");
   start();
   EXPECT_TRUE(host.calls.empty());
-  EXPECT_EQ(game.helpFile, "pkHelp.chm");
-  EXPECT_FALSE(game.fraRirekiVisible);
-  EXPECT_TRUE(game.historyRows.empty());
-  EXPECT_EQ(game.IconName.front(), "icon01");
-  EXPECT_EQ(game.lstInp, game.IconName);
-  EXPECT_FALSE(game.piece(40).nameVisible || game.piece(40).nameBorder);
+  EXPECT_EQ(game.helpFile(), "pkHelp.chm");
+  EXPECT_FALSE(game.history().fraRirekiVisible());
+  EXPECT_TRUE(game.history().rows().empty());
+  EXPECT_EQ(game.board().IconName().front(), "icon01");
+  EXPECT_EQ(game.board().lstInp(), game.board().IconName());
+  EXPECT_FALSE(game.board().piece(40).nameVisible || game.board().piece(40).nameBorder);
   EXPECT_FLOAT_EQ(shared.HideDelay, 1.0f);
   EXPECT_FLOAT_EQ(shared.EraseDelay, 0.5f);
-  EXPECT_EQ(game.lblTrun, "0");
-  EXPECT_EQ(game.lblZan, "40");
-  EXPECT_EQ(game.lblKiroku, "-----");
-  EXPECT_EQ(game.lblByou, "-----");
-  EXPECT_EQ(game.cboMondaiText, kNormal);
-  EXPECT_EQ(game.frmKirokuCaption, "  ターン数　　コマ残り　ノーマル最短記録        時間記録 ");
-  EXPECT_EQ(game.chkNamae, 0);
-  EXPECT_EQ(game.chkAs, 1);
+  EXPECT_EQ(game.lblTrun(), "0");
+  EXPECT_EQ(game.lblZan(), "40");
+  EXPECT_EQ(game.lblKiroku(), "-----");
+  EXPECT_EQ(game.lblByou(), "-----");
+  EXPECT_EQ(game.options().cboMondaiText(), kNormal);
+  EXPECT_EQ(game.frmKirokuCaption(), "  ターン数　　コマ残り　ノーマル最短記録        時間記録 ");
+  EXPECT_EQ(game.options().chkNamae(), 0);
+  EXPECT_EQ(game.options().chkAs(), 1);
   EXPECT_EQ(fileBytes("設定2.txt"), options);
 }
 
@@ -150,21 +150,21 @@ TEST_F(MainGameTest, StartupShowsTheStoredLevelAndOptions) {
   folder.saveRecords(shared.best);
   folder.saveOptions({kHard, 1, 0});
   start();
-  EXPECT_EQ(game.cboMondaiText, kHard);
-  EXPECT_EQ(game.lblKiroku, "-----");  // Hard's record, not Normal's
-  EXPECT_EQ(game.frmKirokuCaption, "  ターン数　　コマ残り　 ハード最短記録         時間記録 ");
-  EXPECT_EQ(game.chkNamae, 1);
-  EXPECT_EQ(game.chkAs, 0);
-  EXPECT_FALSE(game.piece(1).nameVisible);
+  EXPECT_EQ(game.options().cboMondaiText(), kHard);
+  EXPECT_EQ(game.lblKiroku(), "-----");  // Hard's record, not Normal's
+  EXPECT_EQ(game.frmKirokuCaption(), "  ターン数　　コマ残り　 ハード最短記録         時間記録 ");
+  EXPECT_EQ(game.options().chkNamae(), 1);
+  EXPECT_EQ(game.options().chkAs(), 0);
+  EXPECT_FALSE(game.board().piece(1).nameVisible);
 }
 
 TEST_F(MainGameTest, StartupReplacesAStoredNameThatIsNoLevel) {
   folder.saveOptions({"ベリーハード", 0, 1});
   start();
-  EXPECT_EQ(game.cboMondaiText, kNormal);
+  EXPECT_EQ(game.options().cboMondaiText(), kNormal);
   EXPECT_EQ(folder.loadOptions().level, kNormal);
   game.cmdStart_Click();
-  EXPECT_EQ(game.KindCount, 4);
+  EXPECT_EQ(game.board().KindCount(), 4);
 }
 
 TEST_F(MainGameTest, StartupFailsInTheOrderOfItsSteps) {
@@ -205,16 +205,16 @@ TEST_F(MainGameTest, HistoryScrollsToItsEndBeyondFourteenGridRows) {
     folder.appendHistoryRow(row);
   }
   start();
-  EXPECT_EQ(game.historyGridRows(), 14);
-  EXPECT_EQ(game.historyTopRow, 1);
+  EXPECT_EQ(game.history().gridRows(), 14);
+  EXPECT_EQ(game.history().topRow(), 1);
   game.cmdHozon_Click();
-  EXPECT_EQ(game.historyGridRows(), 15);
-  EXPECT_EQ(game.historyTopRow, 14);
+  EXPECT_EQ(game.history().gridRows(), 15);
+  EXPECT_EQ(game.history().topRow(), 14);
 
   MainGame restarted(shared, folder, host, clock, random);
   ASSERT_EQ(restarted.Form_Load(), StartupResult::Ready);
-  EXPECT_EQ(restarted.historyRows.size(), 14u);
-  EXPECT_EQ(restarted.historyTopRow, 14);
+  EXPECT_EQ(restarted.history().rows().size(), 14u);
+  EXPECT_EQ(restarted.history().topRow(), 14);
 }
 
 // ---- The deal ----
@@ -224,41 +224,46 @@ TEST_F(MainGameTest, DealSpreadsTheLevelsIconsOverTheBoard) {
   random.fallback = 0.99999994f;  // the largest float below 1
   for (const auto& [level, kinds] : std::vector<std::pair<std::string, int>>{
            {"イージー", 2}, {kNormal, 4}, {kHard, 10}, {kPanic, 20}}) {
-    game.TurnRecordSet = game.TimeRecordSet = true;
+    // The level's first game sets both records; the next deal clears the flags.
+    deal(level);
+    playToEnd(83);
+    ASSERT_TRUE(game.records().TurnRecordSet() && game.records().TimeRecordSet());
     random.reseedsAt.clear();
     random.drawn = 0;
-    const unsigned serial = game.dealSerial();
+    const unsigned serial = game.board().dealSerial();
     deal(level);
     EXPECT_EQ(random.reseedsAt, (std::vector<std::size_t>{0, static_cast<std::size_t>(kinds)}));
     EXPECT_EQ(random.drawn, static_cast<std::size_t>(kinds + 40));
-    EXPECT_EQ(game.dealSerial(), serial + 1);
-    EXPECT_EQ(game.KindCount, kinds);
+    EXPECT_EQ(game.board().dealSerial(), serial + 1);
+    EXPECT_EQ(game.board().KindCount(), kinds);
     std::map<std::string, int> copies;
     for (int i = 1; i <= kPieceCount; ++i) {
-      EXPECT_EQ(game.piece(i).name, game.KomaName[i - 1]);
-      EXPECT_TRUE(game.piece(i).backVisible && game.piece(i).faceVisible);
-      EXPECT_FALSE(game.piece(i).nameVisible);
-      ++copies[game.KomaName[i - 1]];
+      EXPECT_TRUE(game.board().piece(i).backVisible && game.board().piece(i).faceVisible);
+      EXPECT_FALSE(game.board().piece(i).nameVisible);
+      ++copies[game.board().piece(i).name];
     }
     EXPECT_EQ(copies.size(), static_cast<std::size_t>(kinds));
     for (const auto& [name, count] : copies) {
       EXPECT_EQ(count, 40 / kinds) << name;
     }
-    EXPECT_EQ(game.lstInp, game.IconName);
-    EXPECT_FALSE(game.TurnRecordSet || game.TimeRecordSet);
-    EXPECT_TRUE(game.Playing);
-    EXPECT_FALSE(game.cboMondaiEnabled);
+    EXPECT_EQ(game.board().lstInp(), game.board().IconName());
+    EXPECT_FALSE(game.records().TurnRecordSet() || game.records().TimeRecordSet());
+    EXPECT_TRUE(game.board().Playing());
+    EXPECT_FALSE(game.options().cboMondaiEnabled());
     game.cmdYame_Click();
   }
   // Drawing always the last entry takes the icons from the end of the list.
-  EXPECT_EQ(game.lstKoma.front(), "icon20");
-  EXPECT_EQ(game.KomaName[0], "icon01");
+  EXPECT_EQ(game.board().lstKoma().front(), "icon20");
+  EXPECT_EQ(game.board().piece(1).name, "icon01");
 
-  // A box without a level name before any deal falls back to the Normal count.
-  game.KindCount = 0;
-  game.cboMondaiText = "";
-  game.cmdStart_Click();
-  EXPECT_EQ(game.KindCount, 4);
+  // A box without a level name before any deal falls back to the Normal count:
+  // a start-up that stopped before it chose a level leaves it so.
+  fs::remove(dir_ / "設定.txt");
+  MainGame stopped(shared, folder, host, clock, random);
+  EXPECT_THROW(stopped.Form_Load(), store::FileError);
+  ASSERT_EQ(stopped.options().cboMondaiText(), "");
+  stopped.cmdStart_Click();
+  EXPECT_EQ(stopped.board().KindCount(), 4);
 }
 
 // ---- The turn ----
@@ -269,8 +274,8 @@ TEST_F(MainGameTest, ClickBeforeTheDealOnlyReminds) {
   EXPECT_EQ(host.calls, (std::vector<std::string>{
                             FakeHost::messageCall("スタートボタンを押してください", "スタート確認",
                                                   MessageIcon::Exclamation, MessageButtons::Ok)}));
-  EXPECT_TRUE(game.piece(7).backVisible);
-  EXPECT_FALSE(game.FirstOpen);
+  EXPECT_TRUE(game.board().piece(7).backVisible);
+  EXPECT_FALSE(game.board().FirstOpen());
 }
 
 TEST_F(MainGameTest, MatchBeepsWaitsAndRemovesThePair) {
@@ -278,29 +283,29 @@ TEST_F(MainGameTest, MatchBeepsWaitsAndRemovesThePair) {
   deal(kNormal);
   game.setNameDisplayBox(1);
   host.onYield = [this] {
-    EXPECT_FALSE(game.piece(1).backVisible);
-    EXPECT_TRUE(game.piece(1).nameVisible);
+    EXPECT_FALSE(game.board().piece(1).backVisible);
+    EXPECT_TRUE(game.board().piece(1).nameVisible);
   };
   game.cmdKoma_Click(1);
-  EXPECT_TRUE(game.FirstOpen);
-  EXPECT_EQ(game.FirstIndex, 1);
-  EXPECT_EQ(game.FirstName, "icon01");
-  EXPECT_TRUE(game.piece(1).nameVisible);
+  EXPECT_TRUE(game.board().FirstOpen());
+  EXPECT_EQ(game.board().FirstIndex(), 1);
+  EXPECT_EQ(game.board().FirstName(), "icon01");
+  EXPECT_TRUE(game.board().piece(1).nameVisible);
 
   host.onWait = [this] {
-    EXPECT_TRUE(game.piece(1).faceVisible && game.piece(5).faceVisible);
-    EXPECT_TRUE(game.piece(5).nameVisible);
+    EXPECT_TRUE(game.board().piece(1).faceVisible && game.board().piece(5).faceVisible);
+    EXPECT_TRUE(game.board().piece(5).nameVisible);
   };
   game.cmdKoma_Click(5);
   EXPECT_EQ(host.calls,
             (std::vector<std::string>{"yield", "yield", "beep", FakeHost::waitCall(0.5f)}));
   for (int i : {1, 5}) {
-    EXPECT_FALSE(game.piece(i).backVisible || game.piece(i).faceVisible ||
-                 game.piece(i).nameVisible);
+    EXPECT_FALSE(game.board().piece(i).backVisible || game.board().piece(i).faceVisible ||
+                 game.board().piece(i).nameVisible);
   }
-  EXPECT_EQ(game.lblTrun, "1");
-  EXPECT_EQ(game.lblZan, "38");
-  EXPECT_FALSE(game.FirstOpen);
+  EXPECT_EQ(game.lblTrun(), "1");
+  EXPECT_EQ(game.lblZan(), "38");
+  EXPECT_FALSE(game.board().FirstOpen());
 
   host.calls.clear();
   game.cmdKoma_Click(5);  // a removed piece has no back to click
@@ -313,16 +318,16 @@ TEST_F(MainGameTest, MissWaitsSilentlyAndTurnsThePairBack) {
   turn(1, 2);
   EXPECT_EQ(host.calls, (std::vector<std::string>{"yield", "yield", FakeHost::waitCall(1.0f)}));
   for (int i : {1, 2}) {
-    EXPECT_TRUE(game.piece(i).backVisible && game.piece(i).faceVisible);
-    EXPECT_FALSE(game.piece(i).nameVisible);
+    EXPECT_TRUE(game.board().piece(i).backVisible && game.board().piece(i).faceVisible);
+    EXPECT_FALSE(game.board().piece(i).nameVisible);
   }
-  EXPECT_EQ(game.lblTrun, "1");
-  EXPECT_EQ(game.lblZan, "40");
+  EXPECT_EQ(game.lblTrun(), "1");
+  EXPECT_EQ(game.lblZan(), "40");
 
-  game.TurnCount = 32767;
+  while (game.board().TurnCount() < 32767) turn(1, 2);
   turn(1, 2);
-  EXPECT_EQ(game.TurnCount, 32767);
-  EXPECT_EQ(game.lblTrun, "32767");
+  EXPECT_EQ(game.board().TurnCount(), 32767);
+  EXPECT_EQ(game.lblTrun(), "32767");
 }
 
 TEST_F(MainGameTest, NameDisplayOffHidesNamesAtOnceAndOnShowsOnlyLaterPieces) {
@@ -331,10 +336,10 @@ TEST_F(MainGameTest, NameDisplayOffHidesNamesAtOnceAndOnShowsOnlyLaterPieces) {
   game.setNameDisplayBox(1);
   game.cmdKoma_Click(1);
   game.setNameDisplayBox(0);
-  EXPECT_FALSE(game.piece(1).nameVisible);
+  EXPECT_FALSE(game.board().piece(1).nameVisible);
   game.setNameDisplayBox(1);
-  EXPECT_FALSE(game.piece(1).nameVisible);
-  host.onWait = [this] { EXPECT_TRUE(game.piece(2).nameVisible); };
+  EXPECT_FALSE(game.board().piece(1).nameVisible);
+  host.onWait = [this] { EXPECT_TRUE(game.board().piece(2).nameVisible); };
   game.cmdKoma_Click(2);
 }
 
@@ -345,9 +350,9 @@ TEST_F(MainGameTest, ClickQueuedDuringTheYieldBecomesTheFirstPiece) {
   game.cmdKoma_Click(1);
   EXPECT_EQ(host.calls,
             (std::vector<std::string>{"yield", "yield", "beep", FakeHost::waitCall(0.5f)}));
-  EXPECT_EQ(game.FirstIndex, 5);
-  EXPECT_EQ(game.ZanCount, 38);
-  EXPECT_FALSE(game.piece(1).faceVisible || game.piece(5).faceVisible);
+  EXPECT_EQ(game.board().FirstIndex(), 5);
+  EXPECT_EQ(game.board().ZanCount(), 38);
+  EXPECT_FALSE(game.board().piece(1).faceVisible || game.board().piece(5).faceVisible);
 }
 
 TEST_F(MainGameTest, DealDuringTheYieldEndsTheInterruptedStep) {
@@ -355,15 +360,15 @@ TEST_F(MainGameTest, DealDuringTheYieldEndsTheInterruptedStep) {
   deal(kNormal);
   host.onYield = [this] { game.cmdStart_Click(); };
   game.cmdKoma_Click(1);
-  EXPECT_FALSE(game.FirstOpen);
-  EXPECT_TRUE(game.piece(1).backVisible);
+  EXPECT_FALSE(game.board().FirstOpen());
+  EXPECT_TRUE(game.board().piece(1).backVisible);
 
   // The piece is a plain face-down piece of the new game: it cannot be its
   // own partner.
   turn(1, 1);
-  EXPECT_TRUE(game.FirstOpen);
-  EXPECT_EQ(game.TurnCount, 0);
-  EXPECT_EQ(game.ZanCount, 40);
+  EXPECT_TRUE(game.board().FirstOpen());
+  EXPECT_EQ(game.board().TurnCount(), 0);
+  EXPECT_EQ(game.board().ZanCount(), 40);
 }
 
 // ---- Clock and stop ----
@@ -371,27 +376,27 @@ TEST_F(MainGameTest, DealDuringTheYieldEndsTheInterruptedStep) {
 TEST_F(MainGameTest, ClockShowsThePlayingTimeAlsoAcrossMidnight) {
   start();
   game.Timer1_Timer();
-  EXPECT_EQ(game.lblByou, "-----");  // no game, no clock
+  EXPECT_EQ(game.lblByou(), "-----");  // no game, no clock
 
   clock.timeOfDay = 86399.6;
   deal(kNormal);
-  EXPECT_EQ(game.StartSec, 86399);
+  EXPECT_EQ(game.gameClock().StartSec(), 86399);
   clock.advance(0.3);
   game.Timer1_Timer();
-  EXPECT_EQ(game.lblByou, "00分00秒");
+  EXPECT_EQ(game.lblByou(), "00分00秒");
   clock.advance(0.2);  // the time of day passes midnight
   game.Timer1_Timer();
-  EXPECT_EQ(game.NowSec, 0);
-  EXPECT_EQ(game.ElapsedSec, 1);
-  EXPECT_EQ(game.lblByou, "00分01秒");
+  EXPECT_EQ(game.gameClock().NowSec(), 0);
+  EXPECT_EQ(game.gameClock().ElapsedSec(), 1);
+  EXPECT_EQ(game.lblByou(), "00分01秒");
   clock.advance(6000);
   game.Timer1_Timer();
-  EXPECT_EQ(game.lblByou, "100分01秒");
+  EXPECT_EQ(game.lblByou(), "100分01秒");
 
   game.cmdYame_Click();
-  EXPECT_TRUE(game.cboMondaiEnabled);
-  EXPECT_TRUE(game.Playing);
-  EXPECT_FALSE(game.fraRirekiVisible);
+  EXPECT_TRUE(game.options().cboMondaiEnabled());
+  EXPECT_TRUE(game.board().Playing());
+  EXPECT_FALSE(game.history().fraRirekiVisible());
 }
 
 // ---- Game end ----
@@ -402,10 +407,10 @@ TEST_F(MainGameTest, FirstGameOfALevelSetsBothRecordsThenSavesTheGame) {
   std::vector<std::string> recordsAtWindows;
   host.onRecordWindow = [&] {
     recordsAtWindows.push_back(fileBytes("記録.txt"));
-    EXPECT_TRUE(game.historyRows.empty());
+    EXPECT_TRUE(game.history().rows().empty());
     host.onRecordWindow = [&] {
       recordsAtWindows.push_back(fileBytes("記録.txt"));
-      EXPECT_TRUE(game.historyRows.empty());
+      EXPECT_TRUE(game.history().rows().empty());
     };
   };
   playToEnd(83);
@@ -419,21 +424,22 @@ TEST_F(MainGameTest, FirstGameOfALevelSetsBothRecordsThenSavesTheGame) {
   EXPECT_EQ(recordsAtWindows[1],
             noRecords + "20,\"01" + hexBytes("95 AA") + "23" + hexBytes("95 62") + "\"\r\n");
   EXPECT_EQ(shared.RecordMessage, "パニックモードのタイム記録を更新しました！");
-  EXPECT_TRUE(game.TurnRecordSet && game.TimeRecordSet);
-  EXPECT_EQ(game.lblKiroku, "20");
-  EXPECT_FALSE(game.Playing);
-  EXPECT_TRUE(game.fraRirekiVisible);
-  EXPECT_TRUE(game.cboMondaiEnabled);
-  EXPECT_EQ(game.historyRows, (std::vector<store::HistoryRow>{{"2024/01/02", "03:04:05", kPanic,
-                                                               "20回", "01分23秒", "○", "○"}}));
+  EXPECT_TRUE(game.records().TurnRecordSet() && game.records().TimeRecordSet());
+  EXPECT_EQ(game.lblKiroku(), "20");
+  EXPECT_FALSE(game.board().Playing());
+  EXPECT_TRUE(game.history().fraRirekiVisible());
+  EXPECT_TRUE(game.options().cboMondaiEnabled());
+  ASSERT_EQ(game.history().rows().size(), 1u);
+  EXPECT_EQ(game.history().rows()[0],
+            (store::HistoryRow{"2024/01/02", "03:04:05", kPanic, "20回", "01分23秒", "○", "○"}));
   EXPECT_EQ(fileBytes("履歴.txt"),
             "\"2024/01/02\",\"03:04:05\",\"" + hexBytes("83 70 83 6A 83 62 83 4E") + "\",\"20" +
                 hexBytes("89 F1") + "\",\"01" + hexBytes("95 AA") + "23" + hexBytes("95 62") +
                 "\",\"" + hexBytes("81 9B") + "\",\"" + hexBytes("81 9B") + "\"\r\n");
-  EXPECT_EQ(folder.readHistory(), game.historyRows);
+  EXPECT_EQ(folder.readHistory(), game.history().rows());
 
   game.Timer1_Timer();
-  EXPECT_EQ(game.lblByou, "01分23秒");  // the clock stopped with the game
+  EXPECT_EQ(game.lblByou(), "01分23秒");  // the clock stopped with the game
 }
 
 TEST_F(MainGameTest, EqualResultsSetNoRecord) {
@@ -446,16 +452,16 @@ TEST_F(MainGameTest, EqualResultsSetNoRecord) {
   playToEnd(83);
   EXPECT_EQ(host.calls.back(), FakeHost::waitCall(0.5f));
   EXPECT_EQ(fileBytes("記録.txt"), records);
-  EXPECT_FALSE(game.TurnRecordSet || game.TimeRecordSet);
-  EXPECT_TRUE(game.fraRirekiVisible);
-  EXPECT_TRUE(game.historyRows.empty());
+  EXPECT_FALSE(game.records().TurnRecordSet() || game.records().TimeRecordSet());
+  EXPECT_TRUE(game.history().fraRirekiVisible());
+  EXPECT_TRUE(game.history().rows().empty());
 
   // The flags stay for a save made afterwards.
   game.cmdHozon_Click();
   game.cmdHozon_Click();
-  ASSERT_EQ(game.historyRows.size(), 2u);
-  EXPECT_EQ(game.historyRows[1][5], "");
-  EXPECT_EQ(game.historyRows[1][6], "");
+  ASSERT_EQ(game.history().rows().size(), 2u);
+  EXPECT_EQ(game.history().rows()[1][5], "");
+  EXPECT_EQ(game.history().rows()[1][6], "");
 }
 
 TEST_F(MainGameTest, TimeOnlyRecordGoesToTheLevelShownAtTheEnd) {
@@ -464,20 +470,20 @@ TEST_F(MainGameTest, TimeOnlyRecordGoesToTheLevelShownAtTheEnd) {
   deal(kPanic);
   game.cmdYame_Click();
   game.chooseLevel("イージー");
-  EXPECT_EQ(game.lblKiroku, "18");
+  EXPECT_EQ(game.lblKiroku(), "18");
   playToEnd(83);
   EXPECT_EQ(std::count_if(host.calls.begin(), host.calls.end(),
                           [](const std::string& call) { return call.rfind("record", 0) == 0; }),
             1);
   EXPECT_EQ(host.calls.back(), "record イージーモードのタイム記録を更新しました！");
-  EXPECT_EQ(game.lblKiroku, "18");
-  EXPECT_FALSE(game.TurnRecordSet);
-  EXPECT_TRUE(game.TimeRecordSet);
+  EXPECT_EQ(game.lblKiroku(), "18");
+  EXPECT_FALSE(game.records().TurnRecordSet());
+  EXPECT_TRUE(game.records().TimeRecordSet());
   EXPECT_EQ(folder.loadRecords()[0].time, "01分23秒");
   EXPECT_EQ(shared.best[3].time, store::Record::kNoTime);
-  EXPECT_EQ(game.historyRows.back()[2], "イージー");
-  EXPECT_EQ(game.historyRows.back()[5], "");
-  EXPECT_EQ(game.historyRows.back()[6], "○");
+  EXPECT_EQ(game.history().rows().back()[2], "イージー");
+  EXPECT_EQ(game.history().rows().back()[5], "");
+  EXPECT_EQ(game.history().rows().back()[6], "○");
 }
 
 // ---- History ----
@@ -492,7 +498,7 @@ TEST_F(MainGameTest, SaveIsIgnoredDuringAGameAndStoresTheDisplaysOtherwise) {
   game.cmdHozon_Click();
   game.cmdYame_Click();
   game.cmdHozon_Click();
-  EXPECT_EQ(game.historyRows.size(), 1u);
+  EXPECT_EQ(game.history().rows().size(), 1u);
   EXPECT_EQ(folder.readHistory().size(), 1u);
 }
 
@@ -521,10 +527,10 @@ TEST_F(MainGameTest, ClearAsksThenEmptiesHistoryAndRecords) {
                                       MessageIcon::Information, MessageButtons::Ok)}));
   EXPECT_EQ(fileBytes("履歴.txt"), "");
   EXPECT_EQ(fileBytes("記録.txt"), kNoRecordLine + kNoRecordLine + kNoRecordLine + kNoRecordLine);
-  EXPECT_EQ(game.lblKiroku, "-----");
-  EXPECT_EQ(game.lblByou, "-----");
-  EXPECT_TRUE(game.historyRows.empty());
-  EXPECT_EQ(game.historyTopRow, 1);
+  EXPECT_EQ(game.lblKiroku(), "-----");
+  EXPECT_EQ(game.lblByou(), "-----");
+  EXPECT_TRUE(game.history().rows().empty());
+  EXPECT_EQ(game.history().topRow(), 1);
 
   game.cmdHozon_Click();
   EXPECT_EQ(folder.readHistory().size(), 1u);
@@ -550,7 +556,7 @@ TEST_F(MainGameTest, EveryChangeRewritesAllThreeOptions) {
   // A disabled list takes no choice.
   game.cmdStart_Click();
   game.chooseLevel(kPanic);
-  EXPECT_EQ(game.cboMondaiText, kHard);
+  EXPECT_EQ(game.options().cboMondaiText(), kHard);
   EXPECT_EQ(folder.loadOptions().level, kHard);
 }
 

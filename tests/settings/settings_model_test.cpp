@@ -49,14 +49,14 @@ class SettingsModelTest : public ::testing::Test {
 TEST_F(SettingsModelTest, DelayListHasBothRunsAndEveryEntryReadsBackAsItsValue) {
   shared.HideDelay = 0.7f;  // not in the list: shown as it is, nothing chosen or saved
   model.Form_Load();
-  EXPECT_EQ(model.cboHideText, "0.7");
-  EXPECT_EQ(model.cboDelText, "0.5");
+  EXPECT_EQ(model.cboHideText(), "0.7");
+  EXPECT_EQ(model.cboDelText(), "0.5");
   EXPECT_TRUE(host.calls.empty());
   EXPECT_FALSE(fs::exists(folder.path() / "設定.txt"));
 
   const std::vector<std::string> expected = {"0.1", "0.2", "0.3", "0.4", "0.5", "0.5", "1", "1.5",
                                              "2",   "2.5", "3",   "3.5", "4",   "4.5", "5"};
-  EXPECT_EQ(model.delayList, expected);
+  EXPECT_EQ(model.delayList(), expected);
 
   const std::vector<float> values = {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.5f, 1.0f, 1.5f,
                                      2.0f, 2.5f, 3.0f, 3.5f, 4.0f, 4.5f, 5.0f};
@@ -75,7 +75,7 @@ TEST_F(SettingsModelTest, ChoosingADelayStoresItSavesBothAndConfirms) {
   model.cboDel_Click(7);  // "1.5"
   EXPECT_EQ(shared.EraseDelay, 1.5f);
   EXPECT_EQ(shared.HideDelay, 1.0f);
-  EXPECT_EQ(model.cboDelText, "1.5");
+  EXPECT_EQ(model.cboDelText(), "1.5");
   EXPECT_EQ(delaysFile(), " 1 \r\n 1.5 \r\n");
 
   model.cboHide_Click(0);  // "0.1"
@@ -108,7 +108,7 @@ TEST_F(SettingsModelTest, RecordRowsShowNoRecordPerRowOnItsOwn) {
   model.Form_Load();
   const std::array<std::string, kRecordRows> expected = {"-----", "-----",    "18回",   "-----",
                                                          "-----", "01分23秒", "9998回", "00分59秒"};
-  EXPECT_EQ(model.lblKiroku, expected);
+  EXPECT_EQ(model.lblKiroku(), expected);
 }
 
 TEST_F(SettingsModelTest, CatalogueShufflesTheFolderIconsAfterReseeding) {
@@ -120,7 +120,7 @@ TEST_F(SettingsModelTest, CatalogueShufflesTheFolderIconsAfterReseeding) {
 
   EXPECT_EQ(random.reseedsAt, std::vector<std::size_t>{0});
   EXPECT_EQ(random.drawn, 20u);
-  EXPECT_TRUE(model.lstInp.empty());
+  EXPECT_TRUE(model.lstInp().empty());
   // The listing is sorted without regard to case: "Dog" comes after "cat18".
   EXPECT_EQ(model.cell(1).name, "cat00");
   EXPECT_EQ(model.cell(2).name, "Dog");

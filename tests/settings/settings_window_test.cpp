@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <functional>
 
 #include "game/game_fakes.h"
 #include "game/shared_values.h"
@@ -194,8 +196,9 @@ TEST_F(SettingsWindowTest, PicturesLoadWhereTheyCanAndAClickShowsThatName) {
   EXPECT_EQ(child<QLabel>(window, cellName(20))->text(), "zzbroken");
   EXPECT_TRUE(child<QLabel>(window, "imgKoma_20")->pixmap().isNull());
   EXPECT_EQ(child<QLabel>(window, "imgKoma_1")->pixmap().size(), QSize(32, 32));
-  // Each picture shows at its own size; an empty one keeps the cell's.
-  EXPECT_EQ(child<QLabel>(window, "imgKoma_2")->size(), QSize(48, 48));
+  // A larger picture is scaled into its cell; every cell keeps its size.
+  EXPECT_EQ(child<QLabel>(window, "imgKoma_2")->pixmap().size(), QSize(32, 32));
+  EXPECT_EQ(child<QLabel>(window, "imgKoma_2")->size(), QSize(32, 32));
   EXPECT_EQ(child<QLabel>(window, "imgKoma_20")->size(), QSize(32, 32));
 
   QTest::mouseClick(child<QLabel>(window, "imgKoma_5"), Qt::LeftButton);
@@ -203,6 +206,59 @@ TEST_F(SettingsWindowTest, PicturesLoadWhereTheyCanAndAClickShowsThatName) {
   EXPECT_EQ(namesShown(window), 1);
   child<QToolButton>(window, "cmdHide")->click();
   EXPECT_EQ(namesShown(window), 0);
+}
+
+// The names of every accessible object of the window, hidden ones included.
+QStringList accessibleNames(QWidget* window) {
+  QStringList names;
+  std::function<void(QAccessibleInterface*)> visit = [&](QAccessibleInterface* node) {
+    names << node->text(QAccessible::Name);
+    for (int i = 0; i < node->childCount(); ++i) visit(node->child(i));
+  };
+  visit(QAccessible::queryAccessibleInterface(window));
+  return names;
+}
+
+TEST_F(SettingsWindowTest, ScreenReadersHearAPicturesNameOnlyWhileItIsShown) {
+  random.fallback = 0.0f;  // catalogue in listing order: cat00 is cell 1
+  QWidget* window = open();
+  EXPECT_TRUE(accessibleNames(window).filter("cat").isEmpty());
+  EXPECT_TRUE(accessibleNames(window).contains("1行2列"));
+
+  QTest::mouseClick(child<QLabel>(window, "imgKoma_2"), Qt::LeftButton);
+  QStringList told = accessibleNames(window).filter("cat");
+  told.sort();
+  EXPECT_EQ(told, QStringList({"1行2列 cat01", "cat01"}));
+
+  child<QToolButton>(window, "cmdShow")->click();
+  EXPECT_EQ(accessibleNames(window).filter("cat").size(), 2 * 19);
+  EXPECT_TRUE(accessibleNames(window).contains("4行5列 zzbroken"));
+}
+
+TEST_F(SettingsWindowTest, ReturnPressesTheFocusedButtonAndEscapeCloses) {
+  QWidget* window = open();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  ASSERT_EQ(window->focusWidget()->objectName(), "cmdShow");
+  QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(namesShown(window), 20);
+
+  // Esc closes the window from any control, the delay lists' fields too.
+  child<QComboBox>(window, "cboDel")->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    EXPECT_FALSE(widget->objectName() == "frmSub" && widget->isVisible());
+  }
+}
+
+TEST_F(SettingsWindowTest, NamesFromWindowsArchivesReadAsMeant) {
+  // "ネコ" in code page 932, as a Japanese archive made on Windows names it.
+  temp.addFile("\x83\x6c\x83\x52.ico", uitest::icoFile(256, Qt::blue).toStdString());
+  std::filesystem::remove(temp.path() / "zzbroken.ico");
+  random.fallback = 0.0f;  // catalogue in listing order: the new file is cell 20
+  QWidget* window = open();
+  EXPECT_EQ(child<QLabel>(window, cellName(20))->text(), "ネコ");
+  EXPECT_EQ(child<QLabel>(window, "imgKoma_20")->pixmap().size(), QSize(32, 32));
 }
 
 TEST(RecordWindowTest, ShowsTheMessageWithOkFocusedAndReturnsOnOk) {

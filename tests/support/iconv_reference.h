@@ -1,7 +1,8 @@
 #pragma once
 
 // The CP932 decoding as glibc's iconv does it over the whole input at once,
-// the reference the game's own table decoder is checked against.
+// the reference the game's own decoder is checked against (it adds the few
+// bytes Windows maps and glibc does not).
 #include <iconv.h>
 
 #include <cstddef>

@@ -1,7 +1,9 @@
 #include "ui/main_window.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -15,6 +17,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
+#include <cstdio>
+#include <fstream>
+#include <functional>
 #include <memory>
 
 #include "game/main_game.h"
@@ -22,75 +28,10 @@
 #include "store/data_folder.h"
 #include "ui/system/qt_host.h"
 #include "ui_test_support.h"
+#include "window_session.h"
 
 namespace polkamina::ui {
 namespace {
-
-// Every draw is 0: the deal takes the first icons of the list and lays the
-// pool out in order, so on ノーマル piece i shows icon (i - 1) mod 4.
-class FirstDraws : public game::Random {
- public:
-  void reseed() override {}
-  float next() override { return 0; }
-};
-
-// A game folder with 20 pictures, fast delays and `historyLines` saved games.
-void makeGameFolder(const QString& folder, int historyLines) {
-  const QDir defaults(POLKAMINA_DEFAULTS_DIR);
-  for (const QString& name : defaults.entryList({"*.txt"}, QDir::Files)) {
-    QFile::copy(defaults.filePath(name), folder + "/" + name);
-  }
-  for (int i = 0; i < 20; ++i) {
-    const QString name = QString("icon%1.ico").arg(i, 2, 10, QChar('0'));
-    uitest::writeFile(folder + "/" + name, uitest::icoFile(32, QColor::fromHsv(i * 18, 200, 200)));
-  }
-  uitest::writeFile(folder + "/設定.txt", " .1 \r\n .1 \r\n");
-  QByteArray history;
-  for (int i = 0; i < historyLines; ++i) {
-    history += "\"2024/01/02\",\"10:00:00\",\"Normal\",\"30\",\"01:00\",\"\",\"\"\r\n";
-  }
-  uitest::writeFile(folder + "/履歴.txt", history);
-}
-
-// The game and its main window over a fresh game folder, started up and shown.
-class Session {
- public:
-  explicit Session(int historyLines = 0) {
-    uitest::application();
-    makeGameFolder(dir_.path(), historyLines);
-    folder_ = std::make_unique<store::DataFolder>(dir_.path().toStdString());
-    game_ = std::make_unique<game::MainGame>(shared_, *folder_, host_, clock_, random_);
-    window_ = std::make_unique<MainWindow>(*game_, shared_, *folder_, random_, host_);
-    startup_ = game_->Form_Load();
-    window_->showCentred();
-  }
-
-  template <typename Widget>
-  Widget* find(const QString& name) const {
-    return window_->findChild<Widget*>(name);
-  }
-  QPushButton* back(int i) const { return find<QPushButton>(QString("cmdKoma_%1").arg(i)); }
-  QLabel* face(int i) const { return find<QLabel>(QString("imgKoma_%1").arg(i)); }
-  QLabel* name(int i) const { return find<QLabel>(QString("lblKoma_%1").arg(i)); }
-  QString labelText(const char* name) const { return find<QLabel>(name)->text(); }
-
-  game::MainGame& game() { return *game_; }
-  MainWindow& window() { return *window_; }
-  game::StartupResult startup() const { return startup_; }
-  std::vector<std::string> recordMessages;
-
- private:
-  QTemporaryDir dir_;
-  game::SharedValues shared_;
-  std::unique_ptr<store::DataFolder> folder_;
-  system::QtHost host_{
-      [this](QWidget*, const std::string& message) { recordMessages.push_back(message); }};
-  game::SystemClock clock_;
-  FirstDraws random_;
-  std::unique_ptr<game::MainGame> game_;
-  std::unique_ptr<MainWindow> window_;
-  game::StartupResult startup_ = game::StartupResult::Exit;
-};
 
 TEST(MainWindow, ControlsSitWhereDesigned) {
   Session session;
@@ -110,6 +51,9 @@ TEST(MainWindow, ControlsSitWhereDesigned) {
   EXPECT_EQ(session.name(40)->geometry(), QRect(532, 331, 73, 17));
 
   EXPECT_EQ(session.find<QWidget>("frmKiroku")->geometry(), QRect(205, 15, 394, 54));
+  // The grid is made the first time the history is shown.
+  QTest::mouseDClick(session.find<QWidget>("fraKiri"), Qt::LeftButton, Qt::NoModifier,
+                     QPoint(5, 345));
   EXPECT_EQ(session.find<QWidget>("msgRireki")->geometry(), QRect(10, 13, 571, 257));
   EXPECT_EQ(session.find<QWidget>("Line1_0")->geometry(), QRect(10, 85, 611, 1));
 }
@@ -120,11 +64,12 @@ TEST(MainWindow, ShowsTheStartedGame) {
   EXPECT_EQ(session.labelText("lblZan"), "40");
   EXPECT_EQ(session.labelText("lblByou"), "-----");
   EXPECT_EQ(session.find<QGroupBox>("frmKiroku")->title(),
-            QString::fromStdString(session.game().frmKirokuCaption));
+            QString::fromStdString(session.game().frmKirokuCaption()));
   EXPECT_TRUE(session.find<QGroupBox>("frmKiroku")->title().startsWith("  ターン数"));
   auto* levels = session.find<QComboBox>("cboMondai");
   EXPECT_EQ(levels->count(), 4);
-  EXPECT_EQ(levels->currentText(), QString::fromStdString(session.game().cboMondaiText));
+  EXPECT_EQ(levels->currentText(),
+            QString::fromStdString(session.game().options().cboMondaiText()));
   EXPECT_FALSE(session.find<QWidget>("fraRireki")->isVisible());
   for (int i = 1; i <= 40; ++i) {
     EXPECT_TRUE(session.back(i)->isVisible());
@@ -147,7 +92,7 @@ TEST(MainWindow, PlayingTurnsPieces) {
   auto* levels = session.find<QComboBox>("cboMondai");
   levels->setCurrentIndex(1);
   emit levels->activated(1);
-  ASSERT_EQ(session.game().cboMondaiText, "ノーマル");
+  ASSERT_EQ(session.game().options().cboMondaiText(), "ノーマル");
 
   QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
   EXPECT_EQ(session.labelText("lblZan"), "40");
@@ -186,11 +131,11 @@ TEST(MainWindow, NameDisplayShowsTheTurnedPiecesName) {
   auto* names = session.find<QCheckBox>("chkNamae");
   ASSERT_FALSE(names->isChecked());
   names->click();
-  ASSERT_EQ(session.game().chkNamae, 1);
+  ASSERT_EQ(session.game().options().chkNamae(), 1);
   QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
   QTest::mouseClick(session.back(3), Qt::LeftButton);
   EXPECT_TRUE(session.name(3)->isVisible());
-  EXPECT_EQ(session.name(3)->text().toStdString(), session.game().piece(3).name);
+  EXPECT_EQ(session.name(3)->text().toStdString(), session.game().board().piece(3).name);
   EXPECT_EQ(session.name(3)->textFormat(), Qt::PlainText);
   names->click();
   EXPECT_FALSE(session.name(3)->isVisible());
@@ -217,7 +162,11 @@ TEST(MainWindow, DoubleClickOnTheBareFrameTogglesTheHistory) {
 
 TEST(MainWindow, HistoryGridShowsTheSavedRowsScrolledToTheEnd) {
   Session session(20);
+  EXPECT_EQ(session.find<QTableView>("msgRireki"), nullptr);  // made when first shown
+  QTest::mouseDClick(session.find<QWidget>("fraKiri"), Qt::LeftButton, Qt::NoModifier,
+                     QPoint(5, 345));
   auto* grid = session.find<QTableView>("msgRireki");
+  ASSERT_NE(grid, nullptr);
   QAbstractItemModel* model = grid->model();
   ASSERT_EQ(model->rowCount(), 20);
   ASSERT_EQ(model->columnCount(), 8);
@@ -232,8 +181,6 @@ TEST(MainWindow, HistoryGridShowsTheSavedRowsScrolledToTheEnd) {
   EXPECT_FALSE(model->flags(model->index(0, 1)) & Qt::ItemIsEditable);
   EXPECT_EQ(grid->horizontalHeader()->sectionSize(1), 93);
 
-  QTest::mouseDClick(session.find<QWidget>("fraKiri"), Qt::LeftButton, Qt::NoModifier,
-                     QPoint(5, 345));
   ASSERT_TRUE(grid->isVisible());
   QCoreApplication::processEvents();
   // The newest rows are in view.
@@ -245,6 +192,230 @@ TEST(MainWindow, HistoryGridShowsTheSavedRowsScrolledToTheEnd) {
   QTest::mouseClick(session.find<QToolButton>("cmdHozon"), Qt::LeftButton);
   EXPECT_EQ(model->rowCount(), 21);
   EXPECT_EQ(model->index(20, 0).data().toString(), "21");
+}
+
+// A set as a Windows archive unpacks it: names in code page 932 ("ネコ00" ...)
+// and pictures of several sizes up to 256 × 256.
+void useWindowsMadeIcons(const std::string& folder) {
+  const QByteArray picture =
+      uitest::combinedIco({uitest::icoFile(16, Qt::red), uitest::icoFile(48, Qt::green),
+                           uitest::icoFile(256, Qt::blue)});
+  for (int i = 0; i < 20; ++i) {
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02d", i);
+    QFile::remove(QString::fromStdString(folder) + QString("/icon%1.ico").arg(digits));
+    std::ofstream(folder + "/\x83\x6c\x83\x52" + digits + ".ico", std::ios::binary)
+        << picture.toStdString();
+  }
+}
+
+TEST(MainWindow, PlayersIconsShowWhateverTheirNamesAndSizes) {
+  Session session(0, useWindowsMadeIcons);
+  ASSERT_EQ(session.startup(), game::StartupResult::Ready);
+  // An icon file that turned into a FIFO after start-up is a picture that
+  // cannot be loaded; the deal does not wait for it.
+  const std::string fifo = session.folder() + "/\x83\x6c\x83\x52" + "01.ico";
+  std::remove(fifo.c_str());
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  session.find<QCheckBox>("chkNamae")->click();
+  QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
+
+  // Piece i shows icon (i - 1) mod 4: its name is read as the archive meant
+  // it and its face fills its cell without leaving it.
+  for (int i = 1; i <= 40; ++i) {
+    const QLabel* face = session.face(i);
+    EXPECT_EQ(face->size(), QSize(32, 32));
+    if ((i - 1) % 4 == 1) {
+      EXPECT_TRUE(face->pixmap().isNull());
+    } else {
+      EXPECT_EQ(face->pixmap().deviceIndependentSize(), QSizeF(32, 32));
+    }
+  }
+  QTest::mouseClick(session.back(3), Qt::LeftButton);
+  EXPECT_EQ(session.name(3)->text(), "ネコ02");
+  // Pieces match by their names' bytes.
+  QTest::mouseClick(session.back(7), Qt::LeftButton);
+  EXPECT_FALSE(session.face(3)->isVisible());
+  EXPECT_EQ(session.labelText("lblZan"), "38");
+}
+
+// Every text a screen reader can get from the window: names, descriptions and
+// values of every accessible object, hidden ones included.
+QStringList accessibleTexts(QObject* root) {
+  QStringList texts;
+  std::function<void(QAccessibleInterface*)> visit = [&](QAccessibleInterface* node) {
+    for (const QAccessible::Text kind :
+         {QAccessible::Name, QAccessible::Description, QAccessible::Value}) {
+      const QString text = node->text(kind);
+      if (!text.isEmpty()) {
+        texts << text;
+      }
+    }
+    for (int i = 0; i < node->childCount(); ++i) {
+      visit(node->child(i));
+    }
+  };
+  visit(QAccessible::queryAccessibleInterface(root));
+  return texts;
+}
+
+QStringList textsWith(const QStringList& texts, const QString& part) { return texts.filter(part); }
+
+// A click on a piece followed by one on the frame beside the face it shows
+// is what Qt pairs into a double-click on the frame.
+TEST(MainWindow, ADoubleClickCountsOnlyWhenBothClicksLandOnTheBareFrame) {
+  Session session;
+  QWidget* board = session.find<QWidget>("fraKiri");
+  QWidget* history = session.find<QWidget>("fraRireki");
+  QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
+  const QPoint besideFace = session.back(1)->geometry().topLeft() + QPoint(3, 3);
+
+  QTest::mouseClick(session.back(1), Qt::LeftButton);
+  ASSERT_EQ(board->childAt(besideFace), nullptr);
+  QTest::mouseDClick(board, Qt::LeftButton, Qt::NoModifier, besideFace);
+  EXPECT_FALSE(history->isVisible());
+  EXPECT_FALSE(session.game().history().fraRirekiVisible());
+
+  // Two clicks on the bare frame are its double-click, on an emptied cell too.
+  QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, besideFace);
+  QTest::mouseDClick(board, Qt::LeftButton, Qt::NoModifier, besideFace);
+  EXPECT_TRUE(history->isVisible());
+
+  // A first click on the face, which the frame receives, is not on the bare frame.
+  QTest::mouseClick(session.face(1), Qt::LeftButton);
+  QTest::mouseDClick(board, Qt::LeftButton, Qt::NoModifier, QPoint(5, 345));
+  EXPECT_TRUE(history->isVisible());
+}
+
+TEST(MainWindow, TooltipsOnlyWhereDesigned) {
+  Session session;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&session.window()));
+  QWidget* board = session.find<QWidget>("fraKiri");
+  auto tipOver = [](QWidget* widget, QPoint at = QPoint(2, 2)) {
+    QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+  };
+  // Controls of the frame without a tooltip of their own show none.
+  EXPECT_EQ(tipOver(session.back(1)), "");
+  EXPECT_EQ(tipOver(session.find<QWidget>("Label1_0")), "");
+  EXPECT_EQ(tipOver(session.find<QWidget>("cboMondai")), "");
+  EXPECT_EQ(tipOver(session.find<QWidget>("lblZan")), "");
+  EXPECT_EQ(tipOver(session.find<QWidget>("frmKiroku")), "");
+  EXPECT_EQ(tipOver(session.find<QWidget>("Image1")), "");
+
+  EXPECT_EQ(tipOver(board, QPoint(5, 345)), "フレームをダブルクリックするとプレイ履歴を表示します");
+  EXPECT_EQ(tipOver(session.find<QWidget>("chkAs")), "履歴の自動保存を制御します");
+  EXPECT_EQ(tipOver(session.find<QWidget>("cmdSettei")), "コマの消去時間などを設定します");
+  QToolTip::hideText();
+}
+
+TEST(MainWindow, KeyboardReachesEveryControlAndPlaysTheBoard) {
+  Session session;
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&session.window()));
+  session.chooseLevel(1);  // ノーマル: pieces 1 and 5 match, 1 and 2 do not
+  session.find<QToolButton>("cmdStart")->setFocus();
+  auto focused = [&] { return QApplication::focusWidget()->objectName(); };
+  auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+  };
+
+  // The board is one stop of the tab order, after the designed first four.
+  const QStringList order = {"cmdSettei", "cmdHelp",  "cmdEnd", "cmdYame",   "cmdHozon", "cmdClear",
+                             "cboMondai", "chkNamae", "chkAs",  "cmdKoma_1", "cmdStart"};
+  for (const QString& next : order) {
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focused(), next);
+  }
+  press(Qt::Key_Return);  // presses スタート
+  ASSERT_TRUE(session.game().board().Playing());
+  press(Qt::Key_Backtab);
+  EXPECT_EQ(focused(), "cmdKoma_1");
+
+  // Arrows move by rows and columns and stop at the edges.
+  const std::vector<std::pair<Qt::Key, QString>> moves = {{Qt::Key_Down, "cmdKoma_9"},
+                                                          {Qt::Key_Right, "cmdKoma_10"},
+                                                          {Qt::Key_Up, "cmdKoma_2"},
+                                                          {Qt::Key_Up, "cmdKoma_2"},
+                                                          {Qt::Key_Left, "cmdKoma_1"}};
+  for (const auto& [key, expected] : moves) {
+    press(key);
+    EXPECT_EQ(focused(), expected);
+  }
+
+  // Space and Return turn the focused piece; the focus goes to the nearest back.
+  press(Qt::Key_Space);
+  EXPECT_FALSE(session.back(1)->isVisible());
+  EXPECT_EQ(focused(), "cmdKoma_2");
+  press(Qt::Key_Return);
+  EXPECT_EQ(session.labelText("lblTrun"), "1");
+  EXPECT_EQ(focused(), "cmdKoma_3");
+
+  press(Qt::Key_Left);
+  press(Qt::Key_Left);
+  press(Qt::Key_Space);  // piece 1
+  for (int i = 0; i < 3; ++i) {
+    press(Qt::Key_Right);
+  }
+  EXPECT_EQ(focused(), "cmdKoma_5");
+  press(Qt::Key_Space);  // matches piece 1
+  EXPECT_EQ(session.labelText("lblZan"), "38");
+  EXPECT_EQ(focused(), "cmdKoma_6");
+  press(Qt::Key_Left);  // over the removed piece 5
+  EXPECT_EQ(focused(), "cmdKoma_4");
+
+  // Ctrl+H shows the history over the board, and the keyboard goes with it.
+  press(Qt::Key_H, Qt::ControlModifier);
+  EXPECT_TRUE(session.find<QWidget>("fraRireki")->isVisible());
+  EXPECT_EQ(focused(), "msgRireki");
+  EXPECT_EQ(session.back(4)->focusPolicy(), Qt::NoFocus);
+  press(Qt::Key_H, Qt::ControlModifier);
+  EXPECT_FALSE(session.find<QWidget>("fraRireki")->isVisible());
+  EXPECT_EQ(focused(), "cmdKoma_4");
+
+  // F1 opens the help: here the file is missing, which the help reports.
+  uitest::MessageBoxAnswerer answerer;
+  press(Qt::Key_F1);
+  EXPECT_EQ(answerer.texts.size(), 1);
+}
+
+TEST(MainWindow, ScreenReadersHearPiecesAndCountersButNoHiddenName) {
+  Session session(2);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&session.window()));
+  session.chooseLevel(1);
+  QWidget* window = &session.window();
+  session.find<QCheckBox>("chkNamae")->click();
+  QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
+
+  QStringList texts = accessibleTexts(window);
+  EXPECT_TRUE(textsWith(texts, "icon").isEmpty())
+      << textsWith(texts, "icon").join(", ").toStdString();
+  EXPECT_TRUE(texts.contains("2行3列 伏せてある"));
+  EXPECT_TRUE(texts.contains("ターン数 0"));
+  EXPECT_TRUE(texts.contains("コマ残り 40"));
+  EXPECT_TRUE(texts.contains("ノーマル最短記録 -----"));
+  EXPECT_TRUE(texts.contains("時間 " + session.labelText("lblByou")));
+
+  // A face-up piece tells its icon, by its back and face and by its name.
+  QTest::mouseClick(session.back(3), Qt::LeftButton);
+  texts = accessibleTexts(window);
+  const QString turned = QString::fromStdString(session.game().board().piece(3).name);
+  QStringList told = textsWith(texts, "icon");
+  told.sort();
+  EXPECT_EQ(told, QStringList(
+                      {"1行3列 めくれている " + turned, "1行3列 めくれている " + turned, turned}));
+
+  // Removed pieces say so; the history grid is read cell by cell.
+  QTest::mouseClick(session.back(7), Qt::LeftButton);
+  texts = accessibleTexts(window);
+  EXPECT_TRUE(texts.contains("1行7列 取り除かれた"));
+  EXPECT_TRUE(textsWith(texts, "icon").isEmpty());
+  EXPECT_TRUE(texts.contains("ターン数 1"));
+  QTest::keyClick(window, Qt::Key_H, Qt::ControlModifier);
+  texts = accessibleTexts(window);
+  EXPECT_TRUE(texts.contains("プレイ履歴"));
+  EXPECT_TRUE(texts.contains("2024/01/02"));
+  EXPECT_TRUE(texts.contains("クリア時間"));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "store/file_error.h"
+#include "ui/system/art.h"
 #include "ui/system/file_error_report.h"
 #include "ui/system/fonts.h"
 #include "ui/system/message_box.h"
@@ -24,6 +25,35 @@ namespace {
 
 using namespace std::chrono_literals;
 using uitest::application;
+
+// Scaled screens get the artwork drawn from images of their own pixel size,
+// never from a smaller image enlarged.
+TEST(Art, ScaledScreensGetImagesOfTheirPixelSize) {
+  application();
+  for (const char* name :
+       {"button-start.ico", "button-stop.ico", "button-save.ico", "button-clear.ico",
+        "button-settings.ico", "button-help.ico", "button-end.ico", "button-show.ico",
+        "button-hide.ico", "button-return.ico", "piece-back.ico"}) {
+    const QIcon icon = artIcon(name);
+    for (const int side : {16, 32, 48, 64, 96}) {
+      EXPECT_TRUE(icon.availableSizes().contains(QSize(side, side))) << name << " " << side;
+    }
+    const QPixmap doubled = icon.pixmap(QSize(32, 32), 2.0);
+    EXPECT_EQ(doubled.size(), QSize(64, 64)) << name;
+    EXPECT_EQ(doubled.devicePixelRatio(), 2.0) << name;
+  }
+
+  const QPixmap title = artPicture("title.png", 2.0);
+  EXPECT_EQ(title.size(), QSize(414, 134));
+  EXPECT_EQ(title.devicePixelRatio(), 2.0);
+  EXPECT_EQ(title.toImage().convertToFormat(QImage::Format_ARGB32),
+            QImage(artPath("title@2x.png")).convertToFormat(QImage::Format_ARGB32));
+  EXPECT_EQ(artPicture("title.png", 3.0).size(), QSize(621, 201));
+  EXPECT_EQ(artPicture("title.png", 1.0).size(), QSize(207, 67));
+  EXPECT_EQ(artPicture("title.png", 1.5).size(), QSize(311, 101));
+  EXPECT_EQ(artPicture("record.png", 2.0).size(), QSize(128, 126));
+  EXPECT_EQ(artPicture("record.png", 1.0).size(), QSize(64, 63));
+}
 
 TEST(Twips, RoundToTheNearestPixel) {
   EXPECT_EQ(twipsToPixels(9465), 631);
@@ -137,8 +167,19 @@ TEST(QtHost, WaitLengthsFromUnvalidatedDelays) {
   EXPECT_EQ(waitDuration(0), 0ms);
   EXPECT_EQ(waitDuration(-3), 0ms);
   EXPECT_EQ(waitDuration(std::nanf("")), 0ms);
-  EXPECT_EQ(waitDuration(std::numeric_limits<float>::infinity()), 24h);
-  EXPECT_EQ(waitDuration(1e30f), 24h);
+  EXPECT_EQ(waitDuration(std::numeric_limits<float>::infinity()), 10s);
+  EXPECT_EQ(waitDuration(1e30f), 10s);
+  EXPECT_EQ(waitDuration(9.5f), 9500ms);
+}
+
+QByteArray pngOf(int width, int height) {
+  QImage image(width, height, QImage::Format_ARGB32);
+  image.fill(Qt::red);
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return png;
 }
 
 class PictureTest : public testing::Test {
@@ -148,25 +189,46 @@ class PictureTest : public testing::Test {
   QPixmap load(const QByteArray& bytes) {
     const QString path = folder_.filePath("picture.ico");
     uitest::writeFile(path, bytes);
-    return loadIconPicture(path);
+    return loadIconPicture(path.toStdString());
   }
 
   QTemporaryDir folder_;
 };
 
-TEST_F(PictureTest, ValidIconsAtTheirOwnSize) {
+TEST_F(PictureTest, FacesFitTheirCellAtAnyPixelRatio) {
   EXPECT_EQ(load(uitest::icoFile(32, Qt::red)).size(), QSize(32, 32));
-  EXPECT_EQ(load(uitest::icoFile(48, Qt::red)).size(), QSize(48, 48));
-  // Of several images, the one closest to 32 × 32.
-  const QPixmap chosen =
-      load(uitest::combinedIco({uitest::icoFile(16, Qt::red), uitest::icoFile(48, Qt::green),
-                                uitest::icoFile(32, Qt::blue), uitest::icoFile(64, Qt::black)}));
+  // Larger pictures are scaled down into the cell.
+  EXPECT_EQ(load(uitest::icoFile(48, Qt::red)).size(), QSize(32, 32));
+  // Of several images, the smallest that fills the cell.
+  const QByteArray multi =
+      uitest::combinedIco({uitest::icoFile(16, Qt::red), uitest::icoFile(48, Qt::green),
+                           uitest::icoFile(32, Qt::blue), uitest::icoFile(64, Qt::black)});
+  const QPixmap chosen = load(multi);
   ASSERT_EQ(chosen.size(), QSize(32, 32));
   EXPECT_EQ(chosen.toImage().pixelColor(5, 5), QColor(Qt::blue));
+  // Smaller ones stay at their own size.
   EXPECT_EQ(
       load(uitest::combinedIco({uitest::icoFile(16, Qt::red), uitest::icoFile(24, Qt::green)}))
           .size(),
       QSize(24, 24));
+
+  // On a screen of twice the pixels a face takes twice as many device pixels
+  // and still covers the same 32 × 32 cell.
+  const QString path = folder_.filePath("multi.ico");
+  uitest::writeFile(path, multi);
+  const QPixmap sharp = loadIconPicture(path.toStdString(), 2.0);
+  EXPECT_EQ(sharp.size(), QSize(64, 64));
+  EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(32, 32));
+  EXPECT_EQ(sharp.toImage().pixelColor(5, 5), QColor(Qt::black));
+  uitest::writeFile(path, uitest::icoFile(16, Qt::red));
+  EXPECT_EQ(loadIconPicture(path.toStdString(), 2.0).deviceIndependentSize(), QSizeF(16, 16));
+  uitest::writeFile(path, uitest::icoFile(40, Qt::red));
+  EXPECT_EQ(loadIconPicture(path.toStdString(), 1.5).deviceIndependentSize(), QSizeF(32, 32));
+
+  // A picture saved as .ico keeps its aspect; a large one inside an icon
+  // entry, whose directory can only say 256, is taken too.
+  EXPECT_EQ(load(pngOf(512, 128)).size(), QSize(32, 8));
+  EXPECT_EQ(load(uitest::icoWithPng(pngOf(512, 512), 256)).size(), QSize(32, 32));
 }
 
 TEST_F(PictureTest, UnreadableOrOversizedPicturesAreEmpty) {
@@ -175,7 +237,7 @@ TEST_F(PictureTest, UnreadableOrOversizedPicturesAreEmpty) {
   QByteArray truncated = uitest::icoFile(32, Qt::red);
   truncated.truncate(40);
   EXPECT_TRUE(load(truncated).isNull());
-  EXPECT_TRUE(loadIconPicture(folder_.filePath("missing.ico")).isNull());
+  EXPECT_TRUE(loadIconPicture(folder_.filePath("missing.ico").toStdString()).isNull());
 
   // A PNG inside the icon whose header claims 60000 × 60000.
   const auto start = std::chrono::steady_clock::now();
@@ -183,14 +245,10 @@ TEST_F(PictureTest, UnreadableOrOversizedPicturesAreEmpty) {
   EXPECT_TRUE(load(uitest::pngHeaderOnly(60000, 60000)).isNull());
   EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
 
-  // A directory entry that understates the real picture.
-  QImage large(300, 300, QImage::Format_ARGB32);
-  large.fill(Qt::red);
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  large.save(&buffer, "PNG");
-  EXPECT_TRUE(load(uitest::icoWithPng(png, 32)).isNull());
+  // A directory entry that understates the real picture, and a picture too
+  // large to be an icon.
+  EXPECT_TRUE(load(uitest::icoWithPng(pngOf(300, 300), 32)).isNull());
+  EXPECT_TRUE(load(pngOf(2048, 16)).isNull());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Renders the game's pictures: the shipped icon set (from the Noto Color
-// Emoji font), the windows' button icons, the piece back, the title and the
-// new-record picture. Run by tools/make-art.sh; its output is committed.
+// Emoji font), the windows' button icons, the piece back, the title, the
+// new-record picture and the application icons. Run by tools/make-art.sh; its
+// output is committed.
 
 #include <QDir>
 #include <QFile>
@@ -144,10 +145,16 @@ void writePng(const QImage& image, const QString& path) {
   }
 }
 
-// The back of a face-down piece: a deep blue card with a gold rim and a lattice.
-QImage pieceBack(int size) {
-  const int scale = 8;
-  QImage big(size * scale, size * scale, QImage::Format_ARGB32_Premultiplied);
+// Sides of the images in a window-artwork icon: 16 and 32 for normal screens,
+// 48, 64 and 96 for 32 × 32 at 150 %, 200 % and 300 %.
+const int kArtIconSides[] = {32, 16, 48, 64, 96};
+
+// The back of a face-down piece: a deep blue card with a gold rim and a lattice,
+// drawn to a size × size design at `ratio` device pixels per design pixel.
+QImage pieceBack(int size, double ratio = 1) {
+  const double scale = 8 * ratio;
+  const int side = static_cast<int>(std::lround(size * ratio));
+  QImage big(side * 8, side * 8, QImage::Format_ARGB32_Premultiplied);
   big.fill(Qt::transparent);
   QPainter p(&big);
   p.setRenderHint(QPainter::Antialiasing);
@@ -178,12 +185,13 @@ QImage pieceBack(int size) {
   p.setBrush(QColor(250, 214, 110));
   p.drawPath(star);
   p.end();
-  return big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return big.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// The title: rounded lettering with an outline and a shadow, between two fanned cards.
-QImage title() {
-  const int scale = 4;
+// The title: rounded lettering with an outline and a shadow, between two fanned
+// cards; 207 × 67 design pixels at `ratio` device pixels each.
+QImage title(int ratio = 1) {
+  const int scale = 4 * ratio;
   const QSize size(207, 67);
   QImage big(size * scale, QImage::Format_ARGB32_Premultiplied);
   big.fill(Qt::transparent);
@@ -231,24 +239,54 @@ QImage title() {
   p.setBrush(fill);
   p.drawPath(text);
   p.end();
-  return big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return big.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// The new-record picture: a trophy on a soft golden glow.
-QImage recordPicture() {
-  QImage image(64, 63, QImage::Format_ARGB32_Premultiplied);
+// The new-record picture: a trophy on a soft golden glow; 64 × 63 design
+// pixels at `ratio` device pixels each.
+QImage recordPicture(int ratio = 1) {
+  QImage image(64 * ratio, 63 * ratio, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  QRadialGradient glow(QPointF(32, 31), 31);
+  QRadialGradient glow(QPointF(32, 31) * ratio, 31 * ratio);
   glow.setColorAt(0, QColor(255, 236, 150, 220));
   glow.setColorAt(1, QColor(255, 236, 150, 0));
   p.setPen(Qt::NoPen);
   p.setBrush(glow);
-  p.drawEllipse(QPointF(32, 31), 31, 31);
-  p.drawImage(0, 0, fitSquare(renderEmoji(QString::fromUtf8("🏆")), 64, 6).copy(0, 0, 64, 63));
+  p.drawEllipse(QPointF(32, 31) * ratio, 31 * ratio, 31 * ratio);
+  const QImage trophy = fitSquare(renderEmoji(QString::fromUtf8("🏆")), 64 * ratio, 6 * ratio);
+  p.drawImage(0, 0, trophy.copy(0, 0, 64 * ratio, 63 * ratio));
   p.end();
   return image;
+}
+
+// The application icon: a matched pair, two face-up pieces that show the
+// shipped cat, fanned. Drawn in a 64-unit square at four times the size and
+// scaled down; below 32 pixels the pieces would blur, so it is the cat alone.
+QImage applicationIcon(int size) {
+  const QImage cat = renderEmoji(QString::fromUtf8("🐱"));
+  if (size < 32) return fitSquare(cat, size, 0);
+  const double unit = size * 4 / 64.0;
+  QImage big(size * 4, size * 4, QImage::Format_ARGB32_Premultiplied);
+  big.fill(Qt::transparent);
+  QPainter p(&big);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QImage face = fitSquare(cat, int(24 * unit), 0);
+  auto piece = [&](QPointF centre, double angle) {
+    p.resetTransform();
+    p.scale(unit, unit);
+    p.translate(centre);
+    p.rotate(angle);
+    p.setPen(QPen(QColor(222, 170, 60), 2.4));
+    p.setBrush(QColor(255, 251, 240));
+    p.drawRoundedRect(QRectF(-14, -18, 28, 36), 4, 4);
+    p.drawImage(QRectF(-12, -12, 24, 24), face);
+  };
+  piece(QPointF(23, 28), -12);
+  piece(QPointF(41, 36), 9);
+  p.end();
+  return big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 struct Named {
@@ -271,12 +309,51 @@ const Named kButtons[] = {
     {"button-return", "↩️"},
 };
 
+// A window-artwork icon drawn from an emoji at every side a screen scale needs.
+void writeArtIcon(const QString& path, const QString& emoji) {
+  const QImage big = renderEmoji(emoji);
+  std::vector<QImage> images;
+  for (const int side : kArtIconSides) images.push_back(fitSquare(big, side, side / 32));
+  writeIcon(path, images);
+}
+
+// The windows' artwork, at 1× and for scaled screens: multi-size icons, and
+// pictures with "@2x" and "@3x" companions where the source is sharp enough.
+void writeWindowArt(const QDir& art) {
+  for (const Named& button : kButtons) {
+    writeArtIcon(art.filePath(QString::fromUtf8(button.file) + ".ico"),
+                 QString::fromUtf8(button.emoji));
+  }
+  writeIcon(art.filePath("piece-back.ico"),
+            {pieceBack(32), pieceBack(16), pieceBack(32, 1.5), pieceBack(32, 2), pieceBack(32, 3)});
+  writePng(title(), art.filePath("title.png"));
+  writePng(title(2), art.filePath("title@2x.png"));
+  writePng(title(3), art.filePath("title@3x.png"));
+  // The emoji font's largest strike is 136 pixels, enough for 2× only.
+  writePng(recordPicture(), art.filePath("record.png"));
+  writePng(recordPicture(2), art.filePath("record@2x.png"));
+}
+
+// The application icon in the sizes desktops look for, as an icon theme lays
+// them out: HICOLOR_DIR/<n>x<n>/apps/<application id>.png.
+void writeApplicationIcons(const QDir& hicolor) {
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    const QString folder = QString("%1x%1/apps").arg(size);
+    if (!hicolor.mkpath(folder)) {
+      std::fprintf(stderr, "cannot make %s\n", qPrintable(hicolor.filePath(folder)));
+      std::exit(1);
+    }
+    writePng(applicationIcon(size),
+             hicolor.filePath(folder + "/io.github.polkamina.Polkamina.png"));
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: polkamina_artgen DEFAULTS_DIR ART_DIR\n");
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: polkamina_artgen DEFAULTS_DIR ART_DIR HICOLOR_DIR\n");
     return 2;
   }
   const QDir defaults(QString::fromLocal8Bit(argv[1]));
@@ -285,12 +362,7 @@ int main(int argc, char** argv) {
     writeEmojiIcon(defaults.filePath(QString::fromUtf8(icon.file) + ".ico"),
                    QString::fromUtf8(icon.emoji));
   }
-  for (const Named& button : kButtons) {
-    writeEmojiIcon(art.filePath(QString::fromUtf8(button.file) + ".ico"),
-                   QString::fromUtf8(button.emoji));
-  }
-  writeIcon(art.filePath("piece-back.ico"), {pieceBack(32), pieceBack(16)});
-  writePng(title(), art.filePath("title.png"));
-  writePng(recordPicture(), art.filePath("record.png"));
+  writeWindowArt(art);
+  writeApplicationIcons(QDir(QString::fromLocal8Bit(argv[3])));
   return 0;
 }

@@ -7,9 +7,16 @@
 namespace polkamina::system {
 
 // The windows' artwork built into the program, by file name as in assets/art,
-// for example "button-start.ico" or "title.png".
+// for example "button-start.ico" or "title.png". An icon file holds one image
+// per size; a picture may have "@2x" and "@3x" companions for scaled screens.
 QString artPath(const QString& fileName);
+
+// The artwork with every size it comes in, so that Qt draws the image that
+// fits the screen's scale.
 QIcon artIcon(const QString& fileName);
-QPixmap artPicture(const QString& fileName);
+
+// A picture at its own size in logical pixels, drawn for a screen of that
+// device pixel ratio from the sharpest image there is.
+QPixmap artPicture(const QString& fileName, qreal devicePixelRatio);
 
 }  // namespace polkamina::system

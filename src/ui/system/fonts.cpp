@@ -27,8 +27,16 @@ int pointsToPixels(double points) {
 }
 
 QFont designFont(const QString& family, double points) {
+  QFont font = outsideTextFont(family, points);
+  font.setStyleStrategy(QFont::NoFontMerging);
+  return font;
+}
+
+QFont outsideTextFont(const QString& family, double points) {
   QFont font(family);
   font.setPixelSize(pointsToPixels(points));
+  // Set explicitly, so that it is not taken over from a window's design font.
+  font.setStyleStrategy(QFont::PreferDefault);
   return font;
 }
 

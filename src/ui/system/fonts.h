@@ -17,7 +17,15 @@ void installFontSubstitutions();
 // their proportion to the twips geometry whatever the display's dpi.
 int pointsToPixels(double points);
 
-// The design face at a design point size, sized in pixels.
+// The design face at a design point size, sized in pixels, for the program's
+// own texts. The design faces hold every character of them, so no other font
+// is ever looked for: that search goes through every installed font and
+// would cost each start of the game a noticeable time.
 QFont designFont(const QString& family, double points);
+
+// The same face and size for text from outside the program (icon names, the
+// data files' contents, help pages): what the face lacks is drawn from other
+// fonts.
+QFont outsideTextFont(const QString& family, double points);
 
 }  // namespace polkamina::system

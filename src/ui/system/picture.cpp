@@ -1,69 +1,123 @@
 #include "ui/system/picture.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QImageReader>
-#include <cstdlib>
+#include <cmath>
 #include <optional>
+#include <system_error>
+
+#include "store/file_read.h"
 
 namespace polkamina::system {
 
 namespace {
 
-// Decoding memory allowed for one image, in megabytes: a 256 × 256 picture
-// needs a quarter of one.
-constexpr int kAllocationLimitMb = 4;
+// Bytes read from one icon file at most: an icon of several images up to
+// 256 × 256 stays well below this.
+constexpr std::size_t kLargestFileBytes = 8u << 20;
+// Decoding memory allowed for one image, in megabytes: the largest accepted
+// picture needs four.
+constexpr int kAllocationLimitMb = 8;
 // Images of one file looked at when choosing the best fitting one.
 constexpr int kLargestImageCount = 64;
-constexpr int kPreferredSide = 32;
+// An .ico directory entry cannot tell sizes above 255; it writes 0, read as 256.
+constexpr int kIcoLargestDeclaredSide = 256;
 
 bool acceptableSize(const QSize& size) {
   return size.isValid() && !size.isEmpty() && size.width() <= kLargestPictureSide &&
          size.height() <= kLargestPictureSide;
 }
 
-int distanceFromPreferred(const QSize& size) {
-  return std::abs(size.width() - kPreferredSide) + std::abs(size.height() - kPreferredSide);
+// The decoded picture is the one the file declared: the same size, where an
+// .ico entry's 256 stands for any side of 256 and more.
+bool matchesDeclaredSide(int actual, int declared) {
+  return actual == declared || (declared == kIcoLargestDeclaredSide && actual > declared);
 }
 
-// Positions the reader on the image whose declared size is closest to 32 × 32,
-// among those of an acceptable size; false if there is none.
-bool moveToClosestImage(QImageReader& reader) {
+bool matchesDeclaredSize(const QSize& actual, const QSize& declared) {
+  return matchesDeclaredSide(actual.width(), declared.width()) &&
+         matchesDeclaredSide(actual.height(), declared.height());
+}
+
+bool covers(const QSize& size, int side) { return size.width() >= side && size.height() >= side; }
+
+// Whether a is a better image than b for a face of `side` device pixels: the
+// smallest that covers it, or else the largest.
+bool fitsBetter(const QSize& a, const QSize& b, int side) {
+  if (covers(a, side) != covers(b, side)) return covers(a, side);
+  const qint64 areaA = qint64(a.width()) * a.height();
+  const qint64 areaB = qint64(b.width()) * b.height();
+  return covers(a, side) ? areaA < areaB : areaA > areaB;
+}
+
+// Positions the reader on the best fitting image of an acceptable declared
+// size and returns that size; nothing if there is none.
+std::optional<QSize> moveToBestImage(QImageReader& reader, int side) {
   const int count = reader.imageCount();
   if (count <= 1) {
-    return acceptableSize(reader.size());
+    const QSize size = reader.size();
+    return acceptableSize(size) ? std::optional<QSize>(size) : std::nullopt;
   }
   std::optional<int> best;
-  int bestDistance = 0;
+  QSize bestSize;
   for (int i = 0; i < count && i < kLargestImageCount; ++i) {
-    if (!reader.jumpToImage(i)) {
-      break;
-    }
+    if (!reader.jumpToImage(i)) break;
     const QSize size = reader.size();
-    if (acceptableSize(size) && (!best || distanceFromPreferred(size) < bestDistance)) {
+    if (acceptableSize(size) && (!best || fitsBetter(size, bestSize, side))) {
       best = i;
-      bestDistance = distanceFromPreferred(size);
+      bestSize = size;
     }
   }
-  return best && reader.jumpToImage(*best);
+  if (!best || !reader.jumpToImage(*best)) return std::nullopt;
+  return bestSize;
+}
+
+// The picture's place in the cell, in logical pixels: its own size, or as
+// large as fits the cell keeping its aspect.
+QSize logicalSize(const QSize& pictureSize) {
+  if (pictureSize.width() <= kFaceSide && pictureSize.height() <= kFaceSide) return pictureSize;
+  return pictureSize.scaled(kFaceSide, kFaceSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+QPixmap faceFromImage(QImage image, qreal devicePixelRatio) {
+  const QSize logical = logicalSize(image.size());
+  // Rounded down, so the face never reaches past its cell.
+  const QSize device(std::max(1, int(std::floor(logical.width() * devicePixelRatio + 1e-6))),
+                     std::max(1, int(std::floor(logical.height() * devicePixelRatio + 1e-6))));
+  if (image.width() > device.width() || image.height() > device.height()) {
+    image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  QPixmap pixmap = QPixmap::fromImage(image);
+  // A picture with fewer pixels than the screen has for it is stretched when
+  // drawn, never shown smaller than its place.
+  pixmap.setDevicePixelRatio(qreal(image.width()) / logical.width());
+  return pixmap;
 }
 
 }  // namespace
 
-QPixmap loadIconPicture(const QString& path) {
+QPixmap loadIconPicture(const std::filesystem::path& path, qreal devicePixelRatio) {
+  std::error_code error;
+  const std::optional<std::string> bytes = store::readRegularFile(path, kLargestFileBytes, error);
+  if (!bytes) return QPixmap();
+  QByteArray data = QByteArray::fromRawData(bytes->data(), qsizetype(bytes->size()));
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::ReadOnly);
+
   QImageReader::setAllocationLimit(kAllocationLimitMb);
-  QImageReader reader(path);
-  if (!reader.canRead()) {
-    return QPixmap();
-  }
-  if (!moveToClosestImage(reader)) {
-    return QPixmap();
-  }
+  QImageReader reader(&buffer);
+  if (!reader.canRead()) return QPixmap();
+  const std::optional<QSize> declared =
+      moveToBestImage(reader, int(std::ceil(kFaceSide * devicePixelRatio)));
+  if (!declared) return QPixmap();
   // The header may understate what the data holds; check the result too.
   const QImage image = reader.read();
-  if (image.isNull() || !acceptableSize(image.size())) {
+  if (image.isNull() || !acceptableSize(image.size()) ||
+      !matchesDeclaredSize(image.size(), *declared)) {
     return QPixmap();
   }
-  return QPixmap::fromImage(image);
+  return faceFromImage(image, devicePixelRatio);
 }
 
 }  // namespace polkamina::system

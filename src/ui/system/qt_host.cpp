@@ -12,7 +12,9 @@ namespace polkamina::system {
 
 namespace {
 
-constexpr double kLongestWaitMs = 24.0 * 60 * 60 * 1000;
+// However long a delay the settings file holds, the game never freezes for
+// longer than this.
+constexpr double kLongestWaitMs = 10.0 * 1000;
 
 }  // namespace
 

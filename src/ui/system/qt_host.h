@@ -40,7 +40,7 @@ class QtHost : public game::Host {
 };
 
 // How long a wait of that many seconds lasts: nothing for zero, negative or
-// not-a-number, at most a day.
+// not-a-number, at most ten seconds.
 std::chrono::milliseconds waitDuration(float seconds);
 
 }  // namespace polkamina::system

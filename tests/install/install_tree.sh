@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# install_tree.sh BUILD_DIR PREFIX SOURCE_DIR
+# Installs the build into a fresh PREFIX and checks that every part is where
+# the launcher, the menu, the icon theme and man look for it.
+source "$(dirname "$0")/lib.sh"
+build=$1
+prefix=$2
+src=$3
+
+rm -rf "$prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+id=io.github.polkamina.Polkamina
+[ -x "$prefix/bin/polkamina" ] || fail "the launcher is not installed"
+[ -x "$prefix/libexec/polkamina/polkamina" ] || fail "the program is not installed"
+diff -r "$src/assets/defaults" "$prefix/share/polkamina/defaults" ||
+  fail "the installed defaults differ from assets/defaults"
+cmp "$build/help/pkHelp.chm" "$prefix/share/polkamina/pkHelp.chm" || fail "pkHelp.chm"
+for file in "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
+  share/man/man6/polkamina.6 share/doc/polkamina/LICENSE share/doc/polkamina/ARTWORK-LICENSE.md; do
+  [ -s "$prefix/$file" ] || fail "$file is not installed"
+done
+
+# The theme's icons: each a PNG of its own size, with transparency.
+for size in 16 32 48 64 128 256; do
+  icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
+  [ -f "$icon" ] || fail "no ${size}px application icon"
+  got=$(identify -format '%m %w %h %A' "$icon")
+  [ "$got" = "PNG $size $size True" ] || fail "the ${size}px application icon is $got"
+done
+
+# The launcher carries no path of the build or of the prefix: it finds the
+# program and the data from its own place.
+if grep -qF -e "$build" -e "$src" -e "$prefix" "$prefix/bin/polkamina"; then
+  fail "the launcher names a fixed path"
+fi
+echo "ok"
