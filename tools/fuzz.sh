@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # fuzz.sh SECONDS
-# Builds the data-file fuzzer with clang and runs it for SECONDS, starting
-# from the shipped data files. Exits non-zero when it finds a crash.
+# Builds the fuzzers with clang and runs each for SECONDS: the data-file
+# fuzzer from the shipped data files, the help file fuzzer from the game's
+# help file and the test help file. Exits non-zero when one finds a crash.
 set -euo pipefail
 seconds=${1:-60}
 if ! [[ $seconds =~ ^[0-9]+$ ]]; then
@@ -12,11 +13,18 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build=$here/build-fuzz
 CC=clang CXX=clang++ cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DPOLKAMINA_FUZZ=ON -DPOLKAMINA_WERROR=ON >/dev/null
-cmake --build "$build" --target data_files_fuzz -j"$(nproc)"
+cmake --build "$build" --target data_files_fuzz chm_fuzz polkamina_help_file -j"$(nproc)"
 corpus=$build/fuzz-corpus
 mkdir -p "$corpus"
 cp "$here"/assets/defaults/*.txt "$corpus/"
 printf '"2026/12/07","12:00:00","\x83\x6d\x81\x5b\x83\x7d\x83\x8b","24\x89\xf1","01\x95\xaa23\x95\x62","","\x81\x9b"\r\n' \
   >"$corpus/history-row.txt"
+help_corpus=$build/fuzz-help-corpus
+mkdir -p "$help_corpus"
+cp "$build"/help/pkHelp.chm "$build"/tests/help/test.chm "$here"/help/*.html "$here"/help/style.css \
+  "$help_corpus/"
 cd "$build"
 "$build/tests/fuzz/data_files_fuzz" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 "$corpus"
+# A help file that takes longer than a few seconds over one input is a fault too.
+"$build/tests/fuzz/chm_fuzz" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
+  -print_final_stats=1 "$help_corpus"

@@ -484,8 +484,11 @@ void MainWindow::connectHandlers() {
   connect(cmdSettei_, &QToolButton::clicked, this, [this] {
     runHandler([this] { showSettingsWindow(this, shared_, folder_, random_, host_); });
   });
-  connect(cmdHelp_, &QToolButton::clicked, this,
-          [this] { help::showHelp(text(game_.helpFile()), this); });
+  // The help window opens beside this one and never over its top row of buttons.
+  connect(cmdHelp_, &QToolButton::clicked, this, [this] {
+    help::showHelp(text(game_.helpFile()), this,
+                   cmdStart_->geometry().united(cmdEnd_->geometry()));
+  });
   connect(cmdEnd_, &QToolButton::clicked, this, [this] { endProgram(); });
   connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, cmdHelp_, &QToolButton::click);
   connect(new QShortcut(QKeySequence("Ctrl+H"), this), &QShortcut::activated, this,

@@ -1,8 +1,11 @@
 #include "ui/help/chm_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -51,11 +54,15 @@ TEST(ChmReader, ListsAndExtractsEntriesAndFindsTheDefaultTopic) {
 
   EXPECT_FALSE(reader.read("/outside.html"));
   EXPECT_EQ(reader.findEntry(""), "");
+  EXPECT_EQ(reader.entrySize("sub/page.html"), page->size());
+  EXPECT_EQ(reader.entrySize("/outside.html"), std::nullopt);
+  EXPECT_EQ(reader.missingDefaultTopic(), "");
 }
 
 TEST(ChmReader, MissingAndUnreadableFilesAreReported) {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / "polkamina-help-reader-test";
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                       ("polkamina-help-reader-test-" + std::to_string(::getpid()));
+  std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
 
   ChmReader reader;
@@ -65,6 +72,25 @@ TEST(ChmReader, MissingAndUnreadableFilesAreReported) {
 
   std::ofstream(folder / "empty.chm").close();
   EXPECT_EQ(reader.open(folder / "empty.chm"), ChmReader::Status::Damaged);
+
+  // A FIFO is refused at once instead of waiting for a writer.
+  const auto fifo = folder / "fifo.chm";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(reader.open(fifo), ChmReader::Status::Damaged);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+
+  // A file too large to read into memory is not read at all.
+  const auto large = folder / "large.chm";
+  std::ofstream(large).close();
+  std::filesystem::resize_file(large, ChmReader::kMaxFileSize + 1);
+  EXPECT_EQ(reader.open(large), ChmReader::Status::TooLarge);
+
+  if (::geteuid() != 0) {  // root reads whatever the permissions say
+    std::filesystem::copy_file(HELP_TEST_CHM, folder / "locked.chm");
+    std::filesystem::permissions(folder / "locked.chm", std::filesystem::perms::none);
+    EXPECT_EQ(reader.open(folder / "locked.chm"), ChmReader::Status::Unreadable);
+  }
   std::filesystem::remove_all(folder);
 }
 
@@ -86,6 +112,10 @@ TEST(ChmReader, DamagedFilesFailWithoutCrashing) {
       EXPECT_EQ(status, ChmReader::Status::Damaged) << length;
     }
   }
+  // Cut short after its directory, a file lists pages it no longer holds;
+  // it is damaged, not a file of empty pages.
+  ChmReader cut;
+  EXPECT_EQ(cut.openBytes({good.begin(), good.end() - 64}), ChmReader::Status::Damaged);
   for (std::size_t pos = 0; pos < good.size(); pos += 13) {
     std::vector<unsigned char> corrupted = good;
     for (std::size_t i = pos; i < std::min(pos + 8, corrupted.size()); ++i) corrupted[i] ^= 0x5A;
@@ -110,6 +140,7 @@ TEST(ChmReader, WithoutAUsableDefaultTopicTheFirstPageIsUsed) {
   ChmReader reader;
   ASSERT_EQ(reader.openBytes(std::move(bytes)), ChmReader::Status::Ok);
   EXPECT_EQ(reader.defaultTopic(), "/about.html");
+  EXPECT_EQ(reader.missingDefaultTopic(), "nosuchpage");
 }
 
 TEST(ChmReader, DefaultTopicRecordIsParsedWithinItsBounds) {

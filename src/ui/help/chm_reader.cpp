@@ -1,14 +1,16 @@
 #include "ui/help/chm_reader.h"
 
+#include <fcntl.h>
 #include <mspack.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <new>
-#include <system_error>
 
 namespace polkamina::help {
 
@@ -140,6 +142,30 @@ std::uint16_t readLittleEndian16(const std::vector<unsigned char>& bytes, std::s
   return static_cast<std::uint16_t>(bytes[pos] | (bytes[pos + 1] << 8));
 }
 
+// Reads the whole of an open file, which must be a regular file of at most
+// ChmReader::kMaxFileSize bytes; a file that grows while it is read is
+// measured by what it holds, not by what fstat said.
+ChmReader::Status readRegularFile(int fd, std::vector<unsigned char>& bytes) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) return ChmReader::Status::Unreadable;
+  if (!S_ISREG(info.st_mode)) return ChmReader::Status::Damaged;
+  if (static_cast<unsigned long long>(info.st_size) > ChmReader::kMaxFileSize) {
+    return ChmReader::Status::TooLarge;
+  }
+  bytes.resize(ChmReader::kMaxFileSize + 1);
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return ChmReader::Status::Unreadable;
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  if (done > ChmReader::kMaxFileSize) return ChmReader::Status::TooLarge;
+  bytes.resize(done);
+  return ChmReader::Status::Ok;
+}
+
 }  // namespace
 
 // The libmspack state of one open file. It lives at a fixed address because
@@ -169,16 +195,14 @@ ChmReader::~ChmReader() = default;
 
 ChmReader::Status ChmReader::open(const std::filesystem::path& path) {
   close();
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) return error ? fail() : Status::Missing;
-  const auto size = std::filesystem::file_size(path, error);
-  if (error || size > kMaxFileSize) return fail();
-  std::ifstream stream(path, std::ios::binary);
-  std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
-  if (!stream.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) {
-    return fail();
-  }
-  return openBytes(std::move(bytes));
+  // Non-blocking, so that a FIFO under the name is refused below instead of
+  // waiting for a writer; for a regular file the flag changes nothing.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT ? Status::Missing : Status::Unreadable;
+  std::vector<unsigned char> bytes;
+  const Status status = readRegularFile(fd, bytes);
+  ::close(fd);
+  return status == Status::Ok ? openBytes(std::move(bytes)) : fail(status);
 }
 
 ChmReader::Status ChmReader::openBytes(std::vector<unsigned char> bytes) {
@@ -200,19 +224,22 @@ ChmReader::Status ChmReader::openBytes(std::vector<unsigned char> bytes) {
     if (file->filename) entries_.emplace_back(file->filename);
   }
   decoder_ = std::move(decoder);
-  defaultTopic_ = findDefaultTopic();
-  return defaultTopic_.empty() ? fail() : Status::Ok;
+  findDefaultTopic();
+  // A file cut short keeps its directory but loses the pages it lists.
+  if (defaultTopic_.empty() || !read(defaultTopic_)) return fail();
+  return Status::Ok;
 }
 
 void ChmReader::close() {
   decoder_.reset();
   entries_.clear();
   defaultTopic_.clear();
+  missingDefaultTopic_.clear();
 }
 
-ChmReader::Status ChmReader::fail() {
+ChmReader::Status ChmReader::fail(Status status) {
   close();
-  return Status::Damaged;
+  return status;
 }
 
 std::string ChmReader::findEntry(const std::string& name) const {
@@ -223,13 +250,30 @@ std::string ChmReader::findEntry(const std::string& name) const {
   return {};
 }
 
-std::optional<std::vector<unsigned char>> ChmReader::read(const std::string& name) const {
-  if (!decoder_) return std::nullopt;
+mschmd_file* ChmReader::findFile(const std::string& name) const {
+  if (!decoder_) return nullptr;
   const std::string stored = findEntry(name);
-  if (stored.empty()) return std::nullopt;
+  if (stored.empty()) return nullptr;
   mschmd_file* file = decoder_->header->files;
   while (file && (!file->filename || stored != file->filename)) file = file->next;
-  if (!file || file->length < 0 || static_cast<unsigned long long>(file->length) > kMaxEntrySize) {
+  return file;
+}
+
+std::optional<std::size_t> ChmReader::entrySize(const std::string& name) const {
+  mschmd_file* file = findFile(name);
+  if (!file || file->length < 0) return std::nullopt;
+  return static_cast<std::size_t>(file->length);
+}
+
+std::optional<std::vector<unsigned char>> ChmReader::read(const std::string& name) const {
+  mschmd_file* file = findFile(name);
+  if (!file || file->length < 0 || file->offset < 0 ||
+      static_cast<unsigned long long>(file->length) > kMaxEntrySize) {
+    return std::nullopt;
+  }
+  const bool compressed = file->section && file->section->id == 1;
+  if (compressed &&
+      static_cast<unsigned long long>(file->offset) + file->length > kMaxSectionOffset) {
     return std::nullopt;
   }
 
@@ -243,14 +287,18 @@ std::optional<std::vector<unsigned char>> ChmReader::read(const std::string& nam
   return contents;
 }
 
-std::string ChmReader::findDefaultTopic() const {
+void ChmReader::findDefaultTopic() {
   if (const auto system = read("/#SYSTEM")) {
     const std::string named = defaultTopicFromSystem(*system);
     const std::string topic = named.empty() ? std::string() : findEntry(named);
-    if (!topic.empty()) return topic;
+    if (!topic.empty()) {
+      defaultTopic_ = topic;
+      return;
+    }
+    missingDefaultTopic_ = named;
   }
   const auto page = std::find_if(entries_.begin(), entries_.end(), isPage);
-  return page != entries_.end() ? *page : std::string();
+  if (page != entries_.end()) defaultTopic_ = *page;
 }
 
 std::string defaultTopicFromSystem(const std::vector<unsigned char>& system) {

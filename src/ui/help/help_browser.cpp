@@ -1,22 +1,61 @@
 #include "ui/help/help_browser.h"
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QImage>
+#include <QImageReader>
 #include <QString>
+
+#include "ui/help/help_urls.h"
+#include "ui/help/html_cleaner.h"
+#include "ui/help/page_limits.h"
 
 namespace polkamina::help {
 
 namespace {
 
-const QString kScheme = QStringLiteral("chm");
+// Larger picture entries are not read.
+constexpr std::size_t kMaxPictureBytes = 4u << 20;
+
+QByteArray bytesOf(const std::vector<unsigned char>& bytes) {
+  return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                    static_cast<qsizetype>(bytes.size()));
+}
+
+QString problemText(PageProblem problem) {
+  switch (problem) {
+    case PageProblem::TooMuchText:
+      return QStringLiteral("文字が多すぎる");
+    case PageProblem::TooManyElements:
+      return QStringLiteral("要素や画像が多すぎる");
+    case PageProblem::TooDeep:
+      return QStringLiteral("要素の入れ子が深すぎる");
+    case PageProblem::TablesTooDeep:
+      return QStringLiteral("表の入れ子が深すぎる");
+    case PageProblem::TooMuchLayout:
+      return QStringLiteral("内容が多すぎる");
+    case PageProblem::LongWord:
+      return QStringLiteral("改行できない長い文字の並びがある");
+    case PageProblem::StyleTooComplex:
+      return QStringLiteral("スタイルシートが大きすぎるか複雑すぎる");
+  }
+  return {};
+}
+
+// What a picture the file cannot give is shown as: nothing at all.
+QImage placeholder() {
+  QImage image(1, 1, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  return image;
+}
+
+bool knownPictureFormat(const QByteArray& format) {
+  static const QList<QByteArray> kFormats = {"bmp", "gif", "ico", "jpeg", "jpg", "png",
+                                             "pbm", "pgm", "ppm", "xbm",  "xpm"};
+  return kFormats.contains(format.toLower());
+}
 
 }  // namespace
-
-QUrl urlForEntry(const QString& entry) {
-  QUrl url;
-  url.setScheme(kScheme);
-  url.setPath(entry);
-  return url;
-}
 
 HelpBrowser::HelpBrowser(std::shared_ptr<const ChmReader> chm, QWidget* parent)
     : QTextBrowser(parent), chm_(std::move(chm)) {
@@ -31,36 +70,100 @@ void HelpBrowser::showDefaultTopic() {
 }
 
 QString HelpBrowser::entryFor(const QUrl& url) const {
-  const QUrl resolved = url.isRelative() ? source().resolved(url) : url;
-  if (resolved.scheme() != kScheme || !resolved.host().isEmpty()) return {};
-  const std::string path = resolved.path(QUrl::FullyDecoded).toStdString();
-  if (path.empty()) return {};
-  return QString::fromStdString(chm_->findEntry(path));
+  return entryAt(*chm_, url.isRelative() ? source().resolved(url) : url);
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-  // A refused resource still gets a (empty) value: a null answer would let
-  // QTextDocument try to read file: URLs from disk by itself.
-  const QString entry = entryFor(name);
-  const auto bytes = entry.isEmpty() ? std::nullopt : chm_->read(entry.toStdString());
-  const QByteArray data = bytes ? QByteArray(reinterpret_cast<const char*>(bytes->data()),
-                                             static_cast<qsizetype>(bytes->size()))
-                                : QByteArray("");
-  if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource) {
-    return QString::fromUtf8(data);
+  // Every answer is a value Qt can use as it is: a null answer would let
+  // QTextDocument and Qt's image handler look for the name on the disk.
+  switch (type) {
+    case QTextDocument::HtmlResource:
+      return page(name);
+    case QTextDocument::ImageResource:
+      return picture(name);
+    default:
+      // Style sheets reach Qt inside the cleaned page, never by address.
+      return QString();
   }
-  return data;
 }
 
 void HelpBrowser::followLink(const QUrl& url) {
-  const QString entry = entryFor(url);
-  if (entry.isEmpty()) {
+  const QUrl resolved = url.isRelative() ? source().resolved(url) : url;
+  const QString entry = entryAt(*chm_, resolved);
+  if (!entry.isEmpty()) {
+    QUrl target = urlForEntry(entry);
+    target.setFragment(url.fragment());
+    setSource(target, QTextDocument::HtmlResource);
+  } else if (isPageAddress(resolved)) {
+    emit missingPage(resolved.path().mid(1));
+  } else {
     emit linkRefused(url);
-    return;
   }
-  QUrl target = urlForEntry(entry);
-  target.setFragment(url.fragment());
-  setSource(target, QTextDocument::HtmlResource);
+}
+
+// The cleaned page at `url`, or a page telling why it cannot be shown.
+QString HelpBrowser::page(const QUrl& url) {
+  const QString entry = entryAt(*chm_, url);
+  picturePixels_ = 0;
+  if (entry.isEmpty()) {
+    return messagePage(QStringLiteral("「%1」というページはヘルプファイルの中にありません。")
+                           .arg(url.path().toHtmlEscaped()));
+  }
+  const QString shown = entry.mid(1).toHtmlEscaped();
+  if (chm_->entrySize(entry.toStdString()).value_or(0) > limits::kMaxPageBytes) {
+    return messagePage(QStringLiteral("ページ「%1」は大きすぎるため表示できません。").arg(shown));
+  }
+  const auto bytes = chm_->read(entry.toStdString());
+  if (!bytes) {
+    return messagePage(
+        QStringLiteral("ヘルプファイルが壊れているため、ページ「%1」を読めません。").arg(shown));
+  }
+  const CleanPage cleaned = cleanPage(QString::fromUtf8(bytesOf(*bytes)), *chm_, entry);
+  if (cleaned.problem) {
+    return messagePage(QStringLiteral("ページ「%1」は%2ため表示できません。")
+                           .arg(shown, problemText(*cleaned.problem)));
+  }
+  return cleaned.html;
+}
+
+QString HelpBrowser::messagePage(const QString& message) const {
+  const QString contents = urlForEntry(QString::fromStdString(chm_->defaultTopic()))
+                               .toString(QUrl::FullyEncoded)
+                               .toHtmlEscaped();
+  return QStringLiteral(
+             "<html><head><title>ヘルプ</title></head><body>"
+             "<h3>このページは表示できません</h3><p>%1</p>"
+             "<p><a href=\"%2\">目次に戻る</a></p></body></html>")
+      .arg(message, contents);
+}
+
+// The picture a picture address names, decoded within the bounds of
+// page_limits.h, or a placeholder that shows nothing.
+QImage HelpBrowser::picture(const QUrl& url) {
+  const std::string entry = pictureEntry(url).toStdString();
+  if (entry.empty() || chm_->entrySize(entry).value_or(kMaxPictureBytes + 1) > kMaxPictureBytes) {
+    return placeholder();
+  }
+  const auto bytes = chm_->read(entry);
+  if (!bytes) return placeholder();
+  QByteArray data = bytesOf(*bytes);
+  QBuffer buffer(&data);
+  QImageReader reader(&buffer);
+  const QSize size = reader.size();
+  const long pixels = long{size.width()} * size.height();
+  if (!knownPictureFormat(reader.format()) || size.isEmpty() || size.width() <= 0 ||
+      pixels > limits::kMaxPicturePixels ||
+      picturePixels_ + pixels > limits::kMaxPicturePixelsPerPage) {
+    return placeholder();
+  }
+  picturePixels_ += pixels;
+  const QImage image = reader.read();
+  if (image.isNull()) return placeholder();
+  if (image.width() > limits::kMaxPictureSide || image.height() > limits::kMaxPictureSide) {
+    return image.scaled(limits::kMaxPictureSide, limits::kMaxPictureSide, Qt::KeepAspectRatio,
+                        Qt::SmoothTransformation);
+  }
+  return image;
 }
 
 }  // namespace polkamina::help

@@ -8,10 +8,12 @@
 
 namespace polkamina::help {
 
-// A text browser whose pages, style sheets and images all come from one CHM
-// file. Pages are addressed as "chm:/<entry>"; a link is followed only when it
-// names an entry of that file. Links with another scheme (http:, file:,
-// mailto:, ms-its:, ...) are refused and reported by linkRefused(), so no
+// A text browser whose pages and pictures all come from one CHM file, and
+// nothing else. Pages are addressed as "chm:/<entry>" and are rewritten by
+// cleanPage() before Qt sees them, so that Qt lays out only what it can lay
+// out quickly; a page that cannot be shown is replaced by a page saying why.
+// A link is followed only when it names an entry of the file; other links
+// are refused and reported by linkRefused() or missingPage(), so no
 // external program, network or local file is ever reached.
 class HelpBrowser : public QTextBrowser {
   Q_OBJECT
@@ -27,15 +29,19 @@ class HelpBrowser : public QTextBrowser {
   QVariant loadResource(int type, const QUrl& name) override;
 
  signals:
+  // A link leading outside the file was clicked.
   void linkRefused(const QUrl& url);
+  // A link to a page the file does not hold was clicked; `page` is its name.
+  void missingPage(const QString& page);
 
  private:
   void followLink(const QUrl& url);
+  QString page(const QUrl& url);
+  QString messagePage(const QString& message) const;
+  QImage picture(const QUrl& url);
 
   std::shared_ptr<const ChmReader> chm_;
+  long picturePixels_ = 0;  // pixels of pictures decoded for the page shown
 };
-
-// The address of a CHM entry inside the help browser.
-QUrl urlForEntry(const QString& entry);
 
 }  // namespace polkamina::help

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "ui/help/chm_reader.h"
@@ -18,8 +19,8 @@ namespace polkamina::help {
 namespace {
 
 const char* const kCaption = "ヘルプ";
-// How far a new help window sits from its owner's top-left corner.
-constexpr int kOffsetFromOwner = 40;
+// A help window pushed below the owner's buttons keeps at least this height.
+constexpr int kLowestBelowButtons = 240;
 
 std::vector<QPointer<HelpWindow>>& helpWindows() {
   static std::vector<QPointer<HelpWindow>> windows;
@@ -44,20 +45,31 @@ void warn(QWidget* owner, const char* format, const QString& fileName) {
   QMessageBox::warning(owner, QString::fromUtf8(kCaption), QString::fromUtf8(format).arg(fileName));
 }
 
-// Places the window just below and right of its owner, kept on the owner's
-// screen. The owner is used for nothing else: the window is not its child.
-void placeNear(HelpWindow* window, const QWidget* owner) {
-  if (!owner) return;
-  QRect frame = window->frameGeometry();
-  frame.moveTopLeft(owner->frameGeometry().topLeft() + QPoint(kOffsetFromOwner, kOffsetFromOwner));
-  if (const QScreen* screen = owner->screen()) {
-    const QRect available = screen->availableGeometry();
-    frame.moveRight(std::min(frame.right(), available.right()));
-    frame.moveBottom(std::min(frame.bottom(), available.bottom()));
-    frame.moveLeft(std::max(frame.left(), available.left()));
-    frame.moveTop(std::max(frame.top(), available.top()));
-  }
-  window->move(frame.topLeft());
+QRect keptInside(QRect rect, const QRect& screen) {
+  rect.moveLeft(std::max(screen.left(), std::min(rect.left(), screen.right() - rect.width() + 1)));
+  rect.moveTop(std::max(screen.top(), std::min(rect.top(), screen.bottom() - rect.height() + 1)));
+  return rect;
+}
+
+long area(const QRect& rect) { return rect.isEmpty() ? 0 : long{rect.width()} * rect.height(); }
+
+// Places the window beside its owner. The owner is used for nothing else:
+// the window is not its child.
+void placeNear(HelpWindow* window, const QWidget* owner, const QRect& keepVisible) {
+  const QScreen* screen = owner ? owner->screen() : nullptr;
+  if (!screen) return;
+  // The window's frame is not known before it is shown; the owner's is alike.
+  const QMargins frame(owner->geometry().left() - owner->frameGeometry().left(),
+                       owner->geometry().top() - owner->frameGeometry().top(),
+                       owner->frameGeometry().right() - owner->geometry().right(),
+                       owner->frameGeometry().bottom() - owner->geometry().bottom());
+  const QRect kept = keepVisible.isNull()
+                         ? QRect()
+                         : QRect(owner->mapToGlobal(keepVisible.topLeft()), keepVisible.size());
+  const QRect place = placeBeside(window->size().grownBy(frame), owner->frameGeometry(), kept,
+                                  screen->availableGeometry());
+  window->resize(place.size().shrunkBy(frame));
+  window->move(place.topLeft());
 }
 
 void closeWithApplication() {
@@ -69,7 +81,7 @@ void closeWithApplication() {
 
 }  // namespace
 
-void showHelp(const QString& fileName, QWidget* owner) {
+void showHelp(const QString& fileName, QWidget* owner, const QRect& keepVisible) {
   const QString filePath = QFileInfo(fileName).absoluteFilePath();
   forgetClosedWindows();
   if (HelpWindow* window = windowFor(filePath)) {
@@ -85,15 +97,21 @@ void showHelp(const QString& fileName, QWidget* owner) {
     case ChmReader::Status::Missing:
       warn(owner, "ヘルプファイル「%1」が見つかりません。", fileName);
       return;
+    case ChmReader::Status::Unreadable:
+      warn(owner, "ヘルプファイル「%1」を読めません。", fileName);
+      return;
+    case ChmReader::Status::TooLarge:
+      warn(owner, "ヘルプファイル「%1」は大きすぎるため開けません。", fileName);
+      return;
     case ChmReader::Status::Damaged:
-      warn(owner, "ヘルプファイル「%1」を開けません。", fileName);
+      warn(owner, "ヘルプファイル「%1」は壊れているため開けません。", fileName);
       return;
     case ChmReader::Status::Ok:
       break;
   }
 
   auto* window = new HelpWindow(std::move(chm), filePath);
-  placeNear(window, owner);
+  placeNear(window, owner, keepVisible);
   helpWindows().emplace_back(window);
   closeWithApplication();
   window->show();
@@ -107,6 +125,34 @@ void closeAllHelpWindows() {
     window->close();
     delete window.data();
   }
+}
+
+QRect placeBeside(const QSize& size, const QRect& owner, const QRect& keepVisible,
+                  const QRect& screen) {
+  const QSize full = size.boundedTo(screen.size());
+  const auto besideWidth = [&](int room) {
+    return room >= kNarrowestBeside ? std::min(room, full.width()) : full.width();
+  };
+  const int rightWidth = besideWidth(screen.right() - owner.right());
+  const int leftWidth = besideWidth(owner.left() - screen.left());
+  // In order of preference: right, left, below, above.
+  const QRect candidates[] = {
+      QRect(QPoint(owner.right() + 1, owner.top()), QSize(rightWidth, full.height())),
+      QRect(QPoint(owner.left() - leftWidth, owner.top()), QSize(leftWidth, full.height())),
+      QRect(QPoint(owner.left(), owner.bottom() + 1), full),
+      QRect(QPoint(owner.left(), owner.top() - full.height()), full),
+  };
+  std::optional<QRect> best;
+  for (const QRect& candidate : candidates) {
+    QRect place = keptInside(candidate, screen);
+    if (place.intersects(keepVisible)) {
+      place.moveTop(keepVisible.bottom() + 1);
+      place.setBottom(std::min(place.bottom(), screen.bottom()));
+      if (place.height() < kLowestBelowButtons) continue;
+    }
+    if (!best || area(place.intersected(owner)) < area(best->intersected(owner))) best = place;
+  }
+  return best.value_or(keptInside(QRect(screen.topLeft(), full), screen));
 }
 
 }  // namespace polkamina::help

@@ -1,56 +1,92 @@
 #include "ui/help/help_window.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QStatusBar>
 #include <QToolBar>
+#include <functional>
 
 #include "ui/help/help_browser.h"
 
 namespace polkamina::help {
 
 const char* const kRefusedLinkText = "ヘルプファイルの外へのリンクは開けません";
+const char* const kMissingPageText = "リンク先のページ「%1」はヘルプファイルの中にありません";
+const char* const kMissingDefaultTopicText =
+    "ヘルプファイルに最初のページ「%1」がないため、「%2」を表示しています";
 
 namespace {
 
 const char* const kFallbackTitle = "ヘルプ";
-constexpr int kRefusedLinkMessageMs = 5000;
+constexpr int kWidth = 720;
+constexpr int kHeight = 560;
+
+// A tool bar button with a shortcut that its tool tip names.
+QAction* addTool(QToolBar* tools, const QString& text, const QKeySequence& shortcut,
+                 const QString& keyName, const std::function<void()>& action) {
+  QAction* tool = tools->addAction(text, action);
+  tool->setShortcut(shortcut);
+  tool->setToolTip(QStringLiteral("%1 (%2)").arg(text, keyName));
+  return tool;
+}
+
+QString entryName(const std::string& entry) {
+  const QString name = QString::fromStdString(entry);
+  return name.startsWith(u'/') ? name.mid(1) : name;
+}
 
 }  // namespace
 
 HelpWindow::HelpWindow(std::shared_ptr<const ChmReader> chm, const QString& filePath)
-    : filePath_(filePath), browser_(new HelpBrowser(std::move(chm), this)) {
+    : chm_(chm), filePath_(filePath), browser_(new HelpBrowser(std::move(chm), this)) {
   setAttribute(Qt::WA_DeleteOnClose);
   // Help is an accessory: closing the game's last window must still end it.
   setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle(QString::fromUtf8(kFallbackTitle));
   setCentralWidget(browser_);
-  resize(720, 560);
+  browser_->setAccessibleName(QStringLiteral("ヘルプの本文"));
+  resize(kWidth, kHeight);
 
-  QToolBar* tools = addToolBar(QStringLiteral("help"));
+  QToolBar* tools = addToolBar(QStringLiteral("ヘルプの操作"));
   tools->setMovable(false);
-  QAction* back = tools->addAction(QStringLiteral("戻る"), browser_, &QTextBrowser::backward);
-  QAction* forward = tools->addAction(QStringLiteral("進む"), browser_, &QTextBrowser::forward);
-  tools->addAction(QStringLiteral("目次"), this, &HelpWindow::showDefaultTopic);
+  QAction* back = addTool(tools, QStringLiteral("戻る"), QKeySequence::Back,
+                          QStringLiteral("Alt+←"), [this] { browser_->backward(); });
+  QAction* forward = addTool(tools, QStringLiteral("進む"), QKeySequence::Forward,
+                             QStringLiteral("Alt+→"), [this] { browser_->forward(); });
+  addTool(tools, QStringLiteral("目次"), QKeySequence(Qt::ALT | Qt::Key_Home),
+          QStringLiteral("Alt+Home"), [this] { showDefaultTopic(); });
   back->setEnabled(false);
   forward->setEnabled(false);
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+  QAction* close = new QAction(this);
+  close->setShortcut(Qt::Key_Escape);
+  connect(close, &QAction::triggered, this, &QWidget::close);
+  addAction(close);
 
   connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::showPageTitle);
-  connect(browser_, &HelpBrowser::linkRefused, this, &HelpWindow::reportRefusedLink);
-  statusBar();
+  connect(browser_, &QTextBrowser::sourceChanged, statusBar(), &QStatusBar::clearMessage);
+  connect(browser_, &HelpBrowser::linkRefused, this,
+          [this] { statusBar()->showMessage(QString::fromUtf8(kRefusedLinkText)); });
+  connect(browser_, &HelpBrowser::missingPage, this, [this](const QString& page) {
+    statusBar()->showMessage(QString::fromUtf8(kMissingPageText).arg(page));
+  });
   showDefaultTopic();
+  browser_->setFocus();
 }
 
-void HelpWindow::showDefaultTopic() { browser_->showDefaultTopic(); }
+void HelpWindow::showDefaultTopic() {
+  browser_->showDefaultTopic();
+  if (!chm_->missingDefaultTopic().empty()) {
+    statusBar()->showMessage(
+        QString::fromUtf8(kMissingDefaultTopicText)
+            .arg(entryName(chm_->missingDefaultTopic()), entryName(chm_->defaultTopic())));
+  }
+}
 
 void HelpWindow::showPageTitle() {
   const QString title = browser_->documentTitle().trimmed();
   setWindowTitle(title.isEmpty() ? QString::fromUtf8(kFallbackTitle) : title);
-}
-
-void HelpWindow::reportRefusedLink() {
-  statusBar()->showMessage(QString::fromUtf8(kRefusedLinkText), kRefusedLinkMessageMs);
 }
 
 }  // namespace polkamina::help

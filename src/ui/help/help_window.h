@@ -6,16 +6,14 @@
 
 #include "ui/help/chm_reader.h"
 
-class QAction;
-
 namespace polkamina::help {
 
 class HelpBrowser;
 
 // A modeless top-level window showing one help file: the page, a tool bar
-// with back, forward and contents, and a status line that tells when a link
-// leaving the file was not followed. It deletes itself when closed and does
-// not keep the application running.
+// with back (Alt+Left), forward (Alt+Right) and contents (Alt+Home), and a
+// status line that tells why a link was not followed. Esc closes it. It
+// deletes itself when closed and does not keep the application running.
 class HelpWindow : public QMainWindow {
   Q_OBJECT
 
@@ -25,17 +23,23 @@ class HelpWindow : public QMainWindow {
   // Absolute path of the help file shown.
   const QString& filePath() const { return filePath_; }
   HelpBrowser* browser() const { return browser_; }
+  // Shows the page the file opens at, saying so when the file names a
+  // default topic it does not hold.
   void showDefaultTopic();
 
  private:
   void showPageTitle();
-  void reportRefusedLink();
 
+  std::shared_ptr<const ChmReader> chm_;
   QString filePath_;
   HelpBrowser* browser_;
 };
 
-// Status-line text shown when a link leading outside the help file is clicked.
+// Status-line texts: a link leading outside the help file, a link to a page
+// the file does not hold (%1 is the link), and a default topic the file
+// does not hold (%1 is that topic, %2 the page shown instead).
 extern const char* const kRefusedLinkText;
+extern const char* const kMissingPageText;
+extern const char* const kMissingDefaultTopicText;
 
 }  // namespace polkamina::help
