@@ -1,16 +1,17 @@
 #include "ui/help/chm_reader.h"
 
-#include <fcntl.h>
 #include <mspack.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <optional>
+#include <system_error>
+
+#include "store/file_read.h"
+#include "store/text.h"
 
 namespace polkamina::help {
 
@@ -120,18 +121,9 @@ void memoryCopy(void* source, void* destination, size_t bytes) {
   std::memmove(destination, source, bytes);
 }
 
-bool equalsIgnoringAsciiCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           const auto lower = [](char c) {
-             return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-           };
-           return lower(x) == lower(y);
-         });
-}
-
 bool endsWithIgnoringAsciiCase(const std::string& text, const std::string& suffix) {
   return text.size() >= suffix.size() &&
-         equalsIgnoringAsciiCase(text.substr(text.size() - suffix.size()), suffix);
+         store::equalsIgnoringAsciiCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
 bool isPage(const std::string& name) {
@@ -142,28 +134,15 @@ std::uint16_t readLittleEndian16(const std::vector<unsigned char>& bytes, std::s
   return static_cast<std::uint16_t>(bytes[pos] | (bytes[pos + 1] << 8));
 }
 
-// Reads the whole of an open file, which must be a regular file of at most
-// ChmReader::kMaxFileSize bytes; a file that grows while it is read is
-// measured by what it holds, not by what fstat said.
-ChmReader::Status readRegularFile(int fd, std::vector<unsigned char>& bytes) {
-  struct stat info {};
-  if (::fstat(fd, &info) != 0) return ChmReader::Status::Unreadable;
-  if (!S_ISREG(info.st_mode)) return ChmReader::Status::Damaged;
-  if (static_cast<unsigned long long>(info.st_size) > ChmReader::kMaxFileSize) {
-    return ChmReader::Status::TooLarge;
+// What a failed read of the help file means for the player.
+ChmReader::Status readFailure(const std::error_code& error) {
+  if (error == std::errc::no_such_file_or_directory) return ChmReader::Status::Missing;
+  if (error == std::errc::file_too_large) return ChmReader::Status::TooLarge;
+  // Something other than a regular file under the name.
+  if (error == std::errc::is_a_directory || error == std::errc::invalid_argument) {
+    return ChmReader::Status::Damaged;
   }
-  bytes.resize(ChmReader::kMaxFileSize + 1);
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return ChmReader::Status::Unreadable;
-    if (n == 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  if (done > ChmReader::kMaxFileSize) return ChmReader::Status::TooLarge;
-  bytes.resize(done);
-  return ChmReader::Status::Ok;
+  return ChmReader::Status::Unreadable;
 }
 
 }  // namespace
@@ -195,14 +174,10 @@ ChmReader::~ChmReader() = default;
 
 ChmReader::Status ChmReader::open(const std::filesystem::path& path) {
   close();
-  // Non-blocking, so that a FIFO under the name is refused below instead of
-  // waiting for a writer; for a regular file the flag changes nothing.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return errno == ENOENT ? Status::Missing : Status::Unreadable;
-  std::vector<unsigned char> bytes;
-  const Status status = readRegularFile(fd, bytes);
-  ::close(fd);
-  return status == Status::Ok ? openBytes(std::move(bytes)) : fail(status);
+  std::error_code error;
+  const std::optional<std::string> bytes = store::readRegularFile(path, kMaxFileSize, error);
+  if (!bytes) return fail(readFailure(error));
+  return openBytes(std::vector<unsigned char>(bytes->begin(), bytes->end()));
 }
 
 ChmReader::Status ChmReader::openBytes(std::vector<unsigned char> bytes) {
@@ -245,7 +220,7 @@ ChmReader::Status ChmReader::fail(Status status) {
 std::string ChmReader::findEntry(const std::string& name) const {
   const std::string wanted = (!name.empty() && name.front() == '/') ? name : "/" + name;
   for (const std::string& entry : entries_) {
-    if (equalsIgnoringAsciiCase(entry, wanted)) return entry;
+    if (store::equalsIgnoringAsciiCase(entry, wanted)) return entry;
   }
   return {};
 }
