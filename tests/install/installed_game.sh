@@ -14,7 +14,7 @@ game="$home/.local/share/polkamina"
 mkdir -p "$home"
 
 start_from_menu() {
-  (cd "$home" && exec env -u XDG_DATA_HOME -u QT_QPA_PLATFORM HOME="$home" "$command") \
+  (cd "$home" && exec env -u XDG_DATA_HOME -u QT_QPA_PLATFORM HOME="$home" DBUS_SESSION_BUS_ADDRESS=disabled: "$command") \
     >"$E2E_WORK/game.log" 2>&1 &
   E2E_GAME_PID=$!
 }
