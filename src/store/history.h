@@ -31,7 +31,6 @@ class HistoryRows {
 
   // The same rows, whatever the bytes they were read from.
   bool operator==(const HistoryRows& other) const;
-  bool operator!=(const HistoryRows& other) const { return !(*this == other); }
 
  private:
   friend HistoryRows parseHistory(std::string bytes, const std::string& fileName);

@@ -252,23 +252,17 @@ class CellPaddingStyle : public QProxyStyle {
   static constexpr int kCellPadding = 3;
 };
 
-// "2行3列": a board cell as a screen reader names it.
-QString cellPlace(int index) {
-  return QString("%1行%2列")
-      .arg(index / game::kBoardColumns + 1)
-      .arg(index % game::kBoardColumns + 1);
-}
-
 // What a screen reader tells of a piece: its place and state, and its icon's
 // name only while the piece is face up.
 QString pieceName(int index, const game::Piece& piece) {
   if (piece.backVisible) {
-    return cellPlace(index) + " 伏せてある";
+    return cellPlace(index, game::kBoardColumns) + " 伏せてある";
   }
   if (piece.faceVisible) {
-    return cellPlace(index) + " めくれている " + text(store::shownFileName(piece.name));
+    return cellPlace(index, game::kBoardColumns) + " めくれている " +
+           text(store::shownFileName(piece.name));
   }
-  return cellPlace(index) + " 取り除かれた";
+  return cellPlace(index, game::kBoardColumns) + " 取り除かれた";
 }
 
 }  // namespace
@@ -486,8 +480,7 @@ void MainWindow::connectHandlers() {
   });
   // The help window opens beside this one and never over its top row of buttons.
   connect(cmdHelp_, &QToolButton::clicked, this, [this] {
-    help::showHelp(text(game_.helpFile()), this,
-                   cmdStart_->geometry().united(cmdEnd_->geometry()));
+    help::showHelp(text(game_.helpFile()), this, cmdStart_->geometry().united(cmdEnd_->geometry()));
   });
   connect(cmdEnd_, &QToolButton::clicked, this, [this] { endProgram(); });
   connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, cmdHelp_, &QToolButton::click);
@@ -568,7 +561,7 @@ void MainWindow::render() {
   chkAs_->setChecked(game_.options().chkAs() == 1);
   renderLevelList();
   if (game_.board().dealSerial() != shownDeal_) {
-    loadFacePictures();
+    showDeal();
   }
   renderPieces();
   renderHistoryFrame();
@@ -619,7 +612,6 @@ void MainWindow::renderPieces() {
     controls.back->setVisible(piece.backVisible);
     // A face under its back cannot be seen, and so is not told either.
     controls.face->setVisible(piece.faceVisible && !piece.backVisible);
-    controls.name->setText(text(store::shownFileName(piece.name)));
     controls.name->setFrameStyle(piece.nameBorder ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     controls.name->setVisible(piece.nameVisible);
     const QString name = pieceName(i, piece);
@@ -709,16 +701,20 @@ bool MainWindow::boardHasFocus() const {
                      [focused](const PieceControls& piece) { return piece.back == focused; });
 }
 
-void MainWindow::loadFacePictures() {
+void MainWindow::showDeal() {
   // An icon lies on the board several times; its file is read once per deal.
   std::map<std::filesystem::path, QPixmap> pictures;
   for (int i = 0; i < game::kPieceCount; ++i) {
-    const std::filesystem::path& file = game_.board().piece(i + 1).picture;
-    auto found = pictures.find(file);
+    const game::Piece& piece = game_.board().piece(i + 1);
+    auto found = pictures.find(piece.picture);
     if (found == pictures.end()) {
-      found = pictures.emplace(file, system::loadIconPicture(file, devicePixelRatioF())).first;
+      found =
+          pictures
+              .emplace(piece.picture, system::loadIconPicture(piece.picture, devicePixelRatioF()))
+              .first;
     }
     pieces_[i].face->setPixmap(found->second);
+    pieces_[i].name->setText(text(store::shownFileName(piece.name)));
   }
   shownDeal_ = game_.board().dealSerial();
 }

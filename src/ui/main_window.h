@@ -77,7 +77,8 @@ class MainWindow : public QWidget {
   void renderPieces();
   void renderHistoryFrame();
   void renderHistory();
-  void loadFacePictures();
+  // The faces and names of a new deal.
+  void showDeal();
   void endProgram();
 
   // The board's keyboard focus: one piece holds the board's tab stop; the
@@ -120,7 +121,7 @@ class MainWindow : public QWidget {
   HistoryModel* historyModel_ = nullptr;
   std::array<PieceControls, game::kPieceCount> pieces_{};
 
-  unsigned shownDeal_ = 0;     // the deal whose face pictures are loaded
+  unsigned shownDeal_ = 0;     // the deal whose faces and names are shown
   int boardTabStop_ = 0;       // cell 0..39 of the piece the Tab key reaches
   int shownHistoryRows_ = -1;  // grid rows and top row last scrolled to
   int shownHistoryTopRow_ = -1;

@@ -76,13 +76,6 @@ QGroupBox* frame(QWidget* parent, const QString& name, const QRect& geometry,
   return box;
 }
 
-// "1行2列": a catalogue cell as a screen reader names it.
-QString cellPlace(int k) {
-  return QString("%1行%2列")
-      .arg((k - 1) / game::kCatalogueColumns + 1)
-      .arg((k - 1) % game::kCatalogueColumns + 1);
-}
-
 // A catalogue picture; a left click on it is its own event.
 class ClickablePicture : public QLabel {
  public:
@@ -323,10 +316,10 @@ class SettingsWindow : public QWidget {
       const game::CatalogueCell& cell = model_.cell(k);
       CellControls& controls = cells_[static_cast<std::size_t>(k - 1)];
       controls.name->setVisible(cell.nameVisible);
-      setAccessibleNameIfChanged(controls.picture,
-                                 cell.nameVisible
-                                     ? cellPlace(k) + " " + text(store::shownFileName(cell.name))
-                                     : cellPlace(k));
+      setAccessibleNameIfChanged(
+          controls.picture, cell.nameVisible ? cellPlace(k - 1, game::kCatalogueColumns) + " " +
+                                                   text(store::shownFileName(cell.name))
+                                             : cellPlace(k - 1, game::kCatalogueColumns));
     }
   }
 

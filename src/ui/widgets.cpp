@@ -216,6 +216,10 @@ QLabel* iconNameLabel(QWidget* parent, const QString& name, const QRect& geometr
   return label;
 }
 
+QString cellPlace(int index, int columns) {
+  return QString("%1行%2列").arg(index / columns + 1).arg(index % columns + 1);
+}
+
 void setAccessibleNameIfChanged(QWidget* widget, const QString& name) {
   if (widget->accessibleName() != name) {
     widget->setAccessibleName(name);

@@ -62,6 +62,10 @@ QLabel* iconNameLabel(QWidget* parent, const QString& name, const QRect& geometr
                       const QFont& font);
 
 // Sets the name a screen reader gives the widget, telling it only of a change.
+// "2行3列": the cell at index (from 0, row by row) of a grid of that many
+// columns, as a screen reader names it.
+QString cellPlace(int index, int columns);
+
 void setAccessibleNameIfChanged(QWidget* widget, const QString& name);
 
 }  // namespace polkamina::ui

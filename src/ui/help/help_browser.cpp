@@ -70,7 +70,7 @@ void HelpBrowser::showDefaultTopic() {
 }
 
 QString HelpBrowser::entryFor(const QUrl& url) const {
-  return entryAt(*chm_, url.isRelative() ? source().resolved(url) : url);
+  return entryAt(*chm_, source().resolved(url));
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
@@ -88,7 +88,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 }
 
 void HelpBrowser::followLink(const QUrl& url) {
-  const QUrl resolved = url.isRelative() ? source().resolved(url) : url;
+  const QUrl resolved = source().resolved(url);
   const QString entry = entryAt(*chm_, resolved);
   if (!entry.isEmpty()) {
     QUrl target = urlForEntry(entry);

@@ -20,7 +20,7 @@ QUrl urlForEntry(const QString& entry) {
 QString entryFor(const ChmReader& chm, const QUrl& base, const QString& reference) {
   const QUrl url(reference.trimmed());
   if (!url.isValid()) return {};
-  return entryAt(chm, url.isRelative() ? base.resolved(url) : url);
+  return entryAt(chm, base.resolved(url));
 }
 
 bool isPageAddress(const QUrl& url) { return url.scheme() == kPageScheme && url.host().isEmpty(); }
