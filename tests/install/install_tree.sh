@@ -23,12 +23,18 @@ cmp "$src/help/pkHelp.chm" "$data/pkHelp.chm" || fail "pkHelp.chm"
 # Nothing of the install is where a ~/.local prefix keeps the game folder.
 [ ! -e "$prefix/share/polkamina" ] || fail "share/polkamina is the player's game folder"
 for file in "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
-  share/man/man6/polkamina.6 share/doc/polkamina/LICENSE share/doc/polkamina/ARTWORK-LICENSE.md; do
+  share/doc/polkamina/copyright share/lintian/overrides/polkamina; do
   [ -s "$prefix/$file" ] || fail "$file is not installed"
 done
+# Compressed as Debian asks, and readable by man and by Debian's tools.
+man -l "$prefix/share/man/man6/polkamina.6.gz" 2>&1 | grep -q "pair-turning game" ||
+  fail "the manual page cannot be read"
+zcat "$prefix/share/doc/polkamina/changelog.gz" | dpkg-parsechangelog -l - -S Version |
+  grep -qx "$(sed -n 's/^project(polkamina VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")" ||
+  fail "the changelog's version is not the project's"
 
 # The theme's icons: each a PNG of its own size, with transparency.
-for size in 16 32 48 64 128 256; do
+for size in 16 22 24 32 48 64 128 256; do
   icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
   [ -f "$icon" ] || fail "no ${size}px application icon"
   got=$(identify -format '%m %w %h %A' "$icon")
