@@ -20,8 +20,6 @@ namespace {
 const char* const kCaption = "ポルカミナ";
 const char* const kEnding = "\nプログラムを終了します。";
 
-std::string bracketed(const std::filesystem::path& path) { return "「" + path.string() + "」"; }
-
 // Qt ends the process when it finds no display, so a box is shown only where
 // there is one to show it on.
 bool canShowWindows() {
@@ -34,8 +32,9 @@ bool canShowWindows() {
 
 // Tells the player each message, on stderr and in a warning box apiece.
 void tell(int argc, char* argv[], const std::vector<std::string>& messages) {
-  for (const std::string& message : messages)
+  for (const std::string& message : messages) {
     std::fprintf(stderr, "polkamina: %s\n", message.c_str());
+  }
   if (messages.empty() || !canShowWindows()) return;
   QApplication app(argc, argv);
   system::installFontSubstitutions();

@@ -33,6 +33,8 @@ const char* const kHelpFileName = "pkHelp.chm";
 
 }  // namespace
 
+std::string bracketed(const fs::path& path) { return "「" + path.string() + "」"; }
+
 std::string reasonText(int error) {
   switch (error) {
     case EACCES:
@@ -69,8 +71,6 @@ namespace {
 [[noreturn]] void fail(const std::string& what, int error) {
   throw PrepareError(what + "：" + reasonText(error) + "。");
 }
-
-std::string bracketed(const fs::path& path) { return "「" + path.string() + "」"; }
 
 mode_t currentUmask() {
   const mode_t mask = ::umask(0);
@@ -162,12 +162,17 @@ DefaultFiles listDefaults(const fs::path& defaults) {
     const std::string name = it->path().filename().string();
     const bool isIcon =
         std::find(files.icons.begin(), files.icons.end(), name) != files.icons.end();
-    if (!isIcon && name.front() != '.' && it->is_regular_file()) files.dataFiles.push_back(name);
+    std::error_code ignored;
+    if (!isIcon && name.front() != '.' && it->is_regular_file(ignored)) {
+      files.dataFiles.push_back(name);
+    }
   }
-  if (!error && files.icons.empty())
+  if (!error && files.icons.empty()) {
     error = std::make_error_code(std::errc::no_such_file_or_directory);
-  if (error)
+  }
+  if (error) {
     fail("インストールされた既定のファイル" + bracketed(defaults) + "を読めません", error.value());
+  }
   return files;
 }
 
@@ -251,8 +256,9 @@ void fillGameFolder(const fs::path& defaults, const DefaultFiles& files, const f
       if (!hasName(game, name)) added = copyDefault(defaults, name, game) || added;
     }
     if (icons::listIconFiles(game).empty()) {
-      for (const std::string& name : files.icons)
+      for (const std::string& name : files.icons) {
         added = copyDefault(defaults, name, game) || added;
+      }
     }
   } catch (const PrepareError& error) {
     throw PrepareError(std::string(error.what()) + "\n既定のファイルは" + bracketed(defaults) +

@@ -14,6 +14,9 @@ class PrepareError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A file or folder as messages name it: 「path」.
+std::string bracketed(const std::filesystem::path& path);
+
 // Why a system call failed (an errno value), in Japanese, for the player.
 std::string reasonText(int error);
 
