@@ -19,10 +19,13 @@ data="$local_prefix/share/games/polkamina"
 entry="$local_prefix/share/applications/io.github.polkamina.Polkamina.desktop"
 program="$local_prefix/libexec/polkamina/polkamina"
 
-# Launches the entry; the launcher's and the game's output go to game.log.
+# Launches the entry with a session's environment only (and the sanitizers'
+# settings of a sanitized build); the launcher's and the game's output go to
+# game.log.
 start_from_menu() {
-  (cd "$home" && env -i DISPLAY="$DISPLAY" HOME="$home" LANG=C.UTF-8 PATH="$local_prefix/bin:/usr/bin:/bin" \
-    DBUS_SESSION_BUS_ADDRESS=disabled: gio launch "$entry") >"$E2E_WORK/game.log" 2>&1 ||
+  (cd "$home" && env -i DISPLAY="$DISPLAY" HOME="$home" LANG=C.UTF-8 \
+    PATH="$local_prefix/bin:/usr/bin:/bin" DBUS_SESSION_BUS_ADDRESS=disabled: \
+    ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} gio launch "$entry") >"$E2E_WORK/game.log" 2>&1 ||
     e2e_fail "gio launch: $(cat "$E2E_WORK/game.log")"
 }
 

@@ -18,12 +18,14 @@ defaults="$tree/share/games/polkamina/defaults"
 help="$tree/share/games/polkamina/pkHelp.chm"
 game="$home/.local/share/polkamina"
 
-# Runs the launcher from HOME with nothing else of this environment and no
-# display, as a terminal start would; arguments are extra VAR=value pairs.
+# Runs the launcher from HOME with nothing else of this environment (but the
+# sanitizers' settings of a sanitized build) and no display, as a terminal
+# start would; arguments are extra VAR=value pairs.
+clean_env=(env -i PATH="$tree/bin:/usr/bin:/bin" HOME="$home" STUB_REPORT="$report"
+  ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"})
 launch() {
   rm -f "$report"
-  (cd "$home" && env -i PATH="$tree/bin:/usr/bin:/bin" HOME="$home" STUB_REPORT="$report" "$@" \
-    polkamina)
+  (cd "$home" && "${clean_env[@]}" "$@" polkamina)
 }
 started_in() {
   [ -f "$report" ] || fail "the program was not started"
@@ -72,8 +74,7 @@ launch XDG_DATA_HOME="$work/data"
 # Two first starts at once (a double click): both play, in one whole folder.
 rm -f "$report"
 for i in 1 2; do
-  (cd "$home" && env -i PATH="$tree/bin:/usr/bin:/bin" HOME="$home" STUB_REPORT="$report" \
-    XDG_DATA_HOME="$work/twice" polkamina) &
+  (cd "$home" && "${clean_env[@]}" XDG_DATA_HOME="$work/twice" polkamina) &
 done
 wait
 [ "$(grep -c . "$report")" = 2 ] || fail "two starts at once: $(cat "$report")"
@@ -100,8 +101,7 @@ mkdir "$work/readonly"
 if unshare -rm true 2>/dev/null; then
   expect_failure "a read-only home" "フォルダ「$work/readonly」に書き込めません：読み取り専用" \
     unshare -rm sh -c 'mount --bind "$1" "$1" && mount -o remount,bind,ro "$1" && shift && "$@"' \
-    sh "$work/readonly" env -i PATH="$tree/bin:/usr/bin:/bin" HOME="$home" STUB_REPORT="$report" \
-    XDG_DATA_HOME="$work/readonly" polkamina
+    sh "$work/readonly" "${clean_env[@]}" XDG_DATA_HOME="$work/readonly" polkamina
 else
   echo "no user namespaces here: the read-only home is not tried"
 fi
