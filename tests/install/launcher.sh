@@ -3,8 +3,8 @@
 # The installed launcher, in a copy of the install moved elsewhere, whose
 # program only writes down the folder it was started in: the game folder is
 # made where XDG puts a user's data, a player's files survive later starts,
-# missing files are filled in, two starts at once both play, and a folder
-# that cannot be prepared stops it with a message and no game.
+# two starts at once both play, and a folder that cannot be prepared stops
+# it with a message and no game.
 source "$(dirname "$0")/lib.sh"
 prefix=$1
 
@@ -58,14 +58,6 @@ launch
 [ "$(cat "$game/記録.txt")" = $'9999 \r' ] || fail "記録.txt was replaced"
 [ "$(ls "$game"/*.ico)" = "$game/じぶん.ico" ] || fail "the icons are now $(ls "$game"/*.ico)"
 cmp -s "$help" "$game/pkHelp.chm" || fail "the help file is outdated"
-
-# A folder that lost data files and icons gets them back; the rest is kept.
-rm "$game/設定2.txt" "$game/履歴.txt" "$game/じぶん.ico"
-launch
-cmp -s "$defaults/設定2.txt" "$game/設定2.txt" || fail "設定2.txt was not filled in"
-cmp -s "$defaults/履歴.txt" "$game/履歴.txt" || fail "履歴.txt was not filled in"
-cmp -s "$defaults/ねこ.ico" "$game/ねこ.ico" || fail "the icons were not filled in"
-[ "$(cat "$game/記録.txt")" = $'9999 \r' ] || fail "記録.txt was replaced"
 
 # XDG_DATA_HOME holds the game folder where it is an absolute path.
 launch XDG_DATA_HOME="$work/data"
