@@ -1,7 +1,7 @@
 # polkamina_add_chm(<target> PROJECT <file.hhp> OUTPUT <file.chm> [ALL])
 #
-# Compiles an HTML Help project with chmcmd into OUTPUT and mends the one
-# header byte chmcmd gets wrong (see fix-chm-header.cmake). The sources the
+# Compiles an HTML Help project with chmcmd into OUTPUT and mends the header
+# fields chmcmd gets wrong (see fix-chm-header.cmake). The sources the
 # file depends on are read from the project itself (its [FILES] section and
 # its contents and index files), so the project is the only list of pages.
 find_program(POLKAMINA_CHMCMD chmcmd REQUIRED)

@@ -19,13 +19,6 @@ namespace polkamina::store {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// As many links as the kernel itself follows before it calls it a loop.
-constexpr int kMostLinksFollowed = 40;
-const char* const kTemporarySuffix = ".tmp";
-constexpr std::size_t kTemporaryRandomChars = 6;
-
 bool writeAll(int fd, const std::string& bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -36,6 +29,13 @@ bool writeAll(int fd, const std::string& bytes) {
   }
   return true;
 }
+
+namespace {
+
+// As many links as the kernel itself follows before it calls it a loop.
+constexpr int kMostLinksFollowed = 40;
+const char* const kTemporarySuffix = ".tmp";
+constexpr std::size_t kTemporaryRandomChars = 6;
 
 fs::path folderOf(const fs::path& file) {
   return file.parent_path().empty() ? fs::path(".") : file.parent_path();

@@ -19,6 +19,10 @@ namespace polkamina::store {
 void replaceFile(const std::filesystem::path& target, const std::string& bytes,
                  const std::string& fileName);
 
+// Writes all of bytes to the open file fd, going on after short writes and
+// interruptions; false on failure, with errno telling why.
+bool writeAll(int fd, const std::string& bytes);
+
 // Appends line (CR LF included) to the regular file target, creating it if
 // it is missing; if the file's last line has no line end, one is written
 // first. Throws FileError(CannotWrite) on any failure, after cutting the file

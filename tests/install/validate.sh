@@ -12,8 +12,9 @@ metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 desktop-file-validate "$entry" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 
-exec_line=$(sed -n 's/^Exec=//p' "$entry")
-[ "$exec_line" = "$prefix/bin/polkamina" ] || fail "Exec is $exec_line"
+# Started by name through PATH, so a moved prefix keeps a working entry.
+[ "$(sed -n 's/^Exec=//p' "$entry")" = polkamina ] || fail "Exec is $(grep '^Exec=' "$entry")"
+[ "$(sed -n 's/^TryExec=//p' "$entry")" = polkamina ] || fail "no TryExec=polkamina"
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [ -f "$prefix/share/icons/hicolor/48x48/apps/$icon.png" ] || fail "no icon named $icon"
 grep -qF "<launchable type=\"desktop-id\">$(basename "$entry")</launchable>" "$metainfo" ||

@@ -337,7 +337,7 @@ void writeWindowArt(const QDir& art) {
 // The application icon in the sizes desktops look for, as an icon theme lays
 // them out: HICOLOR_DIR/<n>x<n>/apps/<application id>.png.
 void writeApplicationIcons(const QDir& hicolor) {
-  for (int size : {16, 32, 48, 64, 128, 256}) {
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
     const QString folder = QString("%1x%1/apps").arg(size);
     if (!hicolor.mkpath(folder)) {
       std::fprintf(stderr, "cannot make %s\n", qPrintable(hicolor.filePath(folder)));

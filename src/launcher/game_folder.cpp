@@ -1,0 +1,307 @@
+#include "launcher/game_folder.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "icons/icon_set.h"
+#include "store/file_read.h"
+#include "store/file_write.h"
+#include "store/folder_lookup.h"
+
+namespace polkamina::launcher {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// No shipped file comes near this; anything larger is not one of ours.
+constexpr std::size_t kMaxDefaultFileSize = 16u << 20;
+// The help reader refuses larger files too.
+constexpr std::size_t kMaxHelpFileSize = 64u << 20;
+// Scratch names: hidden, and never the name of an icon or a data file.
+const char* const kScratchPrefix = ".polkamina-new-";
+const char* const kHelpFileName = "pkHelp.chm";
+
+}  // namespace
+
+std::string bracketed(const fs::path& path) { return "「" + path.string() + "」"; }
+
+std::string reasonText(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM:
+      return "権限がありません";
+    case EROFS:
+      return "読み取り専用のファイルシステムです";
+    case ENOSPC:
+    case EDQUOT:
+      return "空き容量がありません";
+    case ENOENT:
+      return "見つかりません";
+    case ENOTDIR:
+      return "途中にフォルダでないものがあります";
+    case EISDIR:
+      return "フォルダです";
+    case EINVAL:
+      return "普通のファイルではありません";
+    case EFBIG:
+      return "大きすぎます";
+    case ELOOP:
+      return "リンクがループしています";
+    case ENAMETOOLONG:
+      return "名前が長すぎます";
+    case EIO:
+      return "入出力エラーが起きました";
+    default:
+      return "エラー " + std::to_string(error) + "（" + std::strerror(error) + "）";
+  }
+}
+
+namespace {
+
+[[noreturn]] void fail(const std::string& what, int error) {
+  throw PrepareError(what + "：" + reasonText(error) + "。");
+}
+
+mode_t currentUmask() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return mask;
+}
+
+// Makes the missing folders of path, from the top down, private (0700), as
+// the XDG base directory rules ask of folders such as ~/.local/share.
+void makeFolders(const fs::path& path) {
+  fs::path made;
+  for (const fs::path& part : path) {
+    made /= part;
+    if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) {
+      fail("フォルダ" + bracketed(made) + "を作れません", errno);
+    }
+  }
+}
+
+void syncFolder(const fs::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+}
+
+// A new file in folder under a scratch name, holding bytes, on disk, with
+// the mode a new file gets under the umask. Returns its path; throws
+// PrepareError naming `name`, the file it is meant to become (the folder is
+// the game folder, or the scratch folder it is made in, which the player
+// never sees).
+fs::path writeScratchFile(const fs::path& folder, const std::string& bytes,
+                          const std::string& name) {
+  std::string path = (folder / (std::string(kScratchPrefix) + "XXXXXX")).string();
+  const int fd = ::mkostemp(path.data(), O_CLOEXEC);
+  if (fd < 0) fail(bracketed(name) + "を書き込めません", errno);
+  bool written =
+      ::fchmod(fd, 0666 & ~currentUmask()) == 0 && store::writeAll(fd, bytes) && ::fsync(fd) == 0;
+  int error = written ? 0 : errno;
+  if (::close(fd) != 0 && written) {
+    written = false;
+    error = errno;
+  }
+  if (!written) {
+    ::unlink(path.c_str());
+    fail(bracketed(name) + "を書き込めません", error);
+  }
+  return path;
+}
+
+// Gives the scratch file the name target unless something has that name
+// already, in one step, so nobody sees the name half written and nothing of
+// the player's is ever replaced. Returns false when the name was taken.
+bool placeWithoutReplacing(const fs::path& scratch, const fs::path& target) {
+  if (::renameat2(AT_FDCWD, scratch.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+    return true;
+  }
+  int error = errno;
+  if (error == EINVAL || error == ENOSYS) {
+    // A file system without the flag: a hard link is just as exclusive.
+    error = ::link(scratch.c_str(), target.c_str()) == 0 ? 0 : errno;
+  }
+  ::unlink(scratch.c_str());
+  if (error == 0) return true;
+  if (error == EEXIST) return false;
+  fail(bracketed(target.filename()) + "を置けません", error);
+}
+
+std::string readDefault(const fs::path& file) {
+  std::error_code error;
+  std::optional<std::string> bytes = store::readRegularFile(file, kMaxDefaultFileSize, error);
+  if (!bytes)
+    fail("インストールされた既定のファイル" + bracketed(file) + "を読めません", error.value());
+  return *bytes;
+}
+
+// The files a game folder starts with, by kind.
+struct DefaultFiles {
+  std::vector<std::string> icons;
+  std::vector<std::string> dataFiles;
+};
+
+DefaultFiles listDefaults(const fs::path& defaults) {
+  DefaultFiles files;
+  files.icons = icons::listIconFiles(defaults);
+  std::error_code error;
+  for (fs::directory_iterator it(defaults, error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    const bool isIcon =
+        std::find(files.icons.begin(), files.icons.end(), name) != files.icons.end();
+    std::error_code ignored;
+    if (!isIcon && name.front() != '.' && it->is_regular_file(ignored)) {
+      files.dataFiles.push_back(name);
+    }
+  }
+  if (!error && files.icons.empty()) {
+    error = std::make_error_code(std::errc::no_such_file_or_directory);
+  }
+  if (error) {
+    fail("インストールされた既定のファイル" + bracketed(defaults) + "を読めません", error.value());
+  }
+  return files;
+}
+
+// Copies the default file `name` into folder; false when the folder has a
+// file of that name already, which is left as it is.
+bool copyDefault(const fs::path& defaults, const std::string& name, const fs::path& folder) {
+  const fs::path scratch = writeScratchFile(folder, readDefault(defaults / name), name);
+  return placeWithoutReplacing(scratch, folder / name);
+}
+
+void removeScratchFolder(const fs::path& scratch) {
+  std::error_code ignored;
+  fs::remove_all(scratch, ignored);
+}
+
+// Makes game, which does not exist, whole from the defaults. Another start
+// may make it at the same time: then the folder it made is the game folder.
+void makeNewGameFolder(const fs::path& defaults, const DefaultFiles& files, const fs::path& game) {
+  const fs::path parent = game.parent_path();
+  makeFolders(parent);
+  std::string scratch = (parent / (std::string(kScratchPrefix) + "XXXXXX")).string();
+  if (::mkdtemp(scratch.data()) == nullptr) {
+    fail("フォルダ" + bracketed(parent) + "に書き込めません", errno);
+  }
+  try {
+    // mkdtemp makes the folder private; it gets the mode mkdir would give.
+    if (::chmod(scratch.c_str(), 0777 & ~currentUmask()) != 0) {
+      fail("フォルダ" + bracketed(parent) + "に書き込めません", errno);
+    }
+    for (const auto* names : {&files.icons, &files.dataFiles}) {
+      for (const std::string& name : *names) copyDefault(defaults, name, scratch);
+    }
+    syncFolder(scratch);
+  } catch (const PrepareError&) {
+    removeScratchFolder(scratch);
+    throw;
+  }
+  if (::rename(scratch.c_str(), game.c_str()) == 0) {
+    syncFolder(parent);
+    return;
+  }
+  const int error = errno;
+  removeScratchFolder(scratch);
+  const bool madeByAnotherStart = (error == EEXIST || error == ENOTEMPTY) && fs::is_directory(game);
+  if (!madeByAnotherStart) fail("フォルダ" + bracketed(game) + "を作れません", error);
+}
+
+// Stops unless game is a folder (or a link to one) that is not the install's.
+void checkGameFolder(const fs::path& defaults, const fs::path& game) {
+  struct stat info {};
+  if (::stat(game.c_str(), &info) != 0) {
+    struct stat link {};
+    if (errno == ENOENT && ::lstat(game.c_str(), &link) == 0) {
+      throw PrepareError(bracketed(game) + "はリンクですが、リンク先がありません。");
+    }
+    fail(bracketed(game) + "を開けません", errno);
+  }
+  if (!S_ISDIR(info.st_mode)) throw PrepareError(bracketed(game) + "はフォルダではありません。");
+  for (const fs::path& installed : {defaults, defaults.parent_path()}) {
+    struct stat other {};
+    if (::stat(installed.c_str(), &other) == 0 && other.st_dev == info.st_dev &&
+        other.st_ino == info.st_ino) {
+      throw PrepareError("インストールされたファイルのフォルダ" + bracketed(installed) +
+                         "と同じ場所です。ゲームフォルダは別の場所にしてください。");
+    }
+  }
+}
+
+bool hasName(const fs::path& folder, const std::string& name) {
+  std::error_code ignored;
+  return fs::exists(fs::symlink_status(store::findInFolder(folder, name), ignored));
+}
+
+// Adds what a game folder that exists lacks: each missing data file, and the
+// icons when it holds none at all (the player's own icons are never mixed
+// with the shipped ones).
+void fillGameFolder(const fs::path& defaults, const DefaultFiles& files, const fs::path& game) {
+  bool added = false;
+  try {
+    for (const std::string& name : files.dataFiles) {
+      if (!hasName(game, name)) added = copyDefault(defaults, name, game) || added;
+    }
+    if (icons::listIconFiles(game).empty()) {
+      for (const std::string& name : files.icons) {
+        added = copyDefault(defaults, name, game) || added;
+      }
+    }
+  } catch (const PrepareError& error) {
+    throw PrepareError(std::string(error.what()) + "\n既定のファイルは" + bracketed(defaults) +
+                       "にあります。");
+  }
+  if (added) syncFolder(game);
+}
+
+}  // namespace
+
+std::optional<fs::path> gameFolderFor(const char* xdgDataHome, const char* home) {
+  // An empty or relative XDG_DATA_HOME does not count.
+  if (xdgDataHome != nullptr && xdgDataHome[0] == '/') return fs::path(xdgDataHome) / "polkamina";
+  if (home == nullptr || home[0] != '/') return std::nullopt;
+  return fs::path(home) / ".local/share/polkamina";
+}
+
+void prepareGameFolder(const fs::path& defaults, const fs::path& game) {
+  const DefaultFiles files = listDefaults(defaults);
+  struct stat info {};
+  if (::lstat(game.c_str(), &info) != 0) {
+    if (errno != ENOENT) fail(bracketed(game) + "を開けません", errno);
+    makeNewGameFolder(defaults, files, game);
+  }
+  checkGameFolder(defaults, game);
+  fillGameFolder(defaults, files, game);
+}
+
+void updateHelpFile(const fs::path& helpFile, const fs::path& game) {
+  std::error_code error;
+  const std::optional<std::string> help = store::readRegularFile(helpFile, kMaxHelpFileSize, error);
+  if (!help) {
+    if (error == std::errc::no_such_file_or_directory) return;
+    fail("インストールされたヘルプファイル" + bracketed(helpFile) + "を読めません", error.value());
+  }
+  const fs::path target = game / kHelpFileName;
+  if (store::readRegularFile(target, kMaxHelpFileSize, error) == help) return;
+  const fs::path scratch = writeScratchFile(game, *help, kHelpFileName);
+  if (::rename(scratch.c_str(), target.c_str()) != 0) {
+    const int renameError = errno;
+    ::unlink(scratch.c_str());
+    fail(bracketed(kHelpFileName) + "を置けません", renameError);
+  }
+}
+
+}  // namespace polkamina::launcher
