@@ -50,10 +50,10 @@ TEST_F(HelpWindowTest, OpensAtTheDefaultTopicAndFollowsLinksInsideTheFile) {
   EXPECT_EQ(browser->source(), QUrl("chm:/sub/page.html#part"));
   EXPECT_EQ(window->windowTitle(), QString::fromUtf8("サブ"));
   // Its picture comes from the file, relative to the page.
-  EXPECT_EQ(pictureNames(browser->document()), QStringList{pictureSourceForEntry("/sub/dot.xpm")});
+  EXPECT_EQ(pictureNames(browser->document()), QStringList{pictureSourceForEntry("/sub/dot.png")});
   const QImage dot =
       browser->document()
-          ->resource(QTextDocument::ImageResource, pictureUrlForEntry("/sub/dot.xpm"))
+          ->resource(QTextDocument::ImageResource, pictureUrlForEntry("/sub/dot.png"))
           .value<QImage>();
   EXPECT_EQ(dot.size(), QSize(4, 3));
 

@@ -125,8 +125,8 @@ TEST_F(HostileHelp, NothingOutsideTheFileIsOpened) {
   // Only the picture the file holds is on the page, and it comes from the
   // file; the others gave way to their alt texts.
   QTextDocument* document = window->browser()->document();
-  EXPECT_EQ(pictureNames(document), QStringList{pictureSourceForEntry("/inside.xpm")});
-  EXPECT_EQ(document->resource(QTextDocument::ImageResource, pictureUrlForEntry("/inside.xpm"))
+  EXPECT_EQ(pictureNames(document), QStringList{pictureSourceForEntry("/inside.png")});
+  EXPECT_EQ(document->resource(QTextDocument::ImageResource, pictureUrlForEntry("/inside.png"))
                 .value<QImage>()
                 .size(),
             QSize(4, 3));
@@ -225,8 +225,8 @@ TEST(PageBounds, TheWorstPagesWithinTheBoundsLayOutInAMoment) {
           repeated("<span>a</span>", 1900),
       "<style>" + repeated(".b {color: red}\n", 64) + "</style>" + repeated("<div>", 28) +
           repeated("<span class=a>a</span>", 1900),
-      repeated("<img src=inside.xpm width=1000 height=500>", 224) +
-          repeated("<img src=inside.xpm align=left width=1000 height=500>", 32),
+      repeated("<img src=inside.png width=1000 height=500>", 224) +
+          repeated("<img src=inside.png align=left width=1000 height=500>", 32),
       repeated("<p style=\"font-size: 48px; line-height: 128px; margin: 50px; padding: 50px; "
                "border: 10px solid red\">" +
                    repeated("a<br>", 8),

@@ -41,10 +41,10 @@ std::optional<PageProblem> problem(const QString& html) { return clean(html).pro
 
 QString repeated(const QString& text, int times) { return text.repeated(times); }
 
-// The picture sub/dot.xpm as a page names it, and as style sheets and
+// The picture sub/dot.png as a page names it, and as style sheets and
 // background attributes name it.
-const QString kDot = QStringLiteral(":/polkamina-help/sub/dot.xpm");
-const QString kDotAddress = QStringLiteral("qrc:/polkamina-help/sub/dot.xpm");
+const QString kDot = QStringLiteral(":/polkamina-help/sub/dot.png");
+const QString kDotAddress = QStringLiteral("qrc:/polkamina-help/sub/dot.png");
 
 TEST(PageCleaning, ClosesEveryElementWhereABrowserWould) {
   EXPECT_EQ(body("<p>a<p>b<ul><li>x<li>y</ul>"), "<p>a</p><p>b</p><ul><li>x</li><li>y</li></ul>");
@@ -77,7 +77,7 @@ TEST(PageCleaning, LeavesOutWhatQtCannotUseOrShouldNotReach) {
       "<base href=http://example.com/><iframe src=a.html>frame</iframe>"
       "<object data=x.swf><param name=a value=b>fallback</object><form><input value=i>f</form>"
       "<p onclick=\"alert(1)\" class=\"a  b\" data-x=1 style=\"float: left; color: red\">t</p>"
-      "<img src=sub/dot.xpm onload=x alt=dot>");
+      "<img src=sub/dot.png onload=x alt=dot>");
   EXPECT_EQ(cleaned, "f<p class=\"a b\" style=\"color: red;\">t</p><img src=\"" + kDot + "\">");
   // Attribute values are written back quoted, whatever they held.
   EXPECT_EQ(body("<p title='say \"<hi>\"' id=x>t</p>"),
@@ -94,26 +94,26 @@ TEST(PageCleaning, LengthsStayWithinBounds) {
   EXPECT_EQ(body("<table width=100000 height=100% border=1000 cellspacing=-1><tr><td "
                  "colspan=11 rowspan=0 height=501>x</table>"),
             "<table><tr><td>x</td></tr></table>");
-  EXPECT_EQ(body("<img src=sub/dot.xpm width=1001 height=10><font size=100>f</font>"),
+  EXPECT_EQ(body("<img src=sub/dot.png width=1001 height=10><font size=100>f</font>"),
             "<img src=\"" + kDot + "\" height=\"10\"><font>f</font>");
 }
 
 TEST(PageCleaning, PicturesComeOnlyFromTheFile) {
   // Pictures of the file, found relative to the page, become picture addresses.
-  EXPECT_EQ(body("<img src=dot.xpm>", "/sub/page.html"), "<img src=\"" + kDot + "\">");
-  EXPECT_EQ(body("<img src=/SUB/DOT.XPM>"), "<img src=\"" + kDot + "\">");
+  EXPECT_EQ(body("<img src=dot.png>", "/sub/page.html"), "<img src=\"" + kDot + "\">");
+  EXPECT_EQ(body("<img src=/SUB/DOT.PNG>"), "<img src=\"" + kDot + "\">");
   // Anything else gives way to its alt text.
   for (const char* outside :
-       {"../dot.xpm", "/etc/passwd", "file:///etc/passwd", "http://example.com/a.png",
+       {"../dot.png", "/etc/passwd", "file:///etc/passwd", "http://example.com/a.png",
         "data:image/png;base64,iVBORw0KGgo=", ":/art/title.png", "qrc:/art/title.png",
-        "qrc:/polkamina-help/sub/dot.xpm", ":/polkamina-help/sub/dot.xpm", "", "sub"}) {
+        "qrc:/polkamina-help/sub/dot.png", ":/polkamina-help/sub/dot.png", "", "sub"}) {
     EXPECT_EQ(body(QString("<img src=\"%1\" alt=\"[<alt>]\">").arg(outside)), "[&lt;alt>]")
         << outside;
   }
-  EXPECT_EQ(body("<body background=sub/dot.xpm><table background=/etc/passwd><tr><td "
+  EXPECT_EQ(body("<body background=sub/dot.png><table background=/etc/passwd><tr><td "
                  "style=\"background: #fff url(/tmp/x.png)\">c</table>"),
             "<table><tr><td>c</td></tr></table>");
-  EXPECT_TRUE(clean("<body background=sub/dot.xpm>")
+  EXPECT_TRUE(clean("<body background=sub/dot.png>")
                   .html.contains("<body background=\"" + kDotAddress + "\">"));
 }
 
@@ -170,7 +170,7 @@ TEST(StyleCleaning, KeepsDeclarationsWithinBounds) {
             "font-size: 11pt; color: Red; margin: 0 4px 50px 1em;");
   EXPECT_EQ(cleaned("font-family: \"ＭＳ ゴシック\", serif; font: bold 12px sans-serif; "
                     "line-height: 150%; width: 100%; white-space: nowrap; "
-                    "background: #ffe0c0 url(sub/dot.xpm) no-repeat"),
+                    "background: #ffe0c0 url(sub/dot.png) no-repeat"),
             "font-family: \"ＭＳ ゴシック\", serif; font: bold 12px sans-serif; "
             "line-height: 150%; width: 100%; white-space: nowrap; background: #ffe0c0 url(\"" +
                 kDotAddress + "\") no-repeat;");
@@ -196,7 +196,7 @@ TEST(StyleCleaning, KeepsDeclarationsWithinBounds) {
                               "font-family: 'a",
                               "color: red\\",
                               "background: url(/etc/passwd)",
-                              "color: url(sub/dot.xpm)",
+                              "color: url(sub/dot.png)",
                               "margin: 1cm",
                               ": red",
                               "color"}) {
@@ -237,11 +237,11 @@ TEST(PageBounds, EachBoundRefusesThePageJustBeyondIt) {
   EXPECT_EQ(problem("<table>" + repeated("<tr><td rowspan=10>x", kMaxLayoutWork / 20)),
             PageProblem::TooMuchLayout);
   // Pictures, and pictures that text flows around.
-  EXPECT_EQ(problem(repeated("<img src=sub/dot.xpm>", kMaxPictures)), std::nullopt);
-  EXPECT_EQ(problem(repeated("<img src=sub/dot.xpm>", kMaxPictures + 1)),
+  EXPECT_EQ(problem(repeated("<img src=sub/dot.png>", kMaxPictures)), std::nullopt);
+  EXPECT_EQ(problem(repeated("<img src=sub/dot.png>", kMaxPictures + 1)),
             PageProblem::TooManyElements);
-  EXPECT_EQ(problem(repeated("<img src=sub/dot.xpm align=left>", kMaxFloats)), std::nullopt);
-  EXPECT_EQ(problem(repeated("<img src=sub/dot.xpm align=RIGHT>", kMaxFloats + 1)),
+  EXPECT_EQ(problem(repeated("<img src=sub/dot.png align=left>", kMaxFloats)), std::nullopt);
+  EXPECT_EQ(problem(repeated("<img src=sub/dot.png align=RIGHT>", kMaxFloats + 1)),
             PageProblem::TooManyElements);
   // Style: selectors kept, and their matches on every element's ancestors.
   EXPECT_EQ(problem("<style>" + repeated("p {color: red}", kMaxSelectors) + "</style>"),

@@ -16,6 +16,11 @@ namespace polkamina::help {
 // entry is decompressed from the bytes in memory into memory. Damaged input
 // makes open() or read() fail; it never reads or writes out of bounds. Only
 // a regular file is read, so a FIFO under the help file's name never blocks.
+//
+// Whatever its shape, a file costs bounded work: its directory is counted
+// before libmspack reads it, entries are looked up in a table made once at
+// open(), and the compressed section is decompressed once, as far as the
+// entries read reach, so no read decompresses anything twice.
 class ChmReader {
  public:
   enum class Status {
@@ -31,8 +36,10 @@ class ChmReader {
   // Larger entries are refused rather than decompressed.
   static constexpr std::size_t kMaxEntrySize = 16u << 20;
   // Compressed entries that end further into their section are refused: to
-  // reach one, the decompressor may have to unpack everything before it.
-  static constexpr std::size_t kMaxSectionOffset = 64u << 20;
+  // reach one, everything before it is decompressed and kept.
+  static constexpr std::size_t kMaxSectionOffset = 16u << 20;
+  // A file whose directory declares more entries is refused as too large.
+  static constexpr std::size_t kMaxEntries = 100000;
 
   ChmReader();
   ~ChmReader();
@@ -45,7 +52,8 @@ class ChmReader {
   // Entry names as stored, such as "/index.html" and "/#SYSTEM", in file order.
   const std::vector<std::string>& entries() const { return entries_; }
   // The stored name of the entry called `name` (ASCII case ignored, leading
-  // "/" optional), or an empty string when there is none.
+  // "/" optional; the first in file order of names alike), or an empty
+  // string when there is none.
   std::string findEntry(const std::string& name) const;
   // The size of an entry as its directory gives it, without decompressing it.
   std::optional<std::size_t> entrySize(const std::string& name) const;
@@ -64,6 +72,7 @@ class ChmReader {
   Status fail(Status status = Status::Damaged);
   void findDefaultTopic();
   mschmd_file* findFile(const std::string& name) const;
+  std::optional<std::vector<unsigned char>> readCompressed(const mschmd_file& file) const;
 
   std::unique_ptr<Decoder> decoder_;
   std::vector<std::string> entries_;

@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QString>
 
+#include "ui/help/help_pictures.h"
 #include "ui/help/help_urls.h"
 #include "ui/help/html_cleaner.h"
 #include "ui/help/page_limits.h"
@@ -14,13 +15,14 @@ namespace polkamina::help {
 
 namespace {
 
-// Larger picture entries are not read.
-constexpr std::size_t kMaxPictureBytes = 4u << 20;
-
 QByteArray bytesOf(const std::vector<unsigned char>& bytes) {
   return QByteArray(reinterpret_cast<const char*>(bytes.data()),
                     static_cast<qsizetype>(bytes.size()));
 }
+
+// What Qt may allocate for one picture: the largest picture at eight bytes
+// a pixel, as a 16-bit PNG with transparency takes.
+constexpr int kPictureAllocationMegabytes = 8 * limits::kMaxPicturePixels / (1 << 20) + 1;
 
 QString problemText(PageProblem problem) {
   switch (problem) {
@@ -47,12 +49,6 @@ QImage placeholder() {
   QImage image(1, 1, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   return image;
-}
-
-bool knownPictureFormat(const QByteArray& format) {
-  static const QList<QByteArray> kFormats = {"bmp", "gif", "ico", "jpeg", "jpg", "png",
-                                             "pbm", "pgm", "ppm", "xbm",  "xpm"};
-  return kFormats.contains(format.toLower());
 }
 
 }  // namespace
@@ -138,27 +134,27 @@ QString HelpBrowser::messagePage(const QString& message) const {
 }
 
 // The picture a picture address names, decoded within the bounds of
-// page_limits.h, or a placeholder that shows nothing.
+// page_limits.h, or a placeholder that shows nothing. Qt reads it only as
+// the format checkPicture() found, so no other decoder is ever tried.
 QImage HelpBrowser::picture(const QUrl& url) {
   const std::string entry = pictureEntry(url).toStdString();
-  if (entry.empty() || chm_->entrySize(entry).value_or(kMaxPictureBytes + 1) > kMaxPictureBytes) {
+  if (entry.empty() ||
+      chm_->entrySize(entry).value_or(limits::kMaxPictureBytes + 1) > limits::kMaxPictureBytes) {
     return placeholder();
   }
   const auto bytes = chm_->read(entry);
-  if (!bytes) return placeholder();
-  QByteArray data = bytesOf(*bytes);
-  QBuffer buffer(&data);
-  QImageReader reader(&buffer);
-  const QSize size = reader.size();
-  const long pixels = long{size.width()} * size.height();
-  if (!knownPictureFormat(reader.format()) || size.isEmpty() || size.width() <= 0 ||
-      pixels > limits::kMaxPicturePixels ||
-      picturePixels_ + pixels > limits::kMaxPicturePixelsPerPage) {
-    return placeholder();
-  }
+  std::optional<CheckedPicture> checked = bytes ? checkPicture(bytesOf(*bytes)) : std::nullopt;
+  if (!checked) return placeholder();
+  const long pixels = long{checked->width} * checked->height;
+  if (picturePixels_ + pixels > limits::kMaxPicturePixelsPerPage) return placeholder();
   picturePixels_ += pixels;
+  QBuffer buffer(&checked->bytes);
+  QImageReader reader(&buffer, qtFormatName(checked->format));
+  reader.setAutoDetectImageFormat(false);
+  reader.setDecideFormatFromContent(false);
+  reader.setAllocationLimit(kPictureAllocationMegabytes);
   const QImage image = reader.read();
-  if (image.isNull()) return placeholder();
+  if (image.size() != QSize(checked->width, checked->height)) return placeholder();
   if (image.width() > limits::kMaxPictureSide || image.height() > limits::kMaxPictureSide) {
     return image.scaled(limits::kMaxPictureSide, limits::kMaxPictureSide, Qt::KeepAspectRatio,
                         Qt::SmoothTransformation);

@@ -51,6 +51,10 @@ constexpr int kMaxHeightPixels = 500;
 // Pictures are shown at most this large; larger ones are scaled down.
 constexpr int kMaxPictureSide = 1000;
 constexpr int kMaxPicturePixels = 1000 * 1000;
+// Larger picture entries are not read.
+constexpr std::size_t kMaxPictureBytes = 4u << 20;
+// Scans of a JPEG picture: each is another pass over the whole picture.
+constexpr int kMaxPictureScans = 32;
 // Pixels of pictures decoded for one page.
 constexpr long kMaxPicturePixelsPerPage = 8 * kMaxPicturePixels;
 
