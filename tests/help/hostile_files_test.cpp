@@ -4,11 +4,16 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QImageWriter>
+#include <QRandomGenerator>
 #include <QTextDocument>
+#include <functional>
+#include <limits>
+#include <map>
 #include <memory>
 
 #include "chm_writer.h"
@@ -17,6 +22,7 @@
 #include "ui/help/help_browser.h"
 #include "ui/help/help_pictures.h"
 #include "ui/help/help_urls.h"
+#include "ui/help/html_cleaner.h"
 #include "ui/help/page_limits.h"
 
 namespace polkamina::help {
@@ -64,22 +70,48 @@ std::string png(int width, int height, const std::string& before = {}) {
          pngChunk("IDAT", zlibStream(rows)) + pngChunk("IEND", {});
 }
 
-// A progressive grey JPEG whose last scan is repeated until it has `scans`.
-std::string progressiveJpeg(int side, int scans) {
-  QImage image(side, side, QImage::Format_Grayscale8);
-  image.fill(128);
+// Pixels of no pattern, the most work for any decoder.
+QImage noise(int side) {
+  QImage image(side, side, QImage::Format_RGB32);
+  QRandomGenerator random(20261207);
+  for (int y = 0; y < side; ++y) {
+    auto* line = reinterpret_cast<quint32*>(image.scanLine(y));
+    for (int x = 0; x < side; ++x) line[x] = random.generate();
+  }
+  return image;
+}
+
+QByteArray encoded(const QImage& image, const char* format, bool progressive = false) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, "jpeg");
-  writer.setProgressiveScanWrite(true);
-  if (!writer.write(image)) return {};
-  // Qt writes a scan per marker 0xFFDA; the last runs to the end marker.
-  const qsizetype last = bytes.lastIndexOf("\xFF\xDA");
-  const QByteArray scan = bytes.mid(last, bytes.size() - 2 - last);
-  return (bytes.left(bytes.size() - 2) + scan.repeated(scans - int(bytes.count("\xFF\xDA"))) +
-          "\xFF\xD9")
-      .toStdString();
+  QImageWriter writer(&buffer, format);
+  writer.setProgressiveScanWrite(progressive);
+  return writer.write(image) ? bytes : QByteArray();
+}
+
+// A progressive JPEG of `image` (a plain grey one when none is given) with
+// its smallest scan repeated until it has `scans`.
+std::string progressiveJpeg(int side, int scans, const QImage& picture = QImage()) {
+  QImage image = picture;
+  if (image.isNull()) {
+    image = QImage(side, side, QImage::Format_Grayscale8);
+    image.fill(128);
+  }
+  const QByteArray bytes = encoded(image, "jpeg", true);
+  // Qt writes each scan as a marker 0xFFDA and its data, up to the next
+  // scan or the end marker 0xFFD9.
+  QByteArray smallest;
+  int written = 0;
+  for (qsizetype start = bytes.indexOf("\xFF\xDA"); start >= 0; ++written) {
+    qsizetype end = bytes.indexOf("\xFF\xDA", start + 2);
+    const qsizetype next = end;
+    if (end < 0) end = bytes.size() - 2;
+    if (smallest.isEmpty() || end - start < smallest.size())
+      smallest = bytes.mid(start, end - start);
+    start = next;
+  }
+  return (bytes.chopped(2) + smallest.repeated(scans - written) + "\xFF\xD9").toStdString();
 }
 
 // An SVG picture of a huge size, gzip-compressed, as the SVG plugin reads it.
@@ -121,6 +153,143 @@ TEST(HostileFiles, PicturesAreKnownByTheirFirstBytesAndKeepOnlyWhatIsDrawn) {
   EXPECT_FALSE(check("<svg xmlns=\"http://www.w3.org/2000/svg\"/>"));
   EXPECT_FALSE(check("GIF89a\x01\x00\x01\x00\x00\x00\x00;"));
   EXPECT_FALSE(check("BM" + std::string(60, '\0')));
+}
+
+// The time a player waits for the default topic of `chm`, laid out whole
+// and painted in a new help browser: the least of a few showings.
+qint64 showingNanoseconds(const std::shared_ptr<const ChmReader>& chm) {
+  qint64 least = std::numeric_limits<qint64>::max();
+  for (int i = 0; i < 3; ++i) {
+    QElapsedTimer timer;
+    timer.start();
+    HelpBrowser browser(chm);
+    browser.resize(720, 560);
+    browser.show();
+    browser.showDefaultTopic();
+    browser.document()->documentLayout()->documentSize();
+    browser.grab();
+    least = std::min(least, timer.nsecsElapsed());
+  }
+  return least;
+}
+
+// The page make(n) for the largest n the bounds allow: the worst page of
+// its kind that the viewer still shows.
+QString worstWithinBounds(const std::function<QString(int)>& make, const ChmReader& chm) {
+  const auto allowed = [&](int n) {
+    const QString html = make(n);
+    return static_cast<std::size_t>(html.toUtf8().size()) <= limits::kMaxPageBytes &&
+           !cleanPage(html, chm, "/index.html").problem;
+  };
+  int low = 1;  // allowed
+  int high = 2;
+  while (allowed(high)) {
+    low = high;
+    high *= 2;
+  }
+  while (high - low > 1) {
+    const int middle = (low + high) / 2;
+    (allowed(middle) ? low : high) = middle;
+  }
+  return make(low);
+}
+
+// Each of the pages the bounds allow, the worst of its kind, takes at most
+// ten times as long to show as the game's own first help page, measured
+// side by side in the same run.
+TEST(HostileFiles, TheWorstPagesTheBoundsAllowShowInTenTimesTheShippedPagesTime) {
+  const auto shipped = std::make_shared<ChmReader>();
+  ASSERT_EQ(shipped->open(SHIPPED_HELP_CHM), ChmReader::Status::Ok);
+  const qint64 shippedTime = showingNanoseconds(shipped);
+
+  // Pictures as large as a page may have, in number enough to spend the
+  // page's picture budget.
+  // Pictures of every kind the viewer decodes, each in number enough to
+  // spend the page's budget of decoding work: plain, progressive, and
+  // progressive with the most scans (as large as that budget allows).
+  constexpr int kLargePictures = limits::kMaxPicturePixelsPerPage / limits::kMaxPicturePixels + 1;
+  const QImage picture = noise(1000);
+  const std::map<std::string, std::string> pictureKinds = {
+      {".png", encoded(picture, "png").toStdString()},
+      {".jpg", encoded(picture, "jpeg").toStdString()},
+      {".progressive.jpg", encoded(picture, "jpeg", true).toStdString()},
+      {".scans.jpg", progressiveJpeg(600, limits::kMaxPictureScans, noise(600))},
+  };
+  for (const auto& [kind, bytes] : pictureKinds) {
+    ASSERT_LT(bytes.size(), limits::kMaxPictureBytes) << kind;
+  }
+  const auto repeated = [](const QString& text, int times) { return text.repeated(times); };
+  const QString fourTables = repeated("<table border=1><tr><td>", 3);
+  const QString kana = QStringLiteral("あいうえお");
+  const QString box =
+      "<p style=\"font-size: 48px; line-height: 128px; margin: 50px; padding: 50px; border: 10px "
+      "solid red\">";
+  const std::function<QString(int)> pageKinds[] = {
+      [&](int n) { return "<table border=1>" + repeated("<tr>" + repeated("<td>x", 40), n); },
+      [&](int n) { return "<table border=1>" + repeated("<tr>" + repeated("<td>x", 8), n); },
+      [&](int n) { return "<table border=1><tr>" + repeated("<td>x", n); },
+      [&](int n) {
+        return "<table border=1><tr>" + repeated("<td>x", 40) + repeated("<tr><td>y", n);
+      },
+      [&](int n) { return "<table border=1>" + repeated("<tr><td rowspan=10>x", n); },
+      [&](int n) { return "<table border=1>" + repeated("<tr><td colspan=10 rowspan=10>x", n); },
+      [&](int n) { return fourTables + "<table border=1>" + repeated("<tr><td>x<td>y", n); },
+      [&](int n) { return fourTables + "<table border=1><tr><td>" + repeated("a<br>", n); },
+      [&](int n) { return "<pre>" + repeated("a\n", n); },
+      [&](int n) { return "<p>" + repeated(repeated("a", limits::kMaxUnbrokenRun) + " ", n); },
+      [&](int n) { return "<p>" + repeated(kana, n); },
+      [&](int n) { return repeated("<p>x", n); },
+      [&](int n) { return repeated("<li>x", n); },
+      [&](int n) { return repeated("<div>", 29) + repeated("<span>ab </span>", n); },
+      [&](int n) { return repeated("<b>", 29) + repeated("<i>ab </i>", n); },
+      [&](int n) {
+        return "<style>" + repeated("body {color: red}\n", 50) + "</style>" +
+               repeated("<span>a</span>", n);
+      },
+      [&](int n) {
+        return "<style>" + repeated(".b {color: red}\n", limits::kMaxSelectors) + "</style>" +
+               repeated("<div>", 28) + repeated("<span class=a>a</span>", n);
+      },
+      [&](int n) {
+        return repeated(
+            "<span style=\"" + repeated("margin: 3px; ", limits::kMaxDeclarations) + "\">a</span>",
+            n);
+      },
+      [&](int n) { return repeated(box + repeated("a<br>", 8), n); },
+      [&](int n) { return repeated("<img src=sub/dot.png width=1000 height=500>", n); },
+  };
+  const auto testHelp = std::make_shared<ChmReader>();
+  ASSERT_EQ(testHelp->open(HELP_TEST_CHM), ChmReader::Status::Ok);
+  const auto dot = testHelp->read("/sub/dot.png");
+  ASSERT_TRUE(dot);
+  // A file opening at `html`, with the pictures pages may name.
+  const auto fileOf = [&](const QString& html, bool withLargePictures) {
+    ChmWriter writer;
+    writer.add("/index.html", html.toStdString());
+    writer.add("/sub/dot.png", std::string(dot->begin(), dot->end()));
+    for (int i = 0; withLargePictures && i < kLargePictures; ++i) {
+      for (const auto& [kind, bytes] : pictureKinds)
+        writer.add("/" + std::to_string(i) + kind, bytes);
+    }
+    const auto file = std::make_shared<ChmReader>();
+    EXPECT_EQ(file->openBytes(bytesOf(writer.finish("index.html"))), ChmReader::Status::Ok);
+    return file;
+  };
+  std::vector<std::shared_ptr<const ChmReader>> files;
+  for (const auto& make : pageKinds)
+    files.push_back(fileOf(worstWithinBounds(make, *testHelp), false));
+  for (const auto& kind : pictureKinds) {
+    QString html;
+    for (int i = 0; i < kLargePictures; ++i) {
+      html += QStringLiteral("<img src=\"%1%2\">").arg(i).arg(QString::fromStdString(kind.first));
+    }
+    files.push_back(fileOf(html, true));
+  }
+  for (const auto& file : files) {
+    const auto page = file->read("/index.html");
+    EXPECT_LT(showingNanoseconds(file), 10 * shippedTime)
+        << std::string(page->begin(), page->begin() + std::min<std::size_t>(page->size(), 100));
+  }
 }
 
 TEST(HostileFiles, HugeDirectoriesOpenOrAreRefusedInAMoment) {
@@ -180,7 +349,8 @@ TEST(HostileFiles, PictureBombsAreRefusedOrDecodedWithinBounds) {
       {"/plain.png", png(40, 30), {40, 30}},
       {"/texts.png", png(40, 30, textChunks), {40, 30}},
       {"/scans.jpg", progressiveJpeg(1000, 20000), {1, 1}},
-      {"/most-scans.jpg", progressiveJpeg(1000, limits::kMaxPictureScans), {1000, 1000}},
+      {"/most-scans.jpg", progressiveJpeg(400, limits::kMaxPictureScans), {400, 400}},
+      {"/costly-scans.jpg", progressiveJpeg(1000, limits::kMaxPictureScans), {1, 1}},
       {"/svg.png", gzippedSvg(), {1, 1}},
       {"/huge.png", png(1001, 1000), {1, 1}},
   };

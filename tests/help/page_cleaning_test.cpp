@@ -164,7 +164,8 @@ TEST(StyleCleaning, KeepsOnlySelectorsQtMatchesQuickly) {
 
 TEST(StyleCleaning, KeepsDeclarationsWithinBounds) {
   const auto cleaned = [](const char* declarations) {
-    return cleanDeclarations(QString::fromUtf8(declarations), testChm(), "/start.html");
+    return cleanDeclarations(QString::fromUtf8(declarations), testChm(), "/start.html")
+        .value_or("(too many)");
   };
   EXPECT_EQ(cleaned("font-size: 11pt; COLOR: Red !important; margin: 0 4px 50px 1em"),
             "font-size: 11pt; color: Red; margin: 0 4px 50px 1em;");
@@ -216,7 +217,7 @@ TEST(PageBounds, EachBoundRefusesThePageJustBeyondIt) {
   // Text: white space outside <pre> counts once, inside every character.
   EXPECT_EQ(problem(repeated("a      ", kMaxTextChars / 2)), std::nullopt);
   EXPECT_EQ(problem("a" + repeated(" ", 2 * kMaxTextChars) + "a"), std::nullopt);
-  EXPECT_EQ(problem("<pre>" + repeated("a\n", kMaxTextChars / 2) + "</pre>x"),
+  EXPECT_EQ(problem("<pre>" + repeated("a ", kMaxTextChars / 2) + "</pre>x"),
             PageProblem::TooMuchText);
   // A run without a place to break, through tags and entities alike; kana
   // and ideographs break between each other, small kana do not.
@@ -227,18 +228,33 @@ TEST(PageBounds, EachBoundRefusesThePageJustBeyondIt) {
             PageProblem::LongWord);
   EXPECT_EQ(problem(repeated(QStringLiteral("かな漢字"), kMaxUnbrokenRun)), std::nullopt);
   EXPECT_EQ(problem(repeated(QStringLiteral("っ"), kMaxUnbrokenRun + 1)), PageProblem::LongWord);
-  // Work grows twice over for every table around it, and with a cell's span.
+  // Work grows twice over for every table around it.
   const QString inFourTables = repeated("<table><tr><td>", 4);
-  EXPECT_EQ(problem(inFourTables + repeated("<br>", kMaxLayoutWork / 32)), std::nullopt);
+  EXPECT_EQ(problem(inFourTables + repeated("<br>", kMaxLayoutWork / 40)), std::nullopt);
   EXPECT_EQ(problem(inFourTables + repeated("<br>", kMaxLayoutWork / 16)),
             PageProblem::TooMuchLayout);
-  EXPECT_EQ(problem("<table>" + repeated("<tr><td rowspan=10>x", kMaxLayoutWork / 40)),
-            std::nullopt);
-  EXPECT_EQ(problem("<table>" + repeated("<tr><td rowspan=10>x", kMaxLayoutWork / 20)),
+  // A table's grid is as wide as its widest row, in every row; a cell
+  // spanning rows widens the rows it reaches. 440 slots fit, 680 do not.
+  const QString cells = repeated("<td>x", 40);
+  EXPECT_EQ(problem("<table><tr>" + cells + cells + cells), std::nullopt);
+  EXPECT_EQ(problem("<table><tr>" + cells + repeated("<tr><td>y", 10)), std::nullopt);
+  EXPECT_EQ(problem("<table><tr>" + cells + repeated("<tr><td>y", 16)), PageProblem::TooMuchLayout);
+  EXPECT_EQ(problem("<table>" + repeated("<tr><td rowspan=10>x", 50)), std::nullopt);
+  EXPECT_EQ(problem("<table>" + repeated("<tr><td rowspan=10>x", 80)), PageProblem::TooMuchLayout);
+  EXPECT_EQ(problem("<table>" + repeated("<tr><td colspan=10>x", 50)), std::nullopt);
+  EXPECT_EQ(problem("<table>" + repeated("<tr>" + repeated("<td colspan=10 rowspan=10>x", 10), 10)),
             PageProblem::TooMuchLayout);
-  // Pictures, and pictures that text flows around.
+  // Each line of <pre> weighs as a couple of elements.
+  EXPECT_EQ(problem("<pre>" + repeated("a\n", 1800)), std::nullopt);
+  EXPECT_EQ(problem("<pre>" + repeated("a\n", 2100)), PageProblem::TooMuchLayout);
+  // Pictures, found in the file or not, and pictures that text flows around.
   EXPECT_EQ(problem(repeated("<img src=sub/dot.png>", kMaxPictures)), std::nullopt);
   EXPECT_EQ(problem(repeated("<img src=sub/dot.png>", kMaxPictures + 1)),
+            PageProblem::TooManyElements);
+  EXPECT_EQ(problem(repeated("<img src=nosuch.png alt=a>", kMaxPictures + 1)),
+            PageProblem::TooManyElements);
+  EXPECT_EQ(problem(repeated("<img src=sub/dot.png>", kMaxPictures - 1) +
+                    "<p background=sub/dot.png><p background=nosuch.png>"),
             PageProblem::TooManyElements);
   EXPECT_EQ(problem(repeated("<img src=sub/dot.png align=left>", kMaxFloats)), std::nullopt);
   EXPECT_EQ(problem(repeated("<img src=sub/dot.png align=RIGHT>", kMaxFloats + 1)),
@@ -249,12 +265,26 @@ TEST(PageBounds, EachBoundRefusesThePageJustBeyondIt) {
   EXPECT_EQ(problem("<style>" + repeated("p {color: red}", kMaxSelectors + 1) + "</style>"),
             PageProblem::StyleTooComplex);
   const QString spans = repeated("<span>s</span>", 1000);
-  EXPECT_EQ(problem("<style>" + repeated("body {color: red}", 50) + "</style>" + spans),
+  EXPECT_EQ(problem("<style>" + repeated("body {color: red}", 25) + "</style>" + spans),
             std::nullopt);
   EXPECT_EQ(problem("<style>" + repeated("body {color: red}", 64) + "</style>" + spans +
                     repeated("<span>s</span>", 600)),
             PageProblem::StyleTooComplex);
+  // Every selector is tried on every element and its ancestors, matching or not.
+  const QString deepSpans = repeated("<div>", 28) + repeated("<span class=a>a</span>", 700);
+  EXPECT_EQ(problem("<style>" + repeated(".b {color: red}", 64) + "</style>" + deepSpans),
+            std::nullopt);
+  EXPECT_EQ(problem("<style>" + repeated(".b {color: red}", 64) + "</style>" + deepSpans +
+                    repeated("<span>a</span>", 200)),
+            PageProblem::StyleTooComplex);
   EXPECT_EQ(problem("<style>" + repeated(" ", int(kMaxStyleBytes) + 1) + "</style>"),
+            PageProblem::StyleTooComplex);
+  // Declarations of one style attribute or rule, kept or not.
+  const QString declarations = repeated("color: red; ", kMaxDeclarations);
+  EXPECT_EQ(problem("<p style=\"" + declarations + "\">p"), std::nullopt);
+  EXPECT_EQ(problem("<p style=\"" + declarations + "x: y\">p"), PageProblem::StyleTooComplex);
+  EXPECT_EQ(problem("<style>p {" + declarations + "}</style>"), std::nullopt);
+  EXPECT_EQ(problem("<style>p {" + declarations + "float: left}</style>"),
             PageProblem::StyleTooComplex);
 }
 

@@ -242,14 +242,17 @@ std::optional<QString> cleanValue(ValueKind kind, QStringView value, const ChmRe
 
 }  // namespace
 
-QString cleanDeclarations(QStringView declarations, const ChmReader& chm,
-                          const QString& baseEntry) {
+std::optional<QString> cleanDeclarations(QStringView declarations, const ChmReader& chm,
+                                         const QString& baseEntry) {
   QString result;
+  int count = 0;
   qsizetype i = 0;
   while (i < declarations.size()) {
     const qsizetype end = findOutside(declarations, i, u";");
     const QStringView declaration = declarations.mid(i, end - i);
     i = end + 1;
+    if (declaration.trimmed().isEmpty()) continue;
+    if (++count > limits::kMaxDeclarations) return std::nullopt;
     const qsizetype colon = declaration.indexOf(u':');
     if (colon < 0) continue;
     const QString name = declaration.left(colon).trimmed().toString().toLower();

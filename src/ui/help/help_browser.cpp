@@ -145,9 +145,9 @@ QImage HelpBrowser::picture(const QUrl& url) {
   const auto bytes = chm_->read(entry);
   std::optional<CheckedPicture> checked = bytes ? checkPicture(bytesOf(*bytes)) : std::nullopt;
   if (!checked) return placeholder();
-  const long pixels = long{checked->width} * checked->height;
-  if (picturePixels_ + pixels > limits::kMaxPicturePixelsPerPage) return placeholder();
-  picturePixels_ += pixels;
+  const long work = checked->decodingWork();
+  if (picturePixels_ + work > limits::kMaxPicturePixelsPerPage) return placeholder();
+  picturePixels_ += work;
   QBuffer buffer(&checked->bytes);
   QImageReader reader(&buffer, qtFormatName(checked->format));
   reader.setAutoDetectImageFormat(false);

@@ -1,5 +1,6 @@
 #include "ui/help/help_pictures.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -40,7 +41,7 @@ bool isPictureChunk(const QByteArray& type) {
 }
 
 std::optional<CheckedPicture> checkPng(const QByteArray& bytes) {
-  CheckedPicture picture{PictureFormat::Png, 0, 0, bytes.left(kPngSignatureSize)};
+  CheckedPicture picture{PictureFormat::Png, 0, 0, 1, bytes.left(kPngSignatureSize)};
   qsizetype pos = kPngSignatureSize;
   bool sawImageData = false;
   while (bytes.size() - pos >= kPngChunkFrame) {
@@ -100,10 +101,9 @@ qsizetype endOfCodedData(const QByteArray& bytes, qsizetype pos) {
 }
 
 std::optional<CheckedPicture> checkJpeg(const QByteArray& bytes) {
-  CheckedPicture picture{PictureFormat::Jpeg, 0, 0, bytes.left(2)};
+  CheckedPicture picture{PictureFormat::Jpeg, 0, 0, 0, bytes.left(2)};
   qsizetype pos = 2;
   int frames = 0;
-  int scans = 0;
   while (pos + 1 < bytes.size()) {
     if (byteAt(bytes, pos) != 0xFF) return std::nullopt;
     const qsizetype markerStart = pos;
@@ -111,7 +111,7 @@ std::optional<CheckedPicture> checkJpeg(const QByteArray& bytes) {
     if (pos >= bytes.size()) break;
     const std::uint8_t marker = byteAt(bytes, pos++);
     if (marker == kEndOfImage) {
-      if (scans == 0) return std::nullopt;
+      if (picture.scans == 0) return std::nullopt;
       picture.bytes += "\xFF\xD9";
       return picture;
     }
@@ -129,7 +129,7 @@ std::optional<CheckedPicture> checkJpeg(const QByteArray& bytes) {
       picture.width = static_cast<int>(width);
       picture.height = static_cast<int>(height);
     } else if (marker == kStartOfScan) {
-      if (frames == 0 || ++scans > kMaxPictureScans) return std::nullopt;
+      if (frames == 0 || ++picture.scans > kMaxPictureScans) return std::nullopt;
       end = endOfCodedData(bytes, end);
     }
     if (marker == kStartOfScan || isNeededSegment(marker)) {
@@ -141,6 +141,11 @@ std::optional<CheckedPicture> checkJpeg(const QByteArray& bytes) {
 }
 
 }  // namespace
+
+long CheckedPicture::decodingWork() const {
+  const int passes = std::max(1, (scans + kScansPerDecodingPass - 1) / kScansPerDecodingPass);
+  return long{width} * height * passes;
+}
 
 std::optional<CheckedPicture> checkPicture(const QByteArray& bytes) {
   if (static_cast<std::size_t>(bytes.size()) > kMaxPictureBytes) return std::nullopt;

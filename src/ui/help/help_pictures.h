@@ -15,7 +15,11 @@ struct CheckedPicture {
   PictureFormat format;
   int width = 0;
   int height = 0;
+  int scans = 1;  // passes of a JPEG's decoder over the picture
   QByteArray bytes;
+
+  // The pixels decoding it costs, as page_limits.h counts them.
+  long decodingWork() const;
 };
 
 // The picture `bytes` hold, read by this code alone, so that Qt's decoders
@@ -23,8 +27,7 @@ struct CheckedPicture {
 // - a PNG keeps its header, palette, transparency and image data only: no
 //   text, colour profile or animation chunk, which Qt would decompress;
 // - a JPEG keeps its tables, frame and scans only, at most kMaxPictureScans
-//   of them (each scan is another pass over the whole picture), and no
-//   application data or comments.
+//   of them, and no application data or comments.
 // Nothing for any other format (SVG among them), for a damaged picture, and
 // for one larger than kMaxPicturePixels or kMaxPictureBytes.
 std::optional<CheckedPicture> checkPicture(const QByteArray& bytes);

@@ -5,6 +5,7 @@
 
 #include "ui/help/help_urls.h"
 #include "ui/help/html_reader.h"
+#include "ui/help/page_budget.h"
 #include "ui/help/page_limits.h"
 #include "ui/help/style_cleaner.h"
 
@@ -52,7 +53,8 @@ std::optional<QString> boundedText(const QString& raw, qsizetype maxLength) {
 
 // An attribute's value as the viewer keeps it, or nothing when Qt has no use
 // for the attribute or its value is out of bounds.
-std::optional<QString> keptValue(const QString& key, const QString& raw, const PageSource& page) {
+std::optional<QString> keptValue(const QString& key, const QString& raw, const PageSource& page,
+                                 PageBudget& budget) {
   if (key == "href") return boundedText(raw, kMaxAddressLength);
   if (key == "name" || key == "id") return boundedText(raw, kMaxNameValueLength);
   if (key == "title") return boundedText(raw, kMaxTitleLength);
@@ -62,10 +64,15 @@ std::optional<QString> keptValue(const QString& key, const QString& raw, const P
     return boundedText(classes.join(u' '), kMaxNameValueLength);
   }
   if (key == "style") {
-    const QString declarations = cleanDeclarations(raw, page.chm, page.entry);
-    return declarations.isEmpty() ? std::nullopt : std::optional<QString>(declarations);
+    const std::optional<QString> declarations = cleanDeclarations(raw, page.chm, page.entry);
+    if (!declarations) budget.fail(PageProblem::StyleTooComplex);
+    if (!declarations || declarations->isEmpty()) return std::nullopt;
+    // Each kept declaration ends in ";", which no kept value holds.
+    budget.countDeclarations(static_cast<int>(declarations->count(u';')));
+    return declarations;
   }
   if (key == "background") {
+    if (!budget.countPicture(false)) return std::nullopt;
     const QString entry = entryFor(page.chm, page.url, raw);
     if (entry.isEmpty()) return std::nullopt;
     return pictureUrlForEntry(entry).toString(QUrl::FullyEncoded);
@@ -98,10 +105,10 @@ std::optional<QString> keptValue(const QString& key, const QString& raw, const P
 
 }  // namespace
 
-QString keptAttributes(const Tag& tag, const PageSource& page) {
+QString keptAttributes(const Tag& tag, const PageSource& page, PageBudget& budget) {
   QString result;
   for (const auto& [key, raw] : tag.attributes) {
-    if (const auto value = keptValue(key, raw, page)) {
+    if (const auto value = keptValue(key, raw, page, budget)) {
       result += ' ' + key + "=\"" + escapeAttribute(*value) + '"';
     }
   }

@@ -111,7 +111,7 @@ void PageBuilder::startTag(const Tag& tag) {
   if (name == "body") {
     if (!bodySeen_) {
       bodySeen_ = true;
-      bodyAttributes_ = keptAttributes(tag, page_);
+      bodyAttributes_ = keptAttributes(tag, page_, budget_);
       budget_.setBody(tag);
     }
     return;
@@ -140,10 +140,10 @@ void PageBuilder::startTag(const Tag& tag) {
     picture(tag);
   } else if (name == "br" || name == "hr") {
     if (budget_.countEmpty(name, tag, parentRecord())) {
-      body_ += '<' + name + keptAttributes(tag, page_) + '>';
+      body_ += '<' + name + keptAttributes(tag, page_, budget_) + '>';
     }
   } else {
-    push(name, keptAttributes(tag, page_), &tag);
+    push(name, keptAttributes(tag, page_, budget_), &tag);
   }
 }
 
@@ -189,17 +189,18 @@ void PageBuilder::linkedStyleSheet(const Tag& tag) {
   styles_.addLinkedSheet(entryFor(page_.chm, page_.url, tag.attribute("href")));
 }
 
+// A picture of the file, or its alt text when the file has none of that
+// name; either way it counts as a picture of the page.
 void PageBuilder::picture(const Tag& tag) {
   const QString entry = entryFor(page_.chm, page_.url, tag.attribute("src"));
+  const QString align = tag.attribute("align").trimmed().toLower();
+  const bool floating = !entry.isEmpty() && (align == "left" || align == "right");
+  if (!budget_.countPicture(floating)) return;
   if (entry.isEmpty()) {
     text(tag.attribute("alt"));
     return;
   }
-  const QString align = tag.attribute("align").trimmed().toLower();
-  if (!budget_.countPicture(align == "left" || align == "right") ||
-      !budget_.countEmpty("img", tag, parentRecord())) {
-    return;
-  }
+  if (!budget_.countEmpty("img", tag, parentRecord())) return;
   Tag rest = tag;
   rest.attributes.erase(std::remove_if(rest.attributes.begin(), rest.attributes.end(),
                                        [](const auto& attribute) {
@@ -207,7 +208,8 @@ void PageBuilder::picture(const Tag& tag) {
                                                 attribute.first == "alt";
                                        }),
                         rest.attributes.end());
-  body_ += "<img src=\"" + pictureSourceForEntry(entry) + '"' + keptAttributes(rest, page_) + '>';
+  body_ += "<img src=\"" + pictureSourceForEntry(entry) + '"' +
+           keptAttributes(rest, page_, budget_) + '>';
 }
 
 // Makes room for a table part where it belongs: a row in the nearest table or

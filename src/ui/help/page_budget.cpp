@@ -45,19 +45,58 @@ std::optional<int> PageBudget::open(const QString& name, const Tag* tag, std::si
     fail(PageProblem::TooDeep);
     return std::nullopt;
   }
-  if (name == "table" && openTables_ + 1 > kMaxTableNesting) {
+  if (name == "table" && tables_.size() + 1 > static_cast<std::size_t>(kMaxTableNesting)) {
     fail(PageProblem::TablesTooDeep);
     return std::nullopt;
   }
-  if (name == "table") ++openTables_;
+  if (name == "table") tables_.emplace_back();
   if (name == "pre") ++openPre_;
   if (!countElement(name, tag, parent)) return std::nullopt;
+  // Rows and cells stand only in a table (the page builder sees to that).
+  if (name == "tr") startRow();
+  if (name == "td" || name == "th") addCell(tag);
+  if (problem_) return std::nullopt;
   return static_cast<int>(records_.size()) - 1;
 }
 
 void PageBudget::close(const QString& name) {
-  if (name == "table") --openTables_;
+  if (name == "table") tables_.pop_back();
   if (name == "pre") --openPre_;
+}
+
+void PageBudget::startRow() {
+  TableGrid& grid = tables_.back();
+  ++grid.rows;
+  grid.columnsInRow = 0;
+  auto& cells = grid.reachingDown;
+  for (auto& [rows, columns] : cells) {
+    grid.columnsInRow += columns;
+    --rows;
+  }
+  cells.erase(
+      std::remove_if(cells.begin(), cells.end(), [](const auto& cell) { return cell.first == 0; }),
+      cells.end());
+  countGridSlots();
+}
+
+void PageBudget::addCell(const Tag* tag) {
+  TableGrid& grid = tables_.back();
+  const int rows = tag ? cellSpan(tag->attribute("rowspan")).value_or(1) : 1;
+  const int columns = tag ? cellSpan(tag->attribute("colspan")).value_or(1) : 1;
+  grid.columnsInRow += columns;
+  if (rows > 1) grid.reachingDown.emplace_back(rows - 1, columns);
+  countGridSlots();
+}
+
+// Adds the slots the innermost table's grid has grown by, weighed as the
+// elements inside it.
+void PageBudget::countGridSlots() {
+  TableGrid& grid = tables_.back();
+  grid.mostColumns = std::max(grid.mostColumns, grid.columnsInRow);
+  const long gridSlots = grid.rows * grid.mostColumns;
+  elementWork_ += (gridSlots - grid.slotsCounted) * kWorkPerGridSlot * tableWeight();
+  grid.slotsCounted = gridSlots;
+  checkLayoutWork();
 }
 
 bool PageBudget::countEmpty(const QString& name, const Tag& tag, int parent) {
@@ -86,11 +125,7 @@ bool PageBudget::countElement(const QString& name, const Tag* tag, int parent) {
     record.anchorWithAddress = name == "a" && !tag->attribute("href").isEmpty();
   }
   records_.push_back(std::move(record));
-  // A cell spanning rows or columns costs about as much as that many cells.
-  const int span = tag ? std::max(cellSpan(tag->attribute("rowspan")).value_or(1),
-                                  cellSpan(tag->attribute("colspan")).value_or(1))
-                       : 1;
-  elementWork_ += tableWeight() * span;
+  elementWork_ += tableWeight();
   checkLayoutWork();
   return !problem_;
 }
@@ -104,6 +139,8 @@ void PageBudget::countText(QStringView text) {
     lastWasSpace_ = space;
     if (++textChars_ > kMaxTextChars) return fail(PageProblem::TooMuchText);
     weightedChars_ += tableWeight();
+    // Each line of <pre> is a block of its own.
+    if (c == u'\n' && openPre_ > 0) elementWork_ += kWorkPerLine * tableWeight();
     if (space) {
       run_ = 0;
     } else {
@@ -115,18 +152,28 @@ void PageBudget::countText(QStringView text) {
   checkLayoutWork();
 }
 
+void PageBudget::countDeclarations(int declarations) {
+  weightedDeclarations_ += declarations * tableWeight();
+  checkLayoutWork();
+}
+
 void PageBudget::checkLayoutWork() {
-  if (elementWork_ + weightedChars_ / kCharsPerLayoutUnit > kMaxLayoutWork) {
+  if (elementWork_ + weightedChars_ / kCharsPerLayoutUnit +
+          weightedDeclarations_ / kDeclarationsPerLayoutUnit >
+      kMaxLayoutWork) {
     fail(PageProblem::TooMuchLayout);
   }
 }
 
-// Qt matches the style rules against each element and again against each of
-// its ancestors; the matches found that way are the work counted here.
+// Qt tries the style rules on each element and again on each of its
+// ancestors: the tries, and the matches found that way, are the work
+// counted here.
 void PageBudget::checkStyleWork(const std::vector<SimpleSelector>& selectors) {
   if (selectors.empty()) return;
   std::vector<long> matchesAbove(records_.size(), 0);
+  std::vector<long> depth(records_.size(), 0);
   long work = 0;
+  long tries = 0;
   for (std::size_t i = 0; i < records_.size(); ++i) {
     const ElementRecord& record = records_[i];
     long matches = 0;
@@ -135,10 +182,13 @@ void PageBudget::checkStyleWork(const std::vector<SimpleSelector>& selectors) {
         ++matches;
       }
     }
-    matchesAbove[i] = matches + (record.parent >= 0 ? matchesAbove[record.parent] : 0);
+    const bool top = record.parent < 0;
+    matchesAbove[i] = matches + (top ? 0 : matchesAbove[record.parent]);
+    depth[i] = top ? 0 : depth[record.parent] + 1;
     work += matchesAbove[i];
+    tries += static_cast<long>(selectors.size()) * (kTriesPerElement + depth[i]);
   }
-  if (work > kMaxStyleWork) fail(PageProblem::StyleTooComplex);
+  if (work > kMaxStyleWork || tries > kMaxSelectorTries) fail(PageProblem::StyleTooComplex);
 }
 
 void PageBudget::fail(PageProblem problem) {

@@ -42,6 +42,8 @@ class PageBudget {
   bool countPicture(bool floating);
   // Text as written between tags.
   void countText(QStringView text);
+  // Declarations kept of an element's style attribute.
+  void countDeclarations(int declarations);
   // Checked once the page's style sheets are known.
   void checkStyleWork(const std::vector<SimpleSelector>& selectors);
 
@@ -58,15 +60,29 @@ class PageBudget {
     bool anchorWithAddress = false;
   };
 
+  // The grid of an open table as Qt will lay it out.
+  struct TableGrid {
+    long rows = 0;
+    long columnsInRow = 0;  // taken in the current row
+    long mostColumns = 0;   // of any row
+    // Cells spanning rows: the rows they still reach, and their columns.
+    std::vector<std::pair<int, int>> reachingDown;
+    long slotsCounted = 0;  // of rows × mostColumns
+  };
+
   bool countElement(const QString& name, const Tag* tag, int parent);
-  long tableWeight() const { return 1L << openTables_; }
+  void startRow();
+  void addCell(const Tag* tag);
+  void countGridSlots();
+  long tableWeight() const { return 1L << tables_.size(); }
   void checkLayoutWork();
 
   std::vector<ElementRecord> records_;  // html and body first, then in document order
-  int openTables_ = 0;
+  std::vector<TableGrid> tables_;       // the open tables, innermost last
   int openPre_ = 0;
   long elementWork_ = 0;
   long weightedChars_ = 0;
+  long weightedDeclarations_ = 0;
   int textChars_ = 0;
   int run_ = 0;  // characters since the last place a line may break
   QChar previous_;

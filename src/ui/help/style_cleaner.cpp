@@ -179,15 +179,19 @@ void StyleCollector::addRule(QStringView prelude, QStringView block, const QStri
     if (auto selector = parseSimpleSelector(part)) kept.push_back(std::move(*selector));
   }
   if (kept.empty()) return;
-  const QString declarations = cleanDeclarations(block, chm_, baseEntry);
-  if (declarations.isEmpty()) return;
+  const std::optional<QString> declarations = cleanDeclarations(block, chm_, baseEntry);
+  if (!declarations) {
+    overLimit_ = true;
+    return;
+  }
+  if (declarations->isEmpty()) return;
   if (selectors_.size() + kept.size() > static_cast<std::size_t>(limits::kMaxSelectors)) {
     overLimit_ = true;
     return;
   }
   QStringList texts;
   for (const SimpleSelector& selector : kept) texts.append(selector.text());
-  css_ += texts.join(", ") + " { " + declarations + " }\n";
+  css_ += texts.join(", ") + " { " + *declarations + " }\n";
   selectors_.insert(selectors_.end(), kept.begin(), kept.end());
 }
 

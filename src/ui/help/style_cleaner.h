@@ -42,7 +42,8 @@ class StyleCollector {
 
   const QString& css() const { return css_; }
   const std::vector<SimpleSelector>& selectors() const { return selectors_; }
-  // More sheets, sheet text or selectors than a page may have.
+  // More sheets, sheet text or selectors than a page may have, or more
+  // declarations than a rule may have.
   bool overLimit() const { return overLimit_; }
 
  private:
