@@ -88,6 +88,10 @@ TEST_F(HelpWindowTest, LinksLeavingTheFileAreRefused) {
   }
   EXPECT_FALSE(browser->isBackwardAvailable());
   EXPECT_EQ(browser->entryFor(QUrl("chm://elsewhere/start.html")), "");
+
+  // Windows' own address of a page of this very file leads to it.
+  ASSERT_TRUE(clickLink(browser, "chm:/about.html"));
+  EXPECT_EQ(browser->source(), QUrl("chm:/about.html"));
 }
 
 TEST_F(HelpWindowTest, ResourcesOutsideTheFileAreNeverReadFromDisk) {

@@ -117,6 +117,19 @@ TEST(PageCleaning, PicturesComeOnlyFromTheFile) {
                   .html.contains("<body background=\"" + kDotAddress + "\">"));
 }
 
+TEST(PageCleaning, WindowsAddressesOfThisFileLeadIntoIt) {
+  EXPECT_EQ(body("<a href=\"ms-its:test.chm::/sub/page.html#part\">a</a>"),
+            "<a href=\"chm:/sub/page.html#part\">a</a>");
+  EXPECT_EQ(body("<a href=\"MK:@MSITStore:C:\\Help\\TEST.CHM::start.html\">a</a>"),
+            "<a href=\"chm:/start.html\">a</a>");
+  EXPECT_EQ(body("<img src=\"ms-its:/opt/game/test.chm::/sub/dot.png\">"),
+            "<img src=\"" + kDot + "\">");
+  // Another file's stay as written, for the viewer to refuse.
+  EXPECT_EQ(body("<a href=\"ms-its:other.chm::/start.html\">a</a>"),
+            "<a href=\"ms-its:other.chm::/start.html\">a</a>");
+  EXPECT_EQ(body("<a href=\"ms-its:test.chm\">a</a>"), "<a href=\"ms-its:test.chm\">a</a>");
+}
+
 TEST(PageCleaning, StyleSheetsApplyAsInABrowser) {
   // Linked without type="text/css": the sheet applies with what it imports
   // for the screen, its pictures found next to it, and nothing Qt cannot

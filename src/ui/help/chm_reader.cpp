@@ -216,7 +216,9 @@ ChmReader::Status ChmReader::open(const std::filesystem::path& path) {
   std::error_code error;
   const std::optional<std::string> bytes = store::readRegularFile(path, kMaxFileSize, error);
   if (!bytes) return fail(readFailure(error));
-  return openBytes(std::vector<unsigned char>(bytes->begin(), bytes->end()));
+  const Status status = openBytes(std::vector<unsigned char>(bytes->begin(), bytes->end()));
+  if (status == Status::Ok) fileName_ = path.filename().string();
+  return status;
 }
 
 ChmReader::Status ChmReader::openBytes(std::vector<unsigned char> bytes) {
@@ -259,6 +261,7 @@ ChmReader::Status ChmReader::openBytes(std::vector<unsigned char> bytes) {
 void ChmReader::close() {
   decoder_.reset();
   entries_.clear();
+  fileName_.clear();
   defaultTopic_.clear();
   missingDefaultTopic_.clear();
 }

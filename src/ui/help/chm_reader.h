@@ -59,6 +59,9 @@ class ChmReader {
   std::optional<std::size_t> entrySize(const std::string& name) const;
   // The bytes of an entry; nothing when it is missing, too large or damaged.
   std::optional<std::vector<unsigned char>> read(const std::string& name) const;
+  // The file's own name as open() was given it ("pkHelp.chm"); empty for
+  // bytes given to openBytes().
+  const std::string& fileName() const { return fileName_; }
   // Stored name of the page the file opens at.
   const std::string& defaultTopic() const { return defaultTopic_; }
   // The page the file names as its default topic when no entry has that name
@@ -76,6 +79,7 @@ class ChmReader {
 
   std::unique_ptr<Decoder> decoder_;
   std::vector<std::string> entries_;
+  std::string fileName_;
   std::string defaultTopic_;
   std::string missingDefaultTopic_;
 };

@@ -55,7 +55,13 @@ std::optional<QString> boundedText(const QString& raw, qsizetype maxLength) {
 // for the attribute or its value is out of bounds.
 std::optional<QString> keptValue(const QString& key, const QString& raw, const PageSource& page,
                                  PageBudget& budget) {
-  if (key == "href") return boundedText(raw, kMaxAddressLength);
+  if (key == "href") {
+    // Windows' own addresses of pages of this file become the viewer's.
+    if (const auto inside = storageAddress(page.chm, raw)) {
+      return boundedText(inside->toString(), kMaxAddressLength);
+    }
+    return boundedText(raw, kMaxAddressLength);
+  }
   if (key == "name" || key == "id") return boundedText(raw, kMaxNameValueLength);
   if (key == "title") return boundedText(raw, kMaxTitleLength);
   if (key == "class") {
