@@ -1,9 +1,7 @@
 #include "ui/help/help_browser.h"
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
-#include <QImageReader>
 #include <QString>
 
 #include "ui/help/help_pictures.h"
@@ -19,10 +17,6 @@ QByteArray bytesOf(const std::vector<unsigned char>& bytes) {
   return QByteArray(reinterpret_cast<const char*>(bytes.data()),
                     static_cast<qsizetype>(bytes.size()));
 }
-
-// What Qt may allocate for one picture: the largest picture at eight bytes
-// a pixel, as a 16-bit PNG with transparency takes.
-constexpr int kPictureAllocationMegabytes = 8 * limits::kMaxPicturePixels / (1 << 20) + 1;
 
 QString problemText(PageProblem problem) {
   switch (problem) {
@@ -134,8 +128,7 @@ QString HelpBrowser::messagePage(const QString& message) const {
 }
 
 // The picture a picture address names, decoded within the bounds of
-// page_limits.h, or a placeholder that shows nothing. Qt reads it only as
-// the format checkPicture() found, so no other decoder is ever tried.
+// page_limits.h, or a placeholder that shows nothing.
 QImage HelpBrowser::picture(const QUrl& url) {
   const std::string entry = pictureEntry(url).toStdString();
   if (entry.empty() ||
@@ -148,13 +141,8 @@ QImage HelpBrowser::picture(const QUrl& url) {
   const long work = checked->decodingWork();
   if (picturePixels_ + work > limits::kMaxPicturePixelsPerPage) return placeholder();
   picturePixels_ += work;
-  QBuffer buffer(&checked->bytes);
-  QImageReader reader(&buffer, qtFormatName(checked->format));
-  reader.setAutoDetectImageFormat(false);
-  reader.setDecideFormatFromContent(false);
-  reader.setAllocationLimit(kPictureAllocationMegabytes);
-  const QImage image = reader.read();
-  if (image.size() != QSize(checked->width, checked->height)) return placeholder();
+  const QImage image = decodePicture(*checked);
+  if (image.isNull()) return placeholder();
   if (image.width() > limits::kMaxPictureSide || image.height() > limits::kMaxPictureSide) {
     return image.scaled(limits::kMaxPictureSide, limits::kMaxPictureSide, Qt::KeepAspectRatio,
                         Qt::SmoothTransformation);

@@ -1,5 +1,7 @@
 #include "ui/help/help_pictures.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -84,6 +86,10 @@ bool isNeededSegment(std::uint8_t marker) {
          marker == 0xDD || marker == kAdobe;
 }
 
+// What Qt may allocate for one picture: the largest picture at eight bytes
+// a pixel, as a 16-bit PNG with transparency takes.
+constexpr int kAllocationMegabytes = 8 * kMaxPicturePixels / (1 << 20) + 1;
+
 bool isRestartMarker(std::uint8_t marker) { return marker >= 0xD0 && marker <= 0xD7; }
 
 // The position of the marker that ends the coded data of a scan starting at
@@ -154,8 +160,15 @@ std::optional<CheckedPicture> checkPicture(const QByteArray& bytes) {
   return std::nullopt;
 }
 
-const char* qtFormatName(PictureFormat format) {
-  return format == PictureFormat::Png ? "png" : "jpeg";
+QImage decodePicture(const CheckedPicture& picture) {
+  QByteArray bytes = picture.bytes;
+  QBuffer buffer(&bytes);
+  QImageReader reader(&buffer, picture.format == PictureFormat::Png ? "png" : "jpeg");
+  reader.setAutoDetectImageFormat(false);
+  reader.setDecideFormatFromContent(false);
+  reader.setAllocationLimit(kAllocationMegabytes);
+  const QImage image = reader.read();
+  return image.size() == QSize(picture.width, picture.height) ? image : QImage();
 }
 
 }  // namespace polkamina::help

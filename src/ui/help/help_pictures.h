@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <optional>
 
 namespace polkamina::help {
@@ -32,7 +33,8 @@ struct CheckedPicture {
 // for one larger than kMaxPicturePixels or kMaxPictureBytes.
 std::optional<CheckedPicture> checkPicture(const QByteArray& bytes);
 
-// The name of the format for QImageReader.
-const char* qtFormatName(PictureFormat format);
+// The picture decoded by Qt as its checked format and nothing else; a null
+// image when it cannot be, or comes out another size than its header said.
+QImage decodePicture(const CheckedPicture& picture);
 
 }  // namespace polkamina::help
