@@ -176,8 +176,9 @@ bool takeOverIdentity(int fd, const Identity* old) {
     return false;
   }
   if (::fchmod(fd, old->info.st_mode & 07777) != 0) return false;
-  if (!old->acl.empty())
+  if (!old->acl.empty()) {
     return ::fsetxattr(fd, kAccessAcl, old->acl.data(), old->acl.size(), 0) == 0;
+  }
   // A folder's default ACL may have given the new file one the old lacks.
   return ::fremovexattr(fd, kAccessAcl) == 0 || errno == ENODATA || errno == ENOTSUP;
 }
