@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <bitset>
 #include <cerrno>
 #include <cstring>
@@ -167,6 +168,16 @@ bool isCp932(std::string_view bytes) {
   // input is simply converted: the small data files never make one.
   constexpr std::size_t kTablePaysFrom = 64 * 1024;
   return bytes.size() < kTablePaysFrom ? decodeCp932(bytes).has_value() : isCp932ByTable(bytes);
+}
+
+std::size_t cp932CharsBytes(std::string_view bytes, std::size_t maxChars) {
+  std::size_t pos = 0;
+  for (std::size_t chars = 0; chars < maxChars && pos < bytes.size(); ++chars) {
+    const auto byte = static_cast<unsigned char>(bytes[pos]);
+    const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    pos += lead ? 2 : 1;
+  }
+  return std::min(pos, bytes.size());
 }
 
 bool isCp932ByTable(std::string_view bytes) {

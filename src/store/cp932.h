@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,10 @@ bool isCp932(std::string_view bytes);
 // The same, looked up in a table of the code page's characters that is made
 // the first time: far quicker than converting, for long input.
 bool isCp932ByTable(std::string_view bytes);
+
+// How many bytes the first maxChars characters of code page 932 text take
+// (all of them when it has fewer).
+std::size_t cp932CharsBytes(std::string_view bytes, std::size_t maxChars);
 
 // The UTF-8 text of bytes, or nothing when they are not code page 932.
 std::optional<std::string> decodeCp932(std::string_view bytes);

@@ -7,6 +7,7 @@
 #include "store/cp932.h"
 #include "store/field_reader.h"
 #include "store/file_error.h"
+#include "store/file_links.h"
 #include "store/file_read.h"
 #include "store/file_write.h"
 #include "store/folder_lookup.h"
@@ -36,7 +37,8 @@ FieldReader readerFor(const std::string& bytes, const std::string& fileName) {
 std::string readWholeFile(const fs::path& path, const std::string& fileName) {
   std::error_code error;
   std::optional<std::string> bytes =
-      readRegularFile(path, std::numeric_limits<std::size_t>::max() / 2, error);
+      readRegularFile(followLinks(path, fileName, FileError::Kind::CannotOpen),
+                      std::numeric_limits<std::size_t>::max() / 2, error);
   if (!bytes) {
     throw FileError(error == std::errc::no_such_file_or_directory ? FileError::Kind::Missing
                                                                   : FileError::Kind::CannotOpen,

@@ -63,17 +63,20 @@ void FieldReader::consumeSeparator() {
 std::string_view FieldReader::readRawField(bool isNumber) {
   skipBlanks();
   if (atEnd()) throw FileError(FileError::Kind::EndedEarly, fileName_);
+  const std::size_t start = pos_;
   std::string_view field;
   if (bytes_[pos_] == '"') {
     const std::size_t close = bytes_.find('"', pos_ + 1);
     if (close == std::string_view::npos) throw FileError(FileError::Kind::EndedEarly, fileName_);
     field = bytes_.substr(pos_ + 1, close - pos_ - 1);
     pos_ = close + 1;
-    while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !atLineEnd()) ++pos_;
-  } else {
-    const std::size_t start = pos_;
     while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !atLineEnd() &&
-           !(isNumber && isBlank(bytes_[pos_]))) {
+           pos_ - start <= kMaxFieldBytes) {
+      ++pos_;
+    }
+  } else {
+    while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !atLineEnd() &&
+           !(isNumber && isBlank(bytes_[pos_])) && pos_ - start <= kMaxFieldBytes) {
       ++pos_;
     }
     field = bytes_.substr(start, pos_ - start);
@@ -82,11 +85,15 @@ std::string_view FieldReader::readRawField(bool isNumber) {
       field = field.substr(0, last == std::string_view::npos ? 0 : last + 1);
     }
   }
+  if (pos_ - start > kMaxFieldBytes) throw FileError(FileError::Kind::TooLong, fileName_);
   consumeSeparator();
   return field;
 }
 
-std::string FieldReader::readText() { return cp932ToUtf8(readRawField(false), fileName_); }
+std::string FieldReader::readText(std::size_t maxChars) {
+  const std::string_view field = readRawField(false);
+  return cp932ToUtf8(field.substr(0, cp932CharsBytes(field, maxChars)), fileName_);
+}
 
 void FieldReader::skipText() { readRawField(false); }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -14,11 +15,18 @@ namespace polkamina::store {
 // comma or one line end are consumed. Every failure throws FileError naming
 // the file.
 //
+// A field as written (its quotes, and whatever follows the closing one,
+// included) is at most kMaxFieldBytes long; a longer one is
+// FileError(TooLong), so no file can make the game hold or show more than
+// that of one value.
+//
 // It reads the file's own bytes, which must already be known to be code page
 // 932: the separators are ASCII, and no byte of a two-byte character ever is,
 // so fields are found in the bytes and only their text is converted.
 class FieldReader {
  public:
+  static constexpr std::size_t kMaxFieldBytes = 64 * 1024;
+
   // bytes must outlive the reader; reading starts at position start.
   FieldReader(std::string_view bytes, std::string fileName, std::size_t start = 0);
 
@@ -26,8 +34,9 @@ class FieldReader {
   // Where the next field's reading begins.
   std::size_t position() const { return pos_; }
 
-  std::string readText();  // as UTF-8
-  void skipText();         // as readText, keeping nothing
+  // As UTF-8; only the first maxChars characters when there are more.
+  std::string readText(std::size_t maxChars = std::numeric_limits<std::size_t>::max());
+  void skipText();  // as readText, keeping nothing
   std::int16_t readInt16();
   float readSingle();
 

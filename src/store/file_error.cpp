@@ -18,8 +18,14 @@ std::string whatFailed(FileError::Kind kind) {
       return "の数値の欄に数値でないものがあります。";
     case FileError::Kind::OutOfRange:
       return "の数値が範囲外です。";
+    case FileError::Kind::TooLong:
+      return "に長すぎる値があります。";
+    case FileError::Kind::ForeignLink:
+      return "は、ほかのユーザーが置いたリンクなので使いません。";
     case FileError::Kind::CannotWrite:
       return "に書き込めません。";
+    case FileError::Kind::CannotRestore:
+      return "に書き込めず、元の内容にも戻せませんでした。";
   }
   return "を扱えません。";
 }

@@ -11,13 +11,16 @@ namespace polkamina::store {
 class FileError : public std::runtime_error {
  public:
   enum class Kind {
-    Missing,      // the file does not exist
-    CannotOpen,   // it exists but cannot be opened for reading
-    EndedEarly,   // the file ended before every field was read (short or damaged)
-    NotCp932,     // its bytes are not valid Shift-JIS (code page 932)
-    NotANumber,   // a number field holds something that is not a number
-    OutOfRange,   // a number field does not fit its type
-    CannotWrite,  // it could not be written (read-only, disk full, ...)
+    Missing,        // the file does not exist
+    CannotOpen,     // it exists but cannot be opened for reading
+    EndedEarly,     // the file ended before every field was read (short or damaged)
+    NotCp932,       // its bytes are not valid Shift-JIS (code page 932)
+    NotANumber,     // a number field holds something that is not a number
+    OutOfRange,     // a number field does not fit its type
+    TooLong,        // a field is longer than FieldReader::kMaxFieldBytes
+    ForeignLink,    // a link another account put in a shared folder, not followed
+    CannotWrite,    // it could not be written (read-only, disk full, ...); the old bytes remain
+    CannotRestore,  // a failed rewrite in place whose old bytes could not be put back either
   };
 
   FileError(Kind kind, std::string fileName);

@@ -22,10 +22,10 @@ HistoryRow HistoryRows::operator[](std::size_t index) const {
   return row;
 }
 
-std::string HistoryRows::field(std::size_t index, std::size_t column) const {
+std::string HistoryRows::field(std::size_t index, std::size_t column, std::size_t maxChars) const {
   FieldReader reader(bytes_, kHistoryFile, starts_.at(index));
   for (std::size_t k = 0; k < column; ++k) reader.skipText();
-  return reader.readText();
+  return reader.readText(maxChars);
 }
 
 void HistoryRows::append(const HistoryRow& row) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,11 @@ class HistoryRows {
 
   std::size_t size() const { return starts_.size(); }
   bool empty() const { return starts_.empty(); }
-  // Row index (0-based) as text; field(index, k) is its field k alone.
+  // Row index (0-based) as text; field(index, k) is its field k alone, or
+  // only its first maxChars characters when it has more.
   HistoryRow operator[](std::size_t index) const;
-  std::string field(std::size_t index, std::size_t column) const;
+  std::string field(std::size_t index, std::size_t column,
+                    std::size_t maxChars = std::numeric_limits<std::size_t>::max()) const;
   HistoryRow back() const { return (*this)[size() - 1]; }
 
   // Adds a row at the end; throws FileError when it has no code page 932 form.

@@ -19,6 +19,16 @@ const std::array<Qt::Alignment, HistoryModel::kColumnCount> kAlignments = {
 
 constexpr int kNumberColumn = 0;
 
+// A cell shows at most this many characters of its field, and "…" after
+// them: a few times what its width holds, and little enough that laying
+// long fields out never holds up a drawing of the grid.
+constexpr int kMostCharsShown = 100;
+
+QString shownText(const std::string& field) {
+  const QString text = QString::fromStdString(field);
+  return text.size() > kMostCharsShown ? text.left(kMostCharsShown) + QChar(0x2026) : text;
+}
+
 // Row numbers of this many digits no longer fit the number column's width in
 // the grid's font, so they are drawn a little smaller instead of cut off.
 constexpr int kLongNumberDigits = 5;
@@ -62,8 +72,9 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
       if (index.column() == kNumberColumn) {
         return QString::number(index.row() + 1);
       }
-      return QString::fromStdString(rows_.field(static_cast<std::size_t>(index.row()),
-                                                static_cast<std::size_t>(index.column() - 1)));
+      return shownText(rows_.field(static_cast<std::size_t>(index.row()),
+                                   static_cast<std::size_t>(index.column() - 1),
+                                   kMostCharsShown + 1));
     case Qt::TextAlignmentRole:
       return static_cast<int>(kAlignments[static_cast<std::size_t>(index.column())] |
                               Qt::AlignVCenter);

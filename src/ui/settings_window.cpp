@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QShortcut>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <array>
@@ -346,6 +347,11 @@ QWidget* showSettingsWindow(QWidget* mainWindow, game::SharedValues& shared,
     return openWindow;
   }
   openWindow = new SettingsWindow(shared, folder, random, host);
+  // F1 opens the help here too, as the main window's help button does.
+  if (auto* help = mainWindow ? mainWindow->findChild<QToolButton*>("cmdHelp") : nullptr) {
+    QObject::connect(new QShortcut(Qt::Key_F1, openWindow), &QShortcut::activated, help,
+                     &QToolButton::click);
+  }
   openWindow->placeAgainst(mainWindow);
   openWindow->showWithFocus();
   return openWindow;

@@ -1,8 +1,12 @@
 // Feeds arbitrary bytes to the help viewer's readers: as a CHM file, whose
-// every entry is then read and every page cleaned, and as a page and a style
-// sheet of the game's test help file. A reader may refuse the bytes; anything
-// else (a crash, a sanitizer report, a hang) is a fault. What the page
-// cleaner writes may name pictures only by the viewer's own addresses.
+// every entry is then read, every page cleaned and every picture checked
+// and decoded; as a page and a style sheet of the game's test help file; and
+// as a picture. A reader may refuse the bytes; anything else (a crash, a
+// sanitizer report, a hang) is a fault. What the page cleaner writes may name
+// pictures only by the viewer's own addresses, and a picture that passes
+// the check decodes within its bounds or not at all. tools/fuzz.sh starts it
+// from help files with pictures and large directories (chm_fuzz_seeds.cpp).
+#include <QCoreApplication>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
@@ -11,8 +15,10 @@
 #include <vector>
 
 #include "ui/help/chm_reader.h"
+#include "ui/help/help_pictures.h"
 #include "ui/help/help_urls.h"
 #include "ui/help/html_cleaner.h"
+#include "ui/help/page_limits.h"
 #include "ui/help/style_cleaner.h"
 
 namespace {
@@ -40,6 +46,16 @@ void checkCleaned(const QString& html, const ChmReader& chm, const QString& entr
   require(page.html.count(QStringLiteral(" src=\"")) == page.html.count(pictures));
 }
 
+void checkPictureOf(const std::vector<unsigned char>& bytes) {
+  const auto picture = checkPicture(QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                               static_cast<qsizetype>(bytes.size())));
+  if (!picture) return;
+  require(picture->width > 0 && picture->height > 0 &&
+          long{picture->width} * picture->height <= limits::kMaxPicturePixels);
+  const QImage image = decodePicture(*picture);
+  require(image.isNull() || image.size() == QSize(picture->width, picture->height));
+}
+
 bool isPage(const std::string& name) {
   return name.size() > 4 &&
          (name.substr(name.size() - 4) == ".htm" || name.substr(name.size() - 5) == ".html");
@@ -55,6 +71,7 @@ void checkFile(const std::uint8_t* data, std::size_t size) {
     const std::string& entry = chm.entries()[i];
     const auto bytes = chm.read(entry);
     require(!bytes || chm.entrySize(entry) == bytes->size());
+    if (bytes) checkPictureOf(*bytes);
     if (bytes && isPage(entry)) {
       checkCleaned(QString::fromUtf8(reinterpret_cast<const char*>(bytes->data()),
                                      static_cast<qsizetype>(bytes->size())),
@@ -65,8 +82,15 @@ void checkFile(const std::uint8_t* data, std::size_t size) {
 
 }  // namespace
 
+// Qt finds its picture plugins through the application.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  static QCoreApplication application(*argc, *argv);
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   checkFile(data, size);
+  checkPictureOf(std::vector<unsigned char>(data, data + size));
   const QString text =
       QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   checkCleaned(text, testHelp(), "/sub/page.html");

@@ -37,7 +37,7 @@ TEST(ChmReader, ListsAndExtractsEntriesAndFindsTheDefaultTopic) {
   ASSERT_EQ(reader.open(HELP_TEST_CHM), ChmReader::Status::Ok);
 
   for (const char* name :
-       {"/about.html", "/start.html", "/sub/page.html", "/sub/dot.xpm", "/style.css", "/#SYSTEM"}) {
+       {"/about.html", "/start.html", "/sub/page.html", "/sub/dot.png", "/style.css", "/#SYSTEM"}) {
     EXPECT_NE(std::find(reader.entries().begin(), reader.entries().end(), name),
               reader.entries().end())
         << name;

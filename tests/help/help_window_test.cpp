@@ -50,10 +50,10 @@ TEST_F(HelpWindowTest, OpensAtTheDefaultTopicAndFollowsLinksInsideTheFile) {
   EXPECT_EQ(browser->source(), QUrl("chm:/sub/page.html#part"));
   EXPECT_EQ(window->windowTitle(), QString::fromUtf8("サブ"));
   // Its picture comes from the file, relative to the page.
-  EXPECT_EQ(pictureNames(browser->document()), QStringList{pictureSourceForEntry("/sub/dot.xpm")});
+  EXPECT_EQ(pictureNames(browser->document()), QStringList{pictureSourceForEntry("/sub/dot.png")});
   const QImage dot =
       browser->document()
-          ->resource(QTextDocument::ImageResource, pictureUrlForEntry("/sub/dot.xpm"))
+          ->resource(QTextDocument::ImageResource, pictureUrlForEntry("/sub/dot.png"))
           .value<QImage>();
   EXPECT_EQ(dot.size(), QSize(4, 3));
 
@@ -88,6 +88,10 @@ TEST_F(HelpWindowTest, LinksLeavingTheFileAreRefused) {
   }
   EXPECT_FALSE(browser->isBackwardAvailable());
   EXPECT_EQ(browser->entryFor(QUrl("chm://elsewhere/start.html")), "");
+
+  // Windows' own address of a page of this very file leads to it.
+  ASSERT_TRUE(clickLink(browser, "chm:/about.html"));
+  EXPECT_EQ(browser->source(), QUrl("chm:/about.html"));
 }
 
 TEST_F(HelpWindowTest, ResourcesOutsideTheFileAreNeverReadFromDisk) {
@@ -116,7 +120,8 @@ TEST_F(HelpWindowTest, RepeatedRequestsReuseTheWindowAndCloseAllClosesIt) {
 
   showHelp(QString::fromUtf8(HELP_TEST_CHM), nullptr);
   ASSERT_EQ(openHelpWindows().size(), 1u);
-  EXPECT_EQ(window->browser()->source(), QUrl("chm:/start.html")) << "back at the default topic";
+  EXPECT_EQ(window->browser()->source(), QUrl("chm:/sub/page.html#part"))
+      << "the page being read is kept";
 
   // A window the player closed is gone; the next request opens a new one.
   window->close();
@@ -182,15 +187,23 @@ TEST(HelpPlacement, BesideTheOwnerAndNeverOverItsButtons) {
   // No room on the right: on the left, whole.
   const QRect right(1289, 100, 631, 452);
   EXPECT_EQ(placeBeside(help, right, buttonsOf(right), wide), QRect(569, 100, 720, 560));
-  // No room anywhere: over the owner where it hides the least of it, but
-  // never over its buttons, and on the screen.
-  for (const QRect& screen :
-       {QRect(0, 0, 1280, 1024), QRect(0, 0, 1024, 768), QRect(0, 0, 800, 600)}) {
+  // No room anywhere: over the owner where it hides the least of it, as
+  // narrow (or low) as a help window may be, but never over its buttons, and
+  // on the screen. Centred on a screen of 1024 × 768, it hides a quarter.
+  const auto hidden = [](const QRect& place, const QRect& owner) {
+    const QRect covered = place.intersected(owner);
+    return double(covered.width()) * covered.height() / (double(owner.width()) * owner.height());
+  };
+  for (const auto& [screen, mostHidden] :
+       {std::pair{QRect(0, 0, 1280, 1024), 0.0}, std::pair{QRect(0, 0, 1024, 768), 0.27},
+        std::pair{QRect(0, 0, 800, 600), 0.45}}) {
     const QRect owner(screen.center() - QPoint(315, 226), QSize(631, 452));
     const QRect place = placeBeside(help, owner, buttonsOf(owner), screen);
     EXPECT_FALSE(place.intersects(buttonsOf(owner))) << screen.width();
     EXPECT_TRUE(screen.contains(place)) << screen.width();
-    EXPECT_GE(place.height(), 240) << screen.width();
+    EXPECT_GE(place.width(), kNarrowestBeside) << screen.width();
+    EXPECT_GE(place.height(), kLowestBelowButtons) << screen.width();
+    EXPECT_LE(hidden(place, owner), mostHidden) << screen.width();
     for (const QPoint& corner : {screen.topLeft(), QPoint(screen.right() - 719, 0)}) {
       const QRect other = QRect(corner, help).intersected(screen);
       if (!other.intersects(buttonsOf(owner))) {

@@ -41,10 +41,10 @@ std::optional<PageProblem> problem(const QString& html) { return clean(html).pro
 
 QString repeated(const QString& text, int times) { return text.repeated(times); }
 
-// The picture sub/dot.xpm as a page names it, and as style sheets and
+// The picture sub/dot.png as a page names it, and as style sheets and
 // background attributes name it.
-const QString kDot = QStringLiteral(":/polkamina-help/sub/dot.xpm");
-const QString kDotAddress = QStringLiteral("qrc:/polkamina-help/sub/dot.xpm");
+const QString kDot = QStringLiteral(":/polkamina-help/sub/dot.png");
+const QString kDotAddress = QStringLiteral("qrc:/polkamina-help/sub/dot.png");
 
 TEST(PageCleaning, ClosesEveryElementWhereABrowserWould) {
   EXPECT_EQ(body("<p>a<p>b<ul><li>x<li>y</ul>"), "<p>a</p><p>b</p><ul><li>x</li><li>y</li></ul>");
@@ -77,7 +77,7 @@ TEST(PageCleaning, LeavesOutWhatQtCannotUseOrShouldNotReach) {
       "<base href=http://example.com/><iframe src=a.html>frame</iframe>"
       "<object data=x.swf><param name=a value=b>fallback</object><form><input value=i>f</form>"
       "<p onclick=\"alert(1)\" class=\"a  b\" data-x=1 style=\"float: left; color: red\">t</p>"
-      "<img src=sub/dot.xpm onload=x alt=dot>");
+      "<img src=sub/dot.png onload=x alt=dot>");
   EXPECT_EQ(cleaned, "f<p class=\"a b\" style=\"color: red;\">t</p><img src=\"" + kDot + "\">");
   // Attribute values are written back quoted, whatever they held.
   EXPECT_EQ(body("<p title='say \"<hi>\"' id=x>t</p>"),
@@ -94,27 +94,40 @@ TEST(PageCleaning, LengthsStayWithinBounds) {
   EXPECT_EQ(body("<table width=100000 height=100% border=1000 cellspacing=-1><tr><td "
                  "colspan=11 rowspan=0 height=501>x</table>"),
             "<table><tr><td>x</td></tr></table>");
-  EXPECT_EQ(body("<img src=sub/dot.xpm width=1001 height=10><font size=100>f</font>"),
+  EXPECT_EQ(body("<img src=sub/dot.png width=1001 height=10><font size=100>f</font>"),
             "<img src=\"" + kDot + "\" height=\"10\"><font>f</font>");
 }
 
 TEST(PageCleaning, PicturesComeOnlyFromTheFile) {
   // Pictures of the file, found relative to the page, become picture addresses.
-  EXPECT_EQ(body("<img src=dot.xpm>", "/sub/page.html"), "<img src=\"" + kDot + "\">");
-  EXPECT_EQ(body("<img src=/SUB/DOT.XPM>"), "<img src=\"" + kDot + "\">");
+  EXPECT_EQ(body("<img src=dot.png>", "/sub/page.html"), "<img src=\"" + kDot + "\">");
+  EXPECT_EQ(body("<img src=/SUB/DOT.PNG>"), "<img src=\"" + kDot + "\">");
   // Anything else gives way to its alt text.
   for (const char* outside :
-       {"../dot.xpm", "/etc/passwd", "file:///etc/passwd", "http://example.com/a.png",
+       {"../dot.png", "/etc/passwd", "file:///etc/passwd", "http://example.com/a.png",
         "data:image/png;base64,iVBORw0KGgo=", ":/art/title.png", "qrc:/art/title.png",
-        "qrc:/polkamina-help/sub/dot.xpm", ":/polkamina-help/sub/dot.xpm", "", "sub"}) {
+        "qrc:/polkamina-help/sub/dot.png", ":/polkamina-help/sub/dot.png", "", "sub"}) {
     EXPECT_EQ(body(QString("<img src=\"%1\" alt=\"[<alt>]\">").arg(outside)), "[&lt;alt>]")
         << outside;
   }
-  EXPECT_EQ(body("<body background=sub/dot.xpm><table background=/etc/passwd><tr><td "
+  EXPECT_EQ(body("<body background=sub/dot.png><table background=/etc/passwd><tr><td "
                  "style=\"background: #fff url(/tmp/x.png)\">c</table>"),
             "<table><tr><td>c</td></tr></table>");
-  EXPECT_TRUE(clean("<body background=sub/dot.xpm>")
+  EXPECT_TRUE(clean("<body background=sub/dot.png>")
                   .html.contains("<body background=\"" + kDotAddress + "\">"));
+}
+
+TEST(PageCleaning, WindowsAddressesOfThisFileLeadIntoIt) {
+  EXPECT_EQ(body("<a href=\"ms-its:test.chm::/sub/page.html#part\">a</a>"),
+            "<a href=\"chm:/sub/page.html#part\">a</a>");
+  EXPECT_EQ(body("<a href=\"MK:@MSITStore:C:\\Help\\TEST.CHM::start.html\">a</a>"),
+            "<a href=\"chm:/start.html\">a</a>");
+  EXPECT_EQ(body("<img src=\"ms-its:/opt/game/test.chm::/sub/dot.png\">"),
+            "<img src=\"" + kDot + "\">");
+  // Another file's stay as written, for the viewer to refuse.
+  EXPECT_EQ(body("<a href=\"ms-its:other.chm::/start.html\">a</a>"),
+            "<a href=\"ms-its:other.chm::/start.html\">a</a>");
+  EXPECT_EQ(body("<a href=\"ms-its:test.chm\">a</a>"), "<a href=\"ms-its:test.chm\">a</a>");
 }
 
 TEST(PageCleaning, StyleSheetsApplyAsInABrowser) {
@@ -164,13 +177,14 @@ TEST(StyleCleaning, KeepsOnlySelectorsQtMatchesQuickly) {
 
 TEST(StyleCleaning, KeepsDeclarationsWithinBounds) {
   const auto cleaned = [](const char* declarations) {
-    return cleanDeclarations(QString::fromUtf8(declarations), testChm(), "/start.html");
+    return cleanDeclarations(QString::fromUtf8(declarations), testChm(), "/start.html")
+        .value_or("(too many)");
   };
   EXPECT_EQ(cleaned("font-size: 11pt; COLOR: Red !important; margin: 0 4px 50px 1em"),
             "font-size: 11pt; color: Red; margin: 0 4px 50px 1em;");
   EXPECT_EQ(cleaned("font-family: \"ＭＳ ゴシック\", serif; font: bold 12px sans-serif; "
                     "line-height: 150%; width: 100%; white-space: nowrap; "
-                    "background: #ffe0c0 url(sub/dot.xpm) no-repeat"),
+                    "background: #ffe0c0 url(sub/dot.png) no-repeat"),
             "font-family: \"ＭＳ ゴシック\", serif; font: bold 12px sans-serif; "
             "line-height: 150%; width: 100%; white-space: nowrap; background: #ffe0c0 url(\"" +
                 kDotAddress + "\") no-repeat;");
@@ -196,7 +210,7 @@ TEST(StyleCleaning, KeepsDeclarationsWithinBounds) {
                               "font-family: 'a",
                               "color: red\\",
                               "background: url(/etc/passwd)",
-                              "color: url(sub/dot.xpm)",
+                              "color: url(sub/dot.png)",
                               "margin: 1cm",
                               ": red",
                               "color"}) {
@@ -216,7 +230,7 @@ TEST(PageBounds, EachBoundRefusesThePageJustBeyondIt) {
   // Text: white space outside <pre> counts once, inside every character.
   EXPECT_EQ(problem(repeated("a      ", kMaxTextChars / 2)), std::nullopt);
   EXPECT_EQ(problem("a" + repeated(" ", 2 * kMaxTextChars) + "a"), std::nullopt);
-  EXPECT_EQ(problem("<pre>" + repeated("a\n", kMaxTextChars / 2) + "</pre>x"),
+  EXPECT_EQ(problem("<pre>" + repeated("a ", kMaxTextChars / 2) + "</pre>x"),
             PageProblem::TooMuchText);
   // A run without a place to break, through tags and entities alike; kana
   // and ideographs break between each other, small kana do not.
@@ -227,21 +241,36 @@ TEST(PageBounds, EachBoundRefusesThePageJustBeyondIt) {
             PageProblem::LongWord);
   EXPECT_EQ(problem(repeated(QStringLiteral("かな漢字"), kMaxUnbrokenRun)), std::nullopt);
   EXPECT_EQ(problem(repeated(QStringLiteral("っ"), kMaxUnbrokenRun + 1)), PageProblem::LongWord);
-  // Work grows twice over for every table around it, and with a cell's span.
+  // Work grows twice over for every table around it.
   const QString inFourTables = repeated("<table><tr><td>", 4);
-  EXPECT_EQ(problem(inFourTables + repeated("<br>", kMaxLayoutWork / 32)), std::nullopt);
+  EXPECT_EQ(problem(inFourTables + repeated("<br>", kMaxLayoutWork / 40)), std::nullopt);
   EXPECT_EQ(problem(inFourTables + repeated("<br>", kMaxLayoutWork / 16)),
             PageProblem::TooMuchLayout);
-  EXPECT_EQ(problem("<table>" + repeated("<tr><td rowspan=10>x", kMaxLayoutWork / 40)),
-            std::nullopt);
-  EXPECT_EQ(problem("<table>" + repeated("<tr><td rowspan=10>x", kMaxLayoutWork / 20)),
+  // A table's grid is as wide as its widest row, in every row; a cell
+  // spanning rows widens the rows it reaches. 440 slots fit, 680 do not.
+  const QString cells = repeated("<td>x", 40);
+  EXPECT_EQ(problem("<table><tr>" + cells + cells + cells), std::nullopt);
+  EXPECT_EQ(problem("<table><tr>" + cells + repeated("<tr><td>y", 10)), std::nullopt);
+  EXPECT_EQ(problem("<table><tr>" + cells + repeated("<tr><td>y", 16)), PageProblem::TooMuchLayout);
+  EXPECT_EQ(problem("<table>" + repeated("<tr><td rowspan=10>x", 50)), std::nullopt);
+  EXPECT_EQ(problem("<table>" + repeated("<tr><td rowspan=10>x", 80)), PageProblem::TooMuchLayout);
+  EXPECT_EQ(problem("<table>" + repeated("<tr><td colspan=10>x", 50)), std::nullopt);
+  EXPECT_EQ(problem("<table>" + repeated("<tr>" + repeated("<td colspan=10 rowspan=10>x", 10), 10)),
             PageProblem::TooMuchLayout);
-  // Pictures, and pictures that text flows around.
-  EXPECT_EQ(problem(repeated("<img src=sub/dot.xpm>", kMaxPictures)), std::nullopt);
-  EXPECT_EQ(problem(repeated("<img src=sub/dot.xpm>", kMaxPictures + 1)),
+  // Each line of <pre> weighs as a couple of elements.
+  EXPECT_EQ(problem("<pre>" + repeated("a\n", 1800)), std::nullopt);
+  EXPECT_EQ(problem("<pre>" + repeated("a\n", 2100)), PageProblem::TooMuchLayout);
+  // Pictures, found in the file or not, and pictures that text flows around.
+  EXPECT_EQ(problem(repeated("<img src=sub/dot.png>", kMaxPictures)), std::nullopt);
+  EXPECT_EQ(problem(repeated("<img src=sub/dot.png>", kMaxPictures + 1)),
             PageProblem::TooManyElements);
-  EXPECT_EQ(problem(repeated("<img src=sub/dot.xpm align=left>", kMaxFloats)), std::nullopt);
-  EXPECT_EQ(problem(repeated("<img src=sub/dot.xpm align=RIGHT>", kMaxFloats + 1)),
+  EXPECT_EQ(problem(repeated("<img src=nosuch.png alt=a>", kMaxPictures + 1)),
+            PageProblem::TooManyElements);
+  EXPECT_EQ(problem(repeated("<img src=sub/dot.png>", kMaxPictures - 1) +
+                    "<p background=sub/dot.png><p background=nosuch.png>"),
+            PageProblem::TooManyElements);
+  EXPECT_EQ(problem(repeated("<img src=sub/dot.png align=left>", kMaxFloats)), std::nullopt);
+  EXPECT_EQ(problem(repeated("<img src=sub/dot.png align=RIGHT>", kMaxFloats + 1)),
             PageProblem::TooManyElements);
   // Style: selectors kept, and their matches on every element's ancestors.
   EXPECT_EQ(problem("<style>" + repeated("p {color: red}", kMaxSelectors) + "</style>"),
@@ -249,12 +278,26 @@ TEST(PageBounds, EachBoundRefusesThePageJustBeyondIt) {
   EXPECT_EQ(problem("<style>" + repeated("p {color: red}", kMaxSelectors + 1) + "</style>"),
             PageProblem::StyleTooComplex);
   const QString spans = repeated("<span>s</span>", 1000);
-  EXPECT_EQ(problem("<style>" + repeated("body {color: red}", 50) + "</style>" + spans),
+  EXPECT_EQ(problem("<style>" + repeated("body {color: red}", 25) + "</style>" + spans),
             std::nullopt);
   EXPECT_EQ(problem("<style>" + repeated("body {color: red}", 64) + "</style>" + spans +
                     repeated("<span>s</span>", 600)),
             PageProblem::StyleTooComplex);
+  // Every selector is tried on every element and its ancestors, matching or not.
+  const QString deepSpans = repeated("<div>", 28) + repeated("<span class=a>a</span>", 700);
+  EXPECT_EQ(problem("<style>" + repeated(".b {color: red}", 64) + "</style>" + deepSpans),
+            std::nullopt);
+  EXPECT_EQ(problem("<style>" + repeated(".b {color: red}", 64) + "</style>" + deepSpans +
+                    repeated("<span>a</span>", 200)),
+            PageProblem::StyleTooComplex);
   EXPECT_EQ(problem("<style>" + repeated(" ", int(kMaxStyleBytes) + 1) + "</style>"),
+            PageProblem::StyleTooComplex);
+  // Declarations of one style attribute or rule, kept or not.
+  const QString declarations = repeated("color: red; ", kMaxDeclarations);
+  EXPECT_EQ(problem("<p style=\"" + declarations + "\">p"), std::nullopt);
+  EXPECT_EQ(problem("<p style=\"" + declarations + "x: y\">p"), PageProblem::StyleTooComplex);
+  EXPECT_EQ(problem("<style>p {" + declarations + "}</style>"), std::nullopt);
+  EXPECT_EQ(problem("<style>p {" + declarations + "float: left}</style>"),
             PageProblem::StyleTooComplex);
 }
 

@@ -251,6 +251,19 @@ TEST_F(SettingsWindowTest, ReturnPressesTheFocusedButtonAndEscapeCloses) {
   }
 }
 
+TEST_F(SettingsWindowTest, F1OpensTheHelpAsTheMainWindowsHelpButtonDoes) {
+  QWidget mainWindow;
+  auto* help = new QToolButton(&mainWindow);
+  help->setObjectName("cmdHelp");
+  int opened = 0;
+  QObject::connect(help, &QToolButton::clicked, [&] { ++opened; });
+  mainWindow.show();
+  QWidget* window = open(&mainWindow);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QTest::keyClick(window->focusWidget(), Qt::Key_F1);
+  EXPECT_EQ(opened, 1);
+}
+
 TEST_F(SettingsWindowTest, NamesFromWindowsArchivesReadAsMeant) {
   // "ネコ" in code page 932, as a Japanese archive made on Windows names it.
   temp.addFile("\x83\x6c\x83\x52.ico", uitest::icoFile(256, Qt::blue).toStdString());

@@ -6,6 +6,7 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -79,6 +80,48 @@ bool runAs(uid_t uid, gid_t gid, const std::function<bool()>& body) {
 bool saveOptionsIn(const fs::path& folder, const Options& options) {
   DataFolder(folder).saveOptions(options);
   return true;
+}
+
+// True when `action` is refused as a link another account put there.
+bool refusedAsForeignLink(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const FileError& error) {
+    return error.kind() == FileError::Kind::ForeignLink;
+  }
+  return false;
+}
+
+// An access ACL as the kernel stores it (version 2, then tag, permissions
+// and id of each entry, ordered by tag and id).
+constexpr std::uint32_t kNoId = 0xFFFFFFFF;
+struct AclEntry {
+  std::uint16_t tag;
+  std::uint16_t permissions;
+  std::uint32_t id = kNoId;
+};
+constexpr std::uint16_t kUserObject = 0x01, kUser = 0x02, kGroupObject = 0x04, kMask = 0x10,
+                        kOther = 0x20;
+
+std::string aclOf(std::initializer_list<AclEntry> entries) {
+  std::string bytes;
+  const auto put = [&bytes](auto value) {
+    bytes.append(reinterpret_cast<const char*>(&value), sizeof value);
+  };
+  put(std::uint32_t{2});
+  for (const AclEntry& entry : entries) {
+    put(entry.tag);
+    put(entry.permissions);
+    put(entry.id);
+  }
+  return bytes;
+}
+
+std::string xattrOf(const fs::path& path, const char* name) {
+  std::string value(256, '\0');
+  const ssize_t size = ::getxattr(path.c_str(), name, value.data(), value.size());
+  value.resize(size < 0 ? 0 : static_cast<std::size_t>(size));
+  return value;
 }
 
 class Rewrite : public ::testing::Test {
@@ -200,6 +243,90 @@ TEST_F(Rewrite, OtherPlayersAndReadOnlyFoldersStillRewrite) {
   EXPECT_TRUE(runAs(kFirst, kFirst, [&] { return saveOptionsIn(locked, kHardOptions); }));
   EXPECT_EQ(readFile(locked / kOptionsFile), kHard);
   EXPECT_EQ(entriesOf(locked), std::set<std::string>{kOptionsFile});
+}
+
+// Another account that may write the shared folder plants links to the
+// player's private files under the data files' names.
+TEST_F(Rewrite, LinksAnotherAccountPlantsInASharedFolderAreNotFollowed) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as other users";
+  constexpr uid_t kPlayer = 4242;
+  constexpr uid_t kOther = 4343;
+  ASSERT_EQ(::chmod(game_.c_str(), 01777), 0);
+  const fs::path own = dir_ / "own";
+  fs::create_directory(own);
+  ASSERT_EQ(::chown(own.c_str(), kPlayer, kPlayer), 0);
+  for (const char* name : {"secret.txt", "records.txt", "delays.txt"}) {
+    writeFile(own / name, kNormal);
+    ASSERT_EQ(::chown((own / name).c_str(), kPlayer, kPlayer), 0);
+    ASSERT_EQ(::chmod((own / name).c_str(), 0600), 0);
+  }
+  fs::remove(game_ / kOptionsFile);
+  ASSERT_TRUE(runAs(kOther, kOther, [&] {
+    fs::create_symlink(own / "secret.txt", game_ / kOptionsFile);
+    fs::create_symlink(own / "secret.txt", game_ / "履歴.txt");
+    return true;
+  }));
+  ASSERT_TRUE(runAs(kPlayer, kPlayer, [&] {
+    const DataFolder folder(game_);
+    return refusedAsForeignLink([&] { folder.saveOptions(kHardOptions); }) &&
+           refusedAsForeignLink([&] { folder.appendHistoryRow({}); }) &&
+           refusedAsForeignLink([&] { folder.clearHistory(); }) &&
+           refusedAsForeignLink([&] { folder.loadOptions(); });
+  }));
+  EXPECT_EQ(readFile(own / "secret.txt"), kNormal);
+
+  // The player's own links, and the folder owner's, are followed.
+  ASSERT_TRUE(runAs(kPlayer, kPlayer, [&] {
+    fs::create_symlink(own / "records.txt", game_ / "記録.txt");
+    return true;
+  }));
+  fs::create_symlink(own / "delays.txt", game_ / "設定.txt");
+  EXPECT_TRUE(runAs(kPlayer, kPlayer, [&] {
+    DataFolder(game_).saveRecords(Records{});
+    DataFolder(game_).saveDelays(Delays{1, 2});
+    return true;
+  }));
+  EXPECT_EQ(readFile(own / "records.txt").size(), 68u);
+  EXPECT_EQ(readFile(own / "delays.txt"), " 1 \r\n 2 \r\n");
+}
+
+// A file the player shares with another account through an ACL: the ACL
+// stays as it was, whoever rewrites the file, and nothing widens.
+TEST_F(Rewrite, AnAclStaysAsItWasAndNoPermissionWidens) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as other users";
+  constexpr uid_t kPlayer = 4242;
+  constexpr uid_t kFriend = 4343;
+  const fs::path file = game_ / kOptionsFile;
+  ASSERT_EQ(::chown(game_.c_str(), kPlayer, kPlayer), 0);
+  ASSERT_EQ(::chown(file.c_str(), kPlayer, kPlayer), 0);
+  const std::string shared =
+      aclOf({{kUserObject, 6}, {kUser, 6, kFriend}, {kGroupObject, 4}, {kMask, 6}, {kOther, 0}});
+  if (::setxattr(file.c_str(), "system.posix_acl_access", shared.data(), shared.size(), 0) != 0) {
+    GTEST_SKIP() << "no ACLs here: " << std::strerror(errno);
+  }
+  const mode_t mode = statOf(file).st_mode;
+  for (uid_t player : {kPlayer, kFriend, kPlayer}) {
+    ASSERT_TRUE(runAs(player, player, [&] { return saveOptionsIn(game_, kHardOptions); }))
+        << "player " << player;
+    EXPECT_EQ(readFile(file), kHard);
+    EXPECT_EQ(xattrOf(file, "system.posix_acl_access"), shared);
+    EXPECT_EQ(statOf(file).st_mode, mode);
+    EXPECT_EQ(statOf(file).st_uid, kPlayer);
+    writeFile(file, kNormal);
+  }
+
+  // A folder's default ACL gives a file made there an ACL the old file lacks.
+  const std::string inherited =
+      aclOf({{kUserObject, 7}, {kUser, 7, kFriend}, {kGroupObject, 5}, {kMask, 7}, {kOther, 5}});
+  ASSERT_EQ(
+      ::setxattr(game_.c_str(), "system.posix_acl_default", inherited.data(), inherited.size(), 0),
+      0);
+  ASSERT_EQ(::removexattr(file.c_str(), "system.posix_acl_access"), 0);
+  ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
+  ASSERT_TRUE(runAs(kPlayer, kPlayer, [&] { return saveOptionsIn(game_, kHardOptions); }));
+  EXPECT_EQ(xattrOf(file, "system.posix_acl_access"), "");
+  EXPECT_EQ(statOf(file).st_mode & 07777, 0600u);
+  EXPECT_FALSE(runAs(kFriend, kFriend, [&] { return saveOptionsIn(game_, kNormalOptions); }));
 }
 
 TEST_F(Rewrite, AFullDiskStillTakesAContentThatFits) {

@@ -9,6 +9,7 @@
 
 #include "store/cp932.h"
 #include "store/data_folder.h"
+#include "store/field_reader.h"
 #include "store/file_error.h"
 #include "store/line_writer.h"
 
@@ -182,6 +183,32 @@ TEST(FieldReader, DamagedInputIsReportedByKind) {
     EXPECT_EQ(describeFileError(error),
               "ファイル「設定2.txt」の数値が範囲外です。\nプログラムを終了します。");
   }
+}
+
+TEST(FieldReader, AFieldHasABoundAndCanBeReadInPart) {
+  using Kind = FileError::Kind;
+  const std::size_t bound = FieldReader::kMaxFieldBytes;
+  // The bound counts a field as written: its quotes and what follows them.
+  const std::string quoted = "\"" + std::string(bound - 2, 'a') + "\"";
+  EXPECT_EQ(FieldReader(quoted + ",1", "f").readText().size(), bound - 2);
+  EXPECT_EQ(failureOf([&] { FieldReader(quoted + "x,1", "f").readText(); }), Kind::TooLong);
+  EXPECT_EQ(FieldReader(std::string(bound - 1, '0') + "7", "f").readInt16(), 7);
+  EXPECT_EQ(failureOf([&] { FieldReader(std::string(bound, '0') + "7", "f").readInt16(); }),
+            Kind::TooLong);
+  // A history holding a field of megabytes is refused as it is read.
+  const std::string huge = "\"" + std::string(10 << 20, 'x') + "\"";
+  EXPECT_EQ(failureOf([&] { parseHistory(huge + ",,,,,,\r\n", "履歴.txt"); }), Kind::TooLong);
+
+  // Part of a field ends on a whole character.
+  const std::string mixed = sjis("\"aノーマル\",\"b\"");
+  EXPECT_EQ(FieldReader(mixed, "f").readText(3), "aノー");
+  FieldReader reader(mixed, "f");
+  EXPECT_EQ(reader.readText(0), "");
+  EXPECT_EQ(reader.readText(5), "b");
+  const HistoryRows rows =
+      parseHistory(sjis("\"a\",\"b\",\"ハード\",\"d\",\"e\",\"f\",\"g\"\r\n"), "履歴.txt");
+  EXPECT_EQ(rows.field(0, 2, 2), "ハー");
+  EXPECT_EQ(rows.field(0, 2, 3), "ハード");
 }
 
 TEST_F(GameFolder, MissingUnreadableAndUnwritableFiles) {

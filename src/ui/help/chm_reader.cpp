@@ -8,7 +8,9 @@
 #include <cstring>
 #include <new>
 #include <optional>
+#include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "store/file_read.h"
 #include "store/text.h"
@@ -74,7 +76,9 @@ int memoryWrite(mspack_file* handle, void* buffer, int bytes) {
   MemoryFile* file = asMemoryFile(handle);
   if (!file || !file->output || bytes < 0) return -1;
   const std::size_t count = static_cast<std::size_t>(bytes);
-  if (count > ChmReader::kMaxEntrySize || file->pos > ChmReader::kMaxEntrySize - count) return -1;
+  if (count > ChmReader::kMaxSectionOffset || file->pos > ChmReader::kMaxSectionOffset - count) {
+    return -1;
+  }
   if (file->pos + count > file->output->size()) file->output->resize(file->pos + count);
   if (count > 0) std::memcpy(file->output->data() + file->pos, buffer, count);
   file->pos += count;
@@ -134,6 +138,32 @@ std::uint16_t readLittleEndian16(const std::vector<unsigned char>& bytes, std::s
   return static_cast<std::uint16_t>(bytes[pos] | (bytes[pos + 1] << 8));
 }
 
+// Entry names ordered without regard to ASCII case, as they are looked up.
+bool precedesIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return static_cast<unsigned char>(store::asciiLower(x)) <
+           static_cast<unsigned char>(store::asciiLower(y));
+  });
+}
+
+// How many entries the directory declares: each directory (PMGL) chunk
+// gives its count in its last two bytes. libmspack reads every chunk from
+// the first to the last that the header names, as far as the file goes,
+// and makes a record of each entry it reads; this counts the same chunks.
+std::size_t declaredEntries(const mschmd_header& header, const std::vector<unsigned char>& bytes) {
+  const unsigned long long chunkSize = header.chunk_size;
+  if (header.dir_offset < 0 || chunkSize < 2) return 0;
+  std::size_t entries = 0;
+  for (unsigned long long chunk = header.first_pmgl; chunk <= header.last_pmgl; ++chunk) {
+    const unsigned long long start =
+        static_cast<unsigned long long>(header.dir_offset) + chunk * chunkSize;
+    if (start > bytes.size() || chunkSize > bytes.size() - start) break;
+    if (std::memcmp(&bytes[start], "PMGL", 4) != 0) continue;
+    entries += readLittleEndian16(bytes, start + chunkSize - 2);
+  }
+  return entries;
+}
+
 // What a failed read of the help file means for the player.
 ChmReader::Status readFailure(const std::error_code& error) {
   if (error == std::errc::no_such_file_or_directory) return ChmReader::Status::Missing;
@@ -154,6 +184,15 @@ struct ChmReader::Decoder {
   std::vector<unsigned char> bytes;
   mschm_decompressor* decompressor = nullptr;
   mschmd_header* header = nullptr;
+  // The entries ordered by name, ASCII case ignored, names alike in file
+  // order: a binary search finds one in at most 17 steps, and no choice of
+  // names can make it slower, as crafted names could a hash table.
+  std::vector<std::pair<std::string_view, mschmd_file*>> byName;
+  // The compressed section, decompressed from its start as far as the
+  // entries read so far reach; never further once it proved damaged, so
+  // damage costs its decompression once.
+  std::vector<unsigned char> section;
+  bool sectionDamaged = false;
 
   Decoder() {
     system.base =
@@ -177,7 +216,9 @@ ChmReader::Status ChmReader::open(const std::filesystem::path& path) {
   std::error_code error;
   const std::optional<std::string> bytes = store::readRegularFile(path, kMaxFileSize, error);
   if (!bytes) return fail(readFailure(error));
-  return openBytes(std::vector<unsigned char>(bytes->begin(), bytes->end()));
+  const Status status = openBytes(std::vector<unsigned char>(bytes->begin(), bytes->end()));
+  if (status == Status::Ok) fileName_ = path.filename().string();
+  return status;
 }
 
 ChmReader::Status ChmReader::openBytes(std::vector<unsigned char> bytes) {
@@ -192,12 +233,24 @@ ChmReader::Status ChmReader::openBytes(std::vector<unsigned char> bytes) {
   decoder->bytes = std::move(bytes);
   decoder->decompressor = mspack_create_chm_decompressor(&decoder->system.base);
   if (!decoder->decompressor) return fail();
+  // The headers alone first: a directory too large is refused unread.
+  decoder->header = decoder->decompressor->fast_open(decoder->decompressor, kInputName);
+  if (!decoder->header) return fail();
+  const std::size_t declared = declaredEntries(*decoder->header, decoder->bytes);
+  decoder->decompressor->close(decoder->decompressor, decoder->header);
+  decoder->header = nullptr;
+  if (declared > kMaxEntries) return fail(Status::TooLarge);
   decoder->header = decoder->decompressor->open(decoder->decompressor, kInputName);
   if (!decoder->header) return fail();
 
-  for (const mschmd_file* file = decoder->header->files; file; file = file->next) {
-    if (file->filename) entries_.emplace_back(file->filename);
+  for (mschmd_file* file = decoder->header->files; file; file = file->next) {
+    if (!file->filename) continue;
+    entries_.emplace_back(file->filename);
+    decoder->byName.emplace_back(file->filename, file);
   }
+  std::stable_sort(
+      decoder->byName.begin(), decoder->byName.end(),
+      [](const auto& a, const auto& b) { return precedesIgnoringAsciiCase(a.first, b.first); });
   decoder_ = std::move(decoder);
   findDefaultTopic();
   // A file cut short keeps its directory but loses the pages it lists.
@@ -208,6 +261,7 @@ ChmReader::Status ChmReader::openBytes(std::vector<unsigned char> bytes) {
 void ChmReader::close() {
   decoder_.reset();
   entries_.clear();
+  fileName_.clear();
   defaultTopic_.clear();
   missingDefaultTopic_.clear();
 }
@@ -218,20 +272,20 @@ ChmReader::Status ChmReader::fail(Status status) {
 }
 
 std::string ChmReader::findEntry(const std::string& name) const {
-  const std::string wanted = (!name.empty() && name.front() == '/') ? name : "/" + name;
-  for (const std::string& entry : entries_) {
-    if (store::equalsIgnoringAsciiCase(entry, wanted)) return entry;
-  }
-  return {};
+  const mschmd_file* file = findFile(name);
+  return file ? std::string(file->filename) : std::string();
 }
 
 mschmd_file* ChmReader::findFile(const std::string& name) const {
   if (!decoder_) return nullptr;
-  const std::string stored = findEntry(name);
-  if (stored.empty()) return nullptr;
-  mschmd_file* file = decoder_->header->files;
-  while (file && (!file->filename || stored != file->filename)) file = file->next;
-  return file;
+  const std::string wanted = (!name.empty() && name.front() == '/') ? name : "/" + name;
+  const auto& byName = decoder_->byName;
+  const auto found = std::lower_bound(byName.begin(), byName.end(), wanted,
+                                      [](const auto& entry, const std::string& key) {
+                                        return precedesIgnoringAsciiCase(entry.first, key);
+                                      });
+  if (found == byName.end() || precedesIgnoringAsciiCase(wanted, found->first)) return nullptr;
+  return found->second;
 }
 
 std::optional<std::size_t> ChmReader::entrySize(const std::string& name) const {
@@ -241,25 +295,48 @@ std::optional<std::size_t> ChmReader::entrySize(const std::string& name) const {
 }
 
 std::optional<std::vector<unsigned char>> ChmReader::read(const std::string& name) const {
-  mschmd_file* file = findFile(name);
-  if (!file || file->length < 0 || file->offset < 0 ||
+  const mschmd_file* file = findFile(name);
+  if (!file || !file->section || file->length < 0 || file->offset < 0 ||
       static_cast<unsigned long long>(file->length) > kMaxEntrySize) {
     return std::nullopt;
   }
-  const bool compressed = file->section && file->section->id == 1;
-  if (compressed &&
-      static_cast<unsigned long long>(file->offset) + file->length > kMaxSectionOffset) {
+  if (file->section->id == 1) return readCompressed(*file);
+  // The uncompressed section lies in the file as it is.
+  const std::vector<unsigned char>& bytes = decoder_->bytes;
+  const off_t base = decoder_->header->sec0.offset;
+  const auto length = static_cast<unsigned long long>(file->length);
+  if (base < 0 || static_cast<unsigned long long>(base) > bytes.size() ||
+      static_cast<unsigned long long>(file->offset) > bytes.size() - base ||
+      length > bytes.size() - base - file->offset) {
     return std::nullopt;
   }
+  const auto begin = bytes.begin() + base + file->offset;
+  return std::vector<unsigned char>(begin, begin + static_cast<std::ptrdiff_t>(length));
+}
 
-  std::vector<unsigned char> contents;
-  decoder_->system.output = &contents;
-  const int result = decoder_->decompressor->extract(decoder_->decompressor, file, kOutputName);
-  decoder_->system.output = nullptr;
-  if (result != MSPACK_ERR_OK || contents.size() != static_cast<std::size_t>(file->length)) {
-    return std::nullopt;
+// An entry of the compressed section: the section is decompressed as far as
+// the entry's end, on from where the last entry read left it.
+std::optional<std::vector<unsigned char>> ChmReader::readCompressed(const mschmd_file& file) const {
+  const auto end = static_cast<unsigned long long>(file.offset) + file.length;
+  if (end > kMaxSectionOffset) return std::nullopt;
+  std::vector<unsigned char>& section = decoder_->section;
+  if (end > section.size() && !decoder_->sectionDamaged) {
+    mschmd_file rest{};
+    rest.section = file.section;
+    rest.offset = static_cast<off_t>(section.size());
+    rest.length = static_cast<off_t>(end - section.size());
+    std::vector<unsigned char> more;
+    decoder_->system.output = &more;
+    const int result = decoder_->decompressor->extract(decoder_->decompressor, &rest, kOutputName);
+    decoder_->system.output = nullptr;
+    // What came out before an error is the section as far as it is sound.
+    section.insert(section.end(), more.begin(), more.end());
+    decoder_->sectionDamaged =
+        result != MSPACK_ERR_OK || more.size() != static_cast<std::size_t>(rest.length);
   }
-  return contents;
+  if (end > section.size()) return std::nullopt;
+  const auto begin = section.begin() + file.offset;
+  return std::vector<unsigned char>(begin, begin + file.length);
 }
 
 void ChmReader::findDefaultTopic() {

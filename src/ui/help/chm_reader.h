@@ -16,6 +16,11 @@ namespace polkamina::help {
 // entry is decompressed from the bytes in memory into memory. Damaged input
 // makes open() or read() fail; it never reads or writes out of bounds. Only
 // a regular file is read, so a FIFO under the help file's name never blocks.
+//
+// Whatever its shape, a file costs bounded work: its directory is counted
+// before libmspack reads it, entries are looked up in a table made once at
+// open(), and the compressed section is decompressed once, as far as the
+// entries read reach, so no read decompresses anything twice.
 class ChmReader {
  public:
   enum class Status {
@@ -31,8 +36,10 @@ class ChmReader {
   // Larger entries are refused rather than decompressed.
   static constexpr std::size_t kMaxEntrySize = 16u << 20;
   // Compressed entries that end further into their section are refused: to
-  // reach one, the decompressor may have to unpack everything before it.
-  static constexpr std::size_t kMaxSectionOffset = 64u << 20;
+  // reach one, everything before it is decompressed and kept.
+  static constexpr std::size_t kMaxSectionOffset = 16u << 20;
+  // A file whose directory declares more entries is refused as too large.
+  static constexpr std::size_t kMaxEntries = 100000;
 
   ChmReader();
   ~ChmReader();
@@ -45,12 +52,16 @@ class ChmReader {
   // Entry names as stored, such as "/index.html" and "/#SYSTEM", in file order.
   const std::vector<std::string>& entries() const { return entries_; }
   // The stored name of the entry called `name` (ASCII case ignored, leading
-  // "/" optional), or an empty string when there is none.
+  // "/" optional; the first in file order of names alike), or an empty
+  // string when there is none.
   std::string findEntry(const std::string& name) const;
   // The size of an entry as its directory gives it, without decompressing it.
   std::optional<std::size_t> entrySize(const std::string& name) const;
   // The bytes of an entry; nothing when it is missing, too large or damaged.
   std::optional<std::vector<unsigned char>> read(const std::string& name) const;
+  // The file's own name as open() was given it ("pkHelp.chm"); empty for
+  // bytes given to openBytes().
+  const std::string& fileName() const { return fileName_; }
   // Stored name of the page the file opens at.
   const std::string& defaultTopic() const { return defaultTopic_; }
   // The page the file names as its default topic when no entry has that name
@@ -64,9 +75,11 @@ class ChmReader {
   Status fail(Status status = Status::Damaged);
   void findDefaultTopic();
   mschmd_file* findFile(const std::string& name) const;
+  std::optional<std::vector<unsigned char>> readCompressed(const mschmd_file& file) const;
 
   std::unique_ptr<Decoder> decoder_;
   std::vector<std::string> entries_;
+  std::string fileName_;
   std::string defaultTopic_;
   std::string missingDefaultTopic_;
 };

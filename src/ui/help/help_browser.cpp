@@ -1,11 +1,10 @@
 #include "ui/help/help_browser.h"
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
-#include <QImageReader>
 #include <QString>
 
+#include "ui/help/help_pictures.h"
 #include "ui/help/help_urls.h"
 #include "ui/help/html_cleaner.h"
 #include "ui/help/page_limits.h"
@@ -13,9 +12,6 @@
 namespace polkamina::help {
 
 namespace {
-
-// Larger picture entries are not read.
-constexpr std::size_t kMaxPictureBytes = 4u << 20;
 
 QByteArray bytesOf(const std::vector<unsigned char>& bytes) {
   return QByteArray(reinterpret_cast<const char*>(bytes.data()),
@@ -47,12 +43,6 @@ QImage placeholder() {
   QImage image(1, 1, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   return image;
-}
-
-bool knownPictureFormat(const QByteArray& format) {
-  static const QList<QByteArray> kFormats = {"bmp", "gif", "ico", "jpeg", "jpg", "png",
-                                             "pbm", "pgm", "ppm", "xbm",  "xpm"};
-  return kFormats.contains(format.toLower());
 }
 
 }  // namespace
@@ -141,23 +131,17 @@ QString HelpBrowser::messagePage(const QString& message) const {
 // page_limits.h, or a placeholder that shows nothing.
 QImage HelpBrowser::picture(const QUrl& url) {
   const std::string entry = pictureEntry(url).toStdString();
-  if (entry.empty() || chm_->entrySize(entry).value_or(kMaxPictureBytes + 1) > kMaxPictureBytes) {
+  if (entry.empty() ||
+      chm_->entrySize(entry).value_or(limits::kMaxPictureBytes + 1) > limits::kMaxPictureBytes) {
     return placeholder();
   }
   const auto bytes = chm_->read(entry);
-  if (!bytes) return placeholder();
-  QByteArray data = bytesOf(*bytes);
-  QBuffer buffer(&data);
-  QImageReader reader(&buffer);
-  const QSize size = reader.size();
-  const long pixels = long{size.width()} * size.height();
-  if (!knownPictureFormat(reader.format()) || size.isEmpty() || size.width() <= 0 ||
-      pixels > limits::kMaxPicturePixels ||
-      picturePixels_ + pixels > limits::kMaxPicturePixelsPerPage) {
-    return placeholder();
-  }
-  picturePixels_ += pixels;
-  const QImage image = reader.read();
+  std::optional<CheckedPicture> checked = bytes ? checkPicture(bytesOf(*bytes)) : std::nullopt;
+  if (!checked) return placeholder();
+  const long work = checked->decodingWork();
+  if (picturePixels_ + work > limits::kMaxPicturePixelsPerPage) return placeholder();
+  picturePixels_ += work;
+  const QImage image = decodePicture(*checked);
   if (image.isNull()) return placeholder();
   if (image.width() > limits::kMaxPictureSide || image.height() > limits::kMaxPictureSide) {
     return image.scaled(limits::kMaxPictureSide, limits::kMaxPictureSide, Qt::KeepAspectRatio,

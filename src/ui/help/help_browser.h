@@ -41,7 +41,7 @@ class HelpBrowser : public QTextBrowser {
   QImage picture(const QUrl& url);
 
   std::shared_ptr<const ChmReader> chm_;
-  long picturePixels_ = 0;  // pixels of pictures decoded for the page shown
+  long picturePixels_ = 0;  // decoding work of the pictures of the page shown
 };
 
 }  // namespace polkamina::help

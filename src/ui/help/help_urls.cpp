@@ -1,5 +1,9 @@
 #include "ui/help/help_urls.h"
 
+#include <algorithm>
+
+#include "store/text.h"
+
 namespace polkamina::help {
 
 namespace {
@@ -17,7 +21,33 @@ QUrl urlForEntry(const QString& entry) {
   return url;
 }
 
+std::optional<QUrl> storageAddress(const ChmReader& chm, const QString& reference) {
+  static const QString kPrefixes[] = {QStringLiteral("ms-its:"), QStringLiteral("mk:@MSITStore:")};
+  const QString text = reference.trimmed();
+  for (const QString& prefix : kPrefixes) {
+    if (!text.startsWith(prefix, Qt::CaseInsensitive)) continue;
+    const qsizetype separator = text.indexOf(QStringLiteral("::"), prefix.size());
+    if (separator < 0) return std::nullopt;
+    const QString file = text.mid(prefix.size(), separator - prefix.size());
+    const QString name = file.mid(std::max(file.lastIndexOf(u'/'), file.lastIndexOf(u'\\')) + 1);
+    if (chm.fileName().empty() ||
+        !store::equalsIgnoringAsciiCase(name.toStdString(), chm.fileName())) {
+      return std::nullopt;
+    }
+    QString page = text.mid(separator + 2);
+    if (!page.startsWith(u'/')) page.prepend(u'/');
+    QUrl address;
+    address.setScheme(kPageScheme);
+    const qsizetype hash = page.indexOf(u'#');
+    address.setPath(page.left(hash));
+    if (hash >= 0) address.setFragment(page.mid(hash + 1));
+    return address;
+  }
+  return std::nullopt;
+}
+
 QString entryFor(const ChmReader& chm, const QUrl& base, const QString& reference) {
+  if (const auto inside = storageAddress(chm, reference)) return entryAt(chm, *inside);
   const QUrl url(reference.trimmed());
   if (!url.isValid()) return {};
   return entryAt(chm, base.resolved(url));

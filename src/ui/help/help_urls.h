@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <optional>
 
 #include "ui/help/chm_reader.h"
 
@@ -13,6 +14,12 @@ QUrl urlForEntry(const QString& entry);
 // Whether an address is one of the viewer's page addresses, whether or not
 // the file holds an entry of its name.
 bool isPageAddress(const QUrl& url);
+
+// The address inside the help file `chm` that a reference in the form of
+// Windows' viewer names, "ms-its:FILE::/PAGE" or "mk:@MSITStore:FILE::/PAGE"
+// (FILE with or without a folder), when FILE is this help file; nothing for
+// any other reference, and for another file.
+std::optional<QUrl> storageAddress(const ChmReader& chm, const QString& reference);
 
 // The stored name of the entry an address leads to: `reference` resolved
 // against `base` (itself a "chm:" address). Empty when it leads anywhere

@@ -19,8 +19,6 @@ namespace polkamina::help {
 namespace {
 
 const char* const kCaption = "ヘルプ";
-// A help window pushed below the owner's buttons keeps at least this height.
-constexpr int kLowestBelowButtons = 240;
 
 std::vector<QPointer<HelpWindow>>& helpWindows() {
   static std::vector<QPointer<HelpWindow>> windows;
@@ -84,8 +82,8 @@ void closeWithApplication() {
 void showHelp(const QString& fileName, QWidget* owner, const QRect& keepVisible) {
   const QString filePath = QFileInfo(fileName).absoluteFilePath();
   forgetClosedWindows();
+  // The window already open keeps the page being read.
   if (HelpWindow* window = windowFor(filePath)) {
-    window->showDefaultTopic();
     window->showNormal();
     window->raise();
     window->activateWindow();
@@ -130,17 +128,22 @@ void closeAllHelpWindows() {
 QRect placeBeside(const QSize& size, const QRect& owner, const QRect& keepVisible,
                   const QRect& screen) {
   const QSize full = size.boundedTo(screen.size());
-  const auto besideWidth = [&](int room) {
-    return room >= kNarrowestBeside ? std::min(room, full.width()) : full.width();
+  // Beside the owner the window takes the room there, as little more of
+  // the owner as its least size needs, and no more than its full size.
+  const auto fitted = [](int room, int least, int most) {
+    return std::min(std::max(room, std::min(least, most)), most);
   };
-  const int rightWidth = besideWidth(screen.right() - owner.right());
-  const int leftWidth = besideWidth(owner.left() - screen.left());
+  const int rightWidth = fitted(screen.right() - owner.right(), kNarrowestBeside, full.width());
+  const int leftWidth = fitted(owner.left() - screen.left(), kNarrowestBeside, full.width());
+  const int belowHeight =
+      fitted(screen.bottom() - owner.bottom(), kLowestBelowButtons, full.height());
+  const int aboveHeight = fitted(owner.top() - screen.top(), kLowestBelowButtons, full.height());
   // In order of preference: right, left, below, above.
   const QRect candidates[] = {
       QRect(QPoint(owner.right() + 1, owner.top()), QSize(rightWidth, full.height())),
       QRect(QPoint(owner.left() - leftWidth, owner.top()), QSize(leftWidth, full.height())),
-      QRect(QPoint(owner.left(), owner.bottom() + 1), full),
-      QRect(QPoint(owner.left(), owner.top() - full.height()), full),
+      QRect(QPoint(owner.left(), owner.bottom() + 1), QSize(full.width(), belowHeight)),
+      QRect(QPoint(owner.left(), owner.top() - aboveHeight), QSize(full.width(), aboveHeight)),
   };
   std::optional<QRect> best;
   for (const QRect& candidate : candidates) {

@@ -4,19 +4,9 @@
 #include <optional>
 
 #include "ui/help/chm_reader.h"
+#include "ui/help/page_budget.h"
 
 namespace polkamina::help {
-
-// Why a page is not shown: it goes beyond a bound of page_limits.h.
-enum class PageProblem {
-  TooMuchText,      // more text than kMaxTextChars
-  TooManyElements,  // more elements, pictures or floating pictures than allowed
-  TooDeep,          // elements nested deeper than kMaxDepth
-  TablesTooDeep,    // tables nested deeper than kMaxTableNesting
-  TooMuchLayout,    // more layout work than kMaxLayoutWork
-  LongWord,         // a run of text longer than kMaxUnbrokenRun with no place to break
-  StyleTooComplex,  // style sheets beyond their bounds
-};
 
 struct CleanPage {
   QString html;  // the page as the viewer shows it; empty when there is a problem

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/help/chm_reader.h"
+#include "ui/help/css_declarations.h"
 
 namespace polkamina::help {
 
@@ -41,7 +42,8 @@ class StyleCollector {
 
   const QString& css() const { return css_; }
   const std::vector<SimpleSelector>& selectors() const { return selectors_; }
-  // More sheets, sheet text or selectors than a page may have.
+  // More sheets, sheet text or selectors than a page may have, or more
+  // declarations than a rule may have.
   bool overLimit() const { return overLimit_; }
 
  private:
@@ -60,12 +62,6 @@ class StyleCollector {
   int sheetsAdded_ = 0;
   bool overLimit_ = false;
 };
-
-// Declarations of a rule or a style attribute with only the properties and
-// values the viewer keeps: Qt's properties with lengths within the bounds
-// of page_limits.h, no floats, and pictures only from the file. Empty when
-// none is kept.
-QString cleanDeclarations(QStringView declarations, const ChmReader& chm, const QString& baseEntry);
 
 // Whether rules or sheets for a media list ("screen", "print, handheld", ...)
 // reach the screen; an empty list reaches every medium.
