@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
 #include <chrono>
 #include <cmath>
 #include <iostream>
@@ -12,6 +14,7 @@
 
 #include "store/file_error.h"
 #include "ui/system/art.h"
+#include "ui/system/bell.h"
 #include "ui/system/file_error_report.h"
 #include "ui/system/fonts.h"
 #include "ui/system/message_box.h"
@@ -143,6 +146,29 @@ TEST(FileErrorReport, ShowsTheReportAndEndsWithStatusOne) {
   bool ran = false;
   runReportingFileErrors([&] { ran = true; });
   EXPECT_TRUE(ran);
+}
+
+// With no sound server to play the theme's bell, the window system's bell
+// rings, from the thread of the windows; once that is known, at once.
+TEST(Bell, RingsTheWindowSystemBellWhereNoSoundServerAnswers) {
+  application();
+  const QByteArray server = qgetenv("PULSE_SERVER");
+  qputenv("PULSE_SERVER", "unix:/nonexistent/polkamina-test/native");
+  int windowSystemRings = 0;
+  Qt::HANDLE ringThread = nullptr;
+  {
+    Bell bell([&] {
+      ++windowSystemRings;
+      ringThread = QThread::currentThreadId();
+    });
+    bell.ring();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return windowSystemRings == 1; }, 5000));
+    EXPECT_EQ(ringThread, QThread::currentThreadId());
+    bell.ring();
+    EXPECT_EQ(windowSystemRings, 2);
+  }
+  qputenv("PULSE_SERVER", server);
+  if (server.isNull()) qunsetenv("PULSE_SERVER");
 }
 
 TEST(QtHost, WaitSleepsWithoutHandlingEvents) {

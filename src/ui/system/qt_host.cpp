@@ -26,7 +26,8 @@ std::chrono::milliseconds waitDuration(float seconds) {
   return std::chrono::milliseconds(std::llround(ms));
 }
 
-QtHost::QtHost(RecordWindow recordWindow) : recordWindow_(std::move(recordWindow)) {}
+QtHost::QtHost(RecordWindow recordWindow)
+    : recordWindow_(std::move(recordWindow)), bell_([] { QApplication::beep(); }) {}
 
 void QtHost::attachView(QWidget* window, std::function<void()> render) {
   window_ = window;
@@ -45,7 +46,7 @@ game::MessageAnswer QtHost::messageBox(const std::string& text, const std::strin
   return showMessageBox(text, caption, icon, buttons);
 }
 
-void QtHost::beep() { QApplication::beep(); }
+void QtHost::beep() { bell_.ring(); }
 
 void QtHost::yieldToEvents() {
   renderView();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/host.h"
+#include "ui/system/bell.h"
 
 namespace polkamina::system {
 
@@ -35,6 +36,7 @@ class QtHost : public game::Host {
   void renderView();
 
   RecordWindow recordWindow_;
+  Bell bell_;
   QPointer<QWidget> window_;
   std::function<void()> render_;
 };
