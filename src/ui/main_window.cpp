@@ -293,6 +293,7 @@ MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
   Timer1_.setObjectName("Timer1");
   Timer1_.setInterval(kTimerIntervalMs);
   Timer1_.start();
+  host_.holdDuringWaits(&Timer1_);
 
   host_.attachView(this, [this] { render(); });
 }
