@@ -19,6 +19,7 @@
 #include "ui/system/fonts.h"
 #include "ui/system/picture.h"
 #include "ui/system/twips.h"
+#include "ui/system/window_owner.h"
 #include "ui/widgets.h"
 
 namespace polkamina::ui {
@@ -346,6 +347,7 @@ QWidget* showSettingsWindow(QWidget* mainWindow, game::SharedValues& shared,
     return openWindow;
   }
   openWindow = new SettingsWindow(shared, folder, random, host);
+  system::keepAbove(openWindow, mainWindow);
   openWindow->placeAgainst(mainWindow);
   openWindow->showWithFocus();
   return openWindow;

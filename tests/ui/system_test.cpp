@@ -22,6 +22,7 @@
 #include "ui/system/picture.h"
 #include "ui/system/qt_host.h"
 #include "ui/system/twips.h"
+#include "ui/system/window_owner.h"
 #include "ui_test_support.h"
 
 namespace polkamina::system {
@@ -123,6 +124,26 @@ TEST(MessageBox, ShowsTextCaptionAndButtons) {
   EXPECT_EQ(
       showMessageBox("y", "確認", game::MessageIcon::Exclamation, game::MessageButtons::OkCancel),
       game::MessageAnswer::Ok);
+}
+
+// A message box belongs to the active window, else to the main window once it
+// is shown, so that it never opens as a window of no one's that the window it
+// blocks could cover.
+TEST(MessageBox, BelongsToTheActiveWindowElseToTheMainWindow) {
+  application();
+  QWidget main;
+  setMainWindow(&main);
+  EXPECT_EQ(messageBoxOwner(), nullptr);
+  main.show();
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  EXPECT_EQ(messageBoxOwner(), &other);
+  other.hide();
+  ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == nullptr; }));
+  EXPECT_EQ(messageBoxOwner(), &main);
+  setMainWindow(nullptr);
 }
 
 TEST(FileErrorReport, ShowsTheReportAndEndsWithStatusOne) {

@@ -8,7 +8,8 @@ class QWidget;
 namespace polkamina::help {
 
 // Opens the help file at its default topic in a new modeless help window
-// beside `owner`, never over `keepVisible` (in owner's coordinates). A help
+// beside `owner` and kept above it, never over `keepVisible` (in owner's
+// coordinates). A help
 // file that cannot be opened is reported in a message box and nothing opens.
 void showHelp(const QString& fileName, QWidget* owner, const QRect& keepVisible = QRect());
 

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "ui/system/message_box.h"
+#include "ui/system/window_owner.h"
 
 namespace polkamina::system {
 
@@ -77,6 +78,7 @@ QtHost::QtHost(RecordWindow recordWindow)
 void QtHost::attachView(QWidget* window, std::function<void()> render) {
   window_ = window;
   render_ = std::move(render);
+  setMainWindow(window);
 }
 
 void QtHost::holdDuringWaits(QTimer* timer) { heldTimers_.emplace_back(timer); }
