@@ -32,6 +32,7 @@
 #include "ui/history_model.h"
 #include "ui/settings_window.h"
 #include "ui/system/art.h"
+#include "ui/system/colours.h"
 #include "ui/system/file_error_report.h"
 #include "ui/system/fonts.h"
 #include "ui/system/picture.h"
@@ -293,6 +294,7 @@ MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
   Timer1_.setObjectName("Timer1");
   Timer1_.setInterval(kTimerIntervalMs);
   Timer1_.start();
+  host_.holdDuringWaits(&Timer1_);
 
   host_.attachView(this, [this] { render(); });
 }
@@ -331,8 +333,7 @@ void MainWindow::buildBoardFrame() {
   cboMondai_ = placed(new LevelList(fraKiri_), "cboMondai", twipsRect(1200, 300, 1695, 405));
   cboMondai_->setEditable(false);
   cboMondai_->setFont(designFont(kGothic, 14.25));
-  QPalette listPalette = cboMondai_->palette();
-  listPalette.setColor(QPalette::Base, kLevelListBack);
+  const QPalette listPalette = system::onDesignBackground(cboMondai_->palette(), kLevelListBack);
   cboMondai_->setPalette(listPalette);
   // The open list: plain entries on the same colour, not the style's menu.
   cboMondai_->setItemDelegate(new QStyledItemDelegate(cboMondai_));
@@ -344,9 +345,11 @@ void MainWindow::buildBoardFrame() {
       placed(new QCheckBox("名前表示", fraKiri_), "chkNamae", twipsRect(225, 750, 1215, 315));
   chkNamae_->setFont(designFont(kPGothic, 11.25));
   chkNamae_->setToolTip("アイコンの名前表示を制御します");
+  system::keepCheckBoxVisible(chkNamae_);
   chkAs_ = placed(new QCheckBox("履歴保存", fraKiri_), "chkAs", twipsRect(1650, 750, 1245, 315));
   chkAs_->setFont(designFont(kPGothic, 11.25));
   chkAs_->setToolTip("履歴の自動保存を制御します");
+  system::keepCheckBoxVisible(chkAs_);
 
   buildRecordFrame();
   buildPieces();

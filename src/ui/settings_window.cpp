@@ -20,6 +20,7 @@
 #include "ui/system/fonts.h"
 #include "ui/system/picture.h"
 #include "ui/system/twips.h"
+#include "ui/system/window_owner.h"
 #include "ui/widgets.h"
 
 namespace polkamina::ui {
@@ -347,6 +348,7 @@ QWidget* showSettingsWindow(QWidget* mainWindow, game::SharedValues& shared,
     return openWindow;
   }
   openWindow = new SettingsWindow(shared, folder, random, host);
+  system::keepAbove(openWindow, mainWindow);
   // F1 opens the help here too, as the main window's help button does.
   if (auto* help = mainWindow ? mainWindow->findChild<QToolButton*>("cmdHelp") : nullptr) {
     QObject::connect(new QShortcut(Qt::Key_F1, openWindow), &QShortcut::activated, help,

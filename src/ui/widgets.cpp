@@ -10,6 +10,7 @@
 #include <QStylePainter>
 
 #include "ui/system/art.h"
+#include "ui/system/colours.h"
 
 namespace polkamina::ui {
 
@@ -137,9 +138,7 @@ QAccessibleInterface* iconNameAccessible(const QString&, QObject* object) {
 }  // namespace
 
 void fillBackground(QWidget* widget, const QColor& color) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, color);
-  widget->setPalette(palette);
+  widget->setPalette(system::onDesignBackground(widget->palette(), color));
   widget->setAutoFillBackground(true);
 }
 
@@ -151,9 +150,6 @@ QLabel* boxedLabel(QWidget* parent, const QString& name, const QRect& geometry,
   label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   label->setFont(font);
   fillBackground(label, background);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::black);
-  label->setPalette(palette);
   return label;
 }
 

@@ -25,6 +25,7 @@ Widget* placed(Widget* widget, const QString& name, const QRect& geometry) {
   return widget;
 }
 
+// Fills the widget with a colour of the design, its text in the design's black.
 void fillBackground(QWidget* widget, const QColor& color);
 
 // A label with a background colour, a single border and centred plain text.

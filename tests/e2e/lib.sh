@@ -2,6 +2,7 @@
 # started in it, and clicks and screenshots in window coordinates.
 # Source it from a test script run as: script.sh PROGRAM SOURCE_DIR
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 E2E_PROGRAM=$(realpath "$1")
 E2E_SOURCE=$(realpath "$2")
@@ -151,24 +152,4 @@ e2e_wait_exit() {
     sleep 0.1
   done
   e2e_fail "the game did not end within $seconds s"
-}
-
-# Runs a command every 0.1 s until it succeeds or $1 seconds have passed;
-# fails the way the command does if it never succeeds.
-e2e_eventually() {
-  local seconds=$1 i
-  shift
-  for i in $(seq $((seconds * 10))); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  "$@"
-}
-
-# The centre of piece i (1..40) in window pixels.
-e2e_piece_centre() {
-  local i=$1
-  local column=$(((i - 1) % 8)) row=$(((i - 1) / 8))
-  local lefts=(10 84 159 233 307 381 456 530) tops=(75 130 185 240 295)
-  echo $((10 + ${lefts[column]} + 36)) $((90 + ${tops[row]} + 26))
 }

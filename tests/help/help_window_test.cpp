@@ -13,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextTable>
 #include <QTimer>
+#include <QWindow>
 #include <map>
 #include <set>
 
@@ -131,7 +132,11 @@ TEST_F(HelpWindowTest, RepeatedRequestsReuseTheWindowAndCloseAllClosesIt) {
   owner.show();
   showHelp(QString::fromUtf8(HELP_TEST_CHM), &owner);
   ASSERT_EQ(openHelpWindows().size(), 1u);
-  EXPECT_NE(openHelpWindows().front()->parentWidget(), &owner);
+  // A window of its own that the window system keeps above its owner.
+  HelpWindow* ownedWindow = openHelpWindows().front();
+  EXPECT_TRUE(ownedWindow->isWindow());
+  ASSERT_NE(ownedWindow->windowHandle(), nullptr);
+  EXPECT_EQ(ownedWindow->windowHandle()->transientParent(), owner.windowHandle());
 
   closeAllHelpWindows();
   EXPECT_TRUE(openHelpWindows().empty());

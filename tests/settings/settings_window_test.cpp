@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <QWindow>
 #include <functional>
 
 #include "game/game_fakes.h"
@@ -120,13 +121,18 @@ TEST_F(SettingsWindowTest, ASecondOpeningKeepsTheWindowAndAClosedOneLoadsAfresh)
   EXPECT_NE(cellNames(reopened), arrangement);
 }
 
-TEST_F(SettingsWindowTest, SharesTheMainWindowsLeftAndBottomEdges) {
+// The window is kept above the main window by the window system, and placed
+// on its left and bottom edges.
+TEST_F(SettingsWindowTest, StaysAboveAndSharesTheMainWindowsLeftAndBottomEdges) {
   QWidget mainWindow;
   mainWindow.setGeometry(120, 160, 631, 452);
   mainWindow.show();
   QWidget* window = open(&mainWindow);
   EXPECT_EQ(window->frameGeometry().left(), mainWindow.frameGeometry().left());
   EXPECT_EQ(window->frameGeometry().bottom(), mainWindow.frameGeometry().bottom());
+  EXPECT_TRUE(window->isWindow());
+  ASSERT_NE(window->windowHandle(), nullptr);
+  EXPECT_EQ(window->windowHandle()->transientParent(), mainWindow.windowHandle());
 }
 
 TEST_F(SettingsWindowTest, OnlyChoosingAnEntryAppliesADelay) {

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -124,6 +125,31 @@ TEST(MainWindow, PlayingTurnsPieces) {
   EXPECT_FALSE(session.face(1)->isVisible());
   EXPECT_EQ(session.labelText("lblTrun"), "2");
   EXPECT_EQ(session.labelText("lblZan"), "38");
+}
+
+// During the delay of a turn the window repaints and the clock stands still;
+// the tick held back by the delay brings the clock up to date right after it.
+TEST(MainWindow, TheDelayKeepsTheWindowPaintedAndTheClockStill) {
+  Session session(0, [](const std::string& folder) {
+    uitest::writeFile(QString::fromStdString(folder) + "/設定.txt", " 1.5 \r\n .1 \r\n");
+  });
+  session.chooseLevel(1);
+  QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
+  QTest::mouseClick(session.back(1), Qt::LeftButton);
+  const QString clockBeforeDelay = session.labelText("lblByou");
+
+  int paints = 0;
+  uitest::EventCounter counter(&session.window(), QEvent::Paint, paints);
+  QString clockDuringDelay;
+  QTimer::singleShot(300, [&] { session.window().update(); });
+  QTimer::singleShot(1300, [&] { clockDuringDelay = session.labelText("lblByou"); });
+  QTest::mouseClick(session.back(2), Qt::LeftButton);  // a miss: 1.5 s
+  EXPECT_EQ(clockDuringDelay, clockBeforeDelay);
+  EXPECT_GT(paints, 0) << "the window was not painted during the delay";
+
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(QRegularExpression("00分0[1-9]秒").match(session.labelText("lblByou")).hasMatch())
+      << session.labelText("lblByou").toStdString();
 }
 
 TEST(MainWindow, NameDisplayShowsTheTurnedPiecesName) {

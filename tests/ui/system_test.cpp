@@ -5,19 +5,24 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
 #include <chrono>
 #include <cmath>
+#include <ctime>
 #include <iostream>
 #include <limits>
 
 #include "store/file_error.h"
 #include "ui/system/art.h"
+#include "ui/system/bell.h"
 #include "ui/system/file_error_report.h"
 #include "ui/system/fonts.h"
 #include "ui/system/message_box.h"
 #include "ui/system/picture.h"
 #include "ui/system/qt_host.h"
 #include "ui/system/twips.h"
+#include "ui/system/window_owner.h"
 #include "ui_test_support.h"
 
 namespace polkamina::system {
@@ -121,6 +126,26 @@ TEST(MessageBox, ShowsTextCaptionAndButtons) {
       game::MessageAnswer::Ok);
 }
 
+// A message box belongs to the active window, else to the main window once it
+// is shown, so that it never opens as a window of no one's that the window it
+// blocks could cover.
+TEST(MessageBox, BelongsToTheActiveWindowElseToTheMainWindow) {
+  application();
+  QWidget main;
+  setMainWindow(&main);
+  EXPECT_EQ(messageBoxOwner(), nullptr);
+  main.show();
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  EXPECT_EQ(messageBoxOwner(), &other);
+  other.hide();
+  ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == nullptr; }));
+  EXPECT_EQ(messageBoxOwner(), &main);
+  setMainWindow(nullptr);
+}
+
 TEST(FileErrorReport, ShowsTheReportAndEndsWithStatusOne) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   const auto failingHandler = [] {
@@ -145,24 +170,62 @@ TEST(FileErrorReport, ShowsTheReportAndEndsWithStatusOne) {
   EXPECT_TRUE(ran);
 }
 
-TEST(QtHost, WaitSleepsWithoutHandlingEvents) {
+// With no sound server to play the theme's bell, the window system's bell
+// rings, from the thread of the windows; once that is known, at once.
+TEST(Bell, RingsTheWindowSystemBellWhereNoSoundServerAnswers) {
+  application();
+  const QByteArray server = qgetenv("PULSE_SERVER");
+  qputenv("PULSE_SERVER", "unix:/nonexistent/polkamina-test/native");
+  int windowSystemRings = 0;
+  Qt::HANDLE ringThread = nullptr;
+  {
+    Bell bell([&] {
+      ++windowSystemRings;
+      ringThread = QThread::currentThreadId();
+    });
+    bell.ring();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return windowSystemRings == 1; }, 5000));
+    EXPECT_EQ(ringThread, QThread::currentThreadId());
+    bell.ring();
+    EXPECT_EQ(windowSystemRings, 2);
+  }
+  qputenv("PULSE_SERVER", server);
+  if (server.isNull()) qunsetenv("PULSE_SERVER");
+}
+
+// The wait holds the game's timer and no other event that is not input:
+// repaints and the calls of screen readers go on. It burns no processor time,
+// and a tick held back runs once, right after it.
+TEST(QtHost, WaitHoldsTheGamesTimerAndStaysAlive) {
   application();
   int renders = 0;
   QtHost host(nullptr);
   QWidget window;
   host.attachView(&window, [&] { ++renders; });
 
-  bool ticked = false;
-  QTimer::singleShot(0, [&] { ticked = true; });
+  QTimer gameTimer;
+  gameTimer.setInterval(10);
+  int ticks = 0;
+  QObject::connect(&gameTimer, &QTimer::timeout, [&] { ++ticks; });
+  host.holdDuringWaits(&gameTimer);
+  gameTimer.start();
+  bool otherEventRan = false;
+  QTimer::singleShot(20, [&] { otherEventRan = true; });
+
   const auto start = std::chrono::steady_clock::now();
-  host.waitWithoutInput(0.08f);
-  EXPECT_GE(std::chrono::steady_clock::now() - start, 80ms);
-  EXPECT_FALSE(ticked) << "a timer ran during the wait";
+  const std::clock_t processorStart = std::clock();
+  host.waitWithoutInput(0.3f);
+  const double processorSeconds = double(std::clock() - processorStart) / CLOCKS_PER_SEC;
+  EXPECT_GE(std::chrono::steady_clock::now() - start, 300ms);
+  EXPECT_LT(processorSeconds, 0.1) << "the wait kept the processor busy";
+  EXPECT_EQ(ticks, 0) << "the game's timer ran during the wait";
+  EXPECT_TRUE(otherEventRan) << "the wait answered no event";
   EXPECT_EQ(renders, 1);
 
-  host.yieldToEvents();
-  EXPECT_TRUE(ticked) << "the timer that waited did not run in the yield";
-  EXPECT_EQ(renders, 2);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(ticks, 1) << "the held tick did not run right after the wait";
+  // The timer runs on as before.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 1000));
 }
 
 TEST(QtHost, WaitLengthsFromUnvalidatedDelays) {

@@ -139,4 +139,16 @@ MessageBoxAnswerer::MessageBoxAnswerer(Qt::Key key) {
   timer_.start();
 }
 
+EventCounter::EventCounter(QObject* watched, QEvent::Type type, int& count)
+    : type_(type), count_(count) {
+  watched->installEventFilter(this);
+}
+
+bool EventCounter::eventFilter(QObject*, QEvent* event) {
+  if (event->type() == type_) {
+    ++count_;
+  }
+  return false;
+}
+
 }  // namespace polkamina::uitest

@@ -37,4 +37,17 @@ class MessageBoxAnswerer {
   QTimer timer_;
 };
 
+// Counts the events of one type that reach an object while it lives.
+class EventCounter : public QObject {
+ public:
+  EventCounter(QObject* watched, QEvent::Type type, int& count);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QEvent::Type type_;
+  int& count_;
+};
+
 }  // namespace polkamina::uitest

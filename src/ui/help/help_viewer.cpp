@@ -13,6 +13,7 @@
 
 #include "ui/help/chm_reader.h"
 #include "ui/help/help_window.h"
+#include "ui/system/window_owner.h"
 
 namespace polkamina::help {
 
@@ -51,8 +52,7 @@ QRect keptInside(QRect rect, const QRect& screen) {
 
 long area(const QRect& rect) { return rect.isEmpty() ? 0 : long{rect.width()} * rect.height(); }
 
-// Places the window beside its owner. The owner is used for nothing else:
-// the window is not its child.
+// Places the window beside its owner.
 void placeNear(HelpWindow* window, const QWidget* owner, const QRect& keepVisible) {
   const QScreen* screen = owner ? owner->screen() : nullptr;
   if (!screen) return;
@@ -109,6 +109,7 @@ void showHelp(const QString& fileName, QWidget* owner, const QRect& keepVisible)
   }
 
   auto* window = new HelpWindow(std::move(chm), filePath);
+  system::keepAbove(window, owner);
   placeNear(window, owner, keepVisible);
   helpWindows().emplace_back(window);
   closeWithApplication();

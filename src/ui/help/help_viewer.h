@@ -8,10 +8,10 @@ class QWidget;
 namespace polkamina::help {
 
 // Opens the help file at its default topic in a new modeless help window
-// beside `owner`, never over `keepVisible` (in owner's coordinates), or
-// brings forward the window already showing it, at the page it shows. A
-// help file that cannot be opened is reported in a message box and nothing
-// opens.
+// beside `owner` and kept above it, never over `keepVisible` (in owner's
+// coordinates), or brings forward the window already showing it, at the page
+// it shows. A help file that cannot be opened is reported in a message box
+// and nothing opens.
 void showHelp(const QString& fileName, QWidget* owner, const QRect& keepVisible = QRect());
 
 // Closes every help window this process has opened.

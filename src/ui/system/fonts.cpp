@@ -1,5 +1,8 @@
 #include "ui/system/fonts.h"
 
+#include <QFontDatabase>
+#include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace polkamina::system {
@@ -14,12 +17,29 @@ constexpr double kPointsPerInch = 72.0;
 
 }  // namespace
 
+namespace {
+
+// The installed fonts that hold Japanese text, those of fixed pitch first or
+// last, each group in the font database's order.
+QStringList japaneseFonts(bool fixedPitchFirst) {
+  QStringList families = QFontDatabase::families(QFontDatabase::Japanese);
+  std::stable_partition(families.begin(), families.end(), [&](const QString& family) {
+    return QFontDatabase::isFixedPitch(family) == fixedPitchFirst;
+  });
+  return families;
+}
+
+}  // namespace
+
 void installFontSubstitutions() {
   // Monapo is drawn to the proportional face's widths; IPAPGothic is the
-  // fallback if it is missing. IPAGothic has the fixed face's widths.
-  QFont::insertSubstitution(QString::fromUtf8(kPGothic), QStringLiteral("Monapo"));
-  QFont::insertSubstitution(QString::fromUtf8(kPGothic), QStringLiteral("IPAPGothic"));
-  QFont::insertSubstitution(QString::fromUtf8(kGothic), "IPAGothic");
+  // fallback if it is missing. IPAGothic has the fixed face's widths. Where
+  // none of them is installed, any Japanese font stands in, so that the
+  // windows' texts never turn into empty boxes.
+  QFont::insertSubstitutions(QString::fromUtf8(kPGothic),
+                             QStringList{"Monapo", "IPAPGothic"} + japaneseFonts(false));
+  QFont::insertSubstitutions(QString::fromUtf8(kGothic),
+                             QStringList{"IPAGothic"} + japaneseFonts(true));
 }
 
 int pointsToPixels(double points) {

@@ -9,8 +9,9 @@ namespace polkamina::system {
 extern const char* const kPGothic;  // "ＭＳ Ｐゴシック", proportional
 extern const char* const kGothic;   // "ＭＳ ゴシック", fixed pitch
 
-// Maps the design faces to the free fonts with the closest character widths.
-// Call once, before the first widget is made.
+// Maps the design faces to the free fonts with the closest character widths,
+// then to any other installed Japanese font. Call once, before the first
+// widget is made.
 void installFontSubstitutions();
 
 // Pixel size of a point size at 96 dpi (9 pt → 12 px), so that texts keep
@@ -18,9 +19,10 @@ void installFontSubstitutions();
 int pointsToPixels(double points);
 
 // The design face at a design point size, sized in pixels, for the program's
-// own texts. The design faces hold every character of them, so no other font
-// is ever looked for: that search goes through every installed font and
-// would cost each start of the game a noticeable time.
+// own texts. The face (or the font standing in for it) holds every character
+// of them, so no other font is looked for character by character: that
+// search goes through every installed font and would cost each start of the
+// game a noticeable time.
 QFont designFont(const QString& family, double points);
 
 // The same face and size for text from outside the program (icon names, the

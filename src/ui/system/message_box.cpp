@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "ui/system/window_owner.h"
+
 namespace polkamina::system {
 
 namespace {
@@ -25,7 +27,7 @@ QString messageBoxText(const std::string& text) {
 
 game::MessageAnswer showMessageBox(const std::string& text, const std::string& caption,
                                    game::MessageIcon icon, game::MessageButtons buttons) {
-  QMessageBox box(QApplication::activeWindow());
+  QMessageBox box(messageBoxOwner());
   box.setWindowModality(Qt::ApplicationModal);
   box.setIcon(boxIcon(icon));
   box.setWindowTitle(QString::fromStdString(caption));

@@ -7,7 +7,7 @@
 
 namespace polkamina::system {
 
-// A modal message box over the active window with the text (its "\r\n" line
+// A modal message box over the active window (or the main window) with the text (its "\r\n" line
 // ends shown as line breaks, no markup), caption, icon and buttons; returns the
 // button pressed. Closing the box any other way counts as Cancel where there
 // is one.

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <chrono>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "game/host.h"
+#include "ui/system/bell.h"
 
 namespace polkamina::system {
 
@@ -24,6 +27,10 @@ class QtHost : public game::Host {
   // with the game.
   void attachView(QWidget* window, std::function<void()> render);
 
+  // The timer's ticks are held while the game waits: a tick due during a
+  // wait runs once, right after the turn that waited.
+  void holdDuringWaits(QTimer* timer);
+
   game::MessageAnswer messageBox(const std::string& text, const std::string& caption,
                                  game::MessageIcon icon, game::MessageButtons buttons) override;
   void beep() override;
@@ -35,8 +42,10 @@ class QtHost : public game::Host {
   void renderView();
 
   RecordWindow recordWindow_;
+  Bell bell_;
   QPointer<QWidget> window_;
   std::function<void()> render_;
+  std::vector<QPointer<QTimer>> heldTimers_;
 };
 
 // How long a wait of that many seconds lasts: nothing for zero, negative or
