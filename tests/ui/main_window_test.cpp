@@ -55,7 +55,7 @@ TEST(MainWindow, ControlsSitWhereDesigned) {
   QTest::mouseDClick(session.find<QWidget>("fraKiri"), Qt::LeftButton, Qt::NoModifier,
                      QPoint(5, 345));
   EXPECT_EQ(session.find<QWidget>("msgRireki")->geometry(), QRect(10, 13, 571, 257));
-  EXPECT_EQ(session.find<QWidget>("Line1_0")->geometry(), QRect(10, 85, 611, 1));
+  EXPECT_EQ(session.find<QWidget>("Line1")->geometry(), QRect(10, 84, 611, 2));
 }
 
 TEST(MainWindow, ShowsTheStartedGame) {
