@@ -39,6 +39,8 @@ TEST(ClockText, ComparesAsDurationsStrictly) {
   EXPECT_FALSE(isShorterTime("59分59秒", "59分59秒"));
   EXPECT_FALSE(isShorterTime("60分00秒", "59分59秒"));
   EXPECT_FALSE(isShorterTime("001分00秒", "01分00秒"));  // leading zeros do not count
+  EXPECT_FALSE(isShorterTime("01分00秒", "001分00秒"));
+  EXPECT_TRUE(isShorterTime("01分05秒", "001分006秒"));
   // A text that is no clock text counts as the longest time.
   EXPECT_FALSE(isShorterTime("-----", "59分59秒"));
   EXPECT_FALSE(isShorterTime("00分00秒x", "59分59秒"));

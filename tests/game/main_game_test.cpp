@@ -1,17 +1,16 @@
 #include "game/main_game.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 
 #include "game_fakes.h"
 #include "store/file_error.h"
+#include "support/temp_folder.h"
 
 namespace polkamina::game {
 namespace {
@@ -42,7 +41,7 @@ const std::string kNoRecordLine = hexBytes("39 39 39 39 2C 22 35 39 95 AA 35 39 
 // on, no records, no history) and 20 dummy icons icon01 .. icon20.
 class MainGameTest : public ::testing::Test {
  protected:
-  MainGameTest() : dir_(makeFolder()), folder(dir_), game(shared, folder, host, clock, random) {
+  MainGameTest() : folder(dir_), game(shared, folder, host, clock, random) {
     for (const auto& entry : fs::directory_iterator(POLKAMINA_DEFAULTS_DIR)) {
       if (entry.path().extension() == ".txt") {
         fs::copy_file(entry.path(), dir_ / entry.path().filename());
@@ -50,13 +49,6 @@ class MainGameTest : public ::testing::Test {
     }
     setIconCount(20);
   }
-  ~MainGameTest() override { fs::remove_all(dir_); }
-
-  static fs::path makeFolder() {
-    std::string pattern = (fs::temp_directory_path() / "game_test_XXXXXX").string();
-    return fs::path(mkdtemp(pattern.data()));
-  }
-
   // The name of dummy icon i, 1..21.
   static std::string iconName(int i) { return (i < 10 ? "icon0" : "icon") + std::to_string(i); }
 
@@ -71,12 +63,9 @@ class MainGameTest : public ::testing::Test {
     }
   }
 
-  std::string fileBytes(const std::string& name) const {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::string fileBytes(const std::string& name) const { return temp_.read(name); }
   void writeFile(const std::string& name, const std::string& bytes) const {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
+    temp_.write(name, bytes);
   }
 
   // Start-up as the program runs it; a test goes on only once it is ready.
@@ -128,7 +117,8 @@ class MainGameTest : public ::testing::Test {
     }
   }
 
-  fs::path dir_;
+  testsupport::TempFolder temp_;
+  const fs::path dir_ = temp_.path();
   SharedValues shared;
   store::DataFolder folder;
   FakeHost host;
@@ -277,6 +267,16 @@ TEST_F(MainGameTest, DealSpreadsTheLevelsIconsOverTheBoard) {
   EXPECT_EQ(namesOn(stopped).size(), 4u);
 }
 
+TEST_F(MainGameTest, PicturesAreFoundWhateverTheCaseOfTheirExtension) {
+  fs::rename(dir_ / "icon01.ico", dir_ / "icon01.ICO");
+  ASSERT_TRUE(started());
+  deal(kPanic);
+  for (int i = 1; i <= kPieceCount; ++i) {
+    const Piece& piece = game.board().piece(i);
+    EXPECT_EQ(piece.picture, dir_ / (piece.name + (piece.name == "icon01" ? ".ICO" : ".ico")));
+  }
+}
+
 TEST_F(MainGameTest, NothingIsDealtWithoutTheIconSet) {
   game.cmdStart_Click();
   EXPECT_FALSE(game.board().Playing());
@@ -345,6 +345,7 @@ TEST_F(MainGameTest, MatchBeepsWaitsAndRemovesThePair) {
 TEST_F(MainGameTest, MissWaitsSilentlyAndTurnsThePairBack) {
   ASSERT_TRUE(started());
   deal(kNormal);
+  game.setNameDisplayBox(1);
   turn(1, 2);
   EXPECT_EQ(host.calls, (std::vector<std::string>{"yield", "yield", FakeHost::waitCall(1.0f)}));
   for (int i : {1, 2}) {

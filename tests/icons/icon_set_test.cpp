@@ -5,7 +5,8 @@
 #include <QImage>
 #include <QImageReader>
 #include <filesystem>
-#include <fstream>
+
+#include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
 using namespace polkamina::icons;
@@ -14,14 +15,10 @@ namespace {
 
 class IconFolder : public ::testing::Test {
  protected:
-  IconFolder() {
-    std::string pattern = (fs::temp_directory_path() / "icons_test_XXXXXX").string();
-    dir_ = mkdtemp(pattern.data());
-  }
-  ~IconFolder() override { fs::remove_all(dir_); }
-  void touch(const std::string& name) { std::ofstream(dir_ / name) << "x"; }
+  void touch(const std::string& name) { temp_.write(name, "x"); }
 
-  fs::path dir_;
+  polkamina::testsupport::TempFolder temp_;
+  const fs::path dir_ = temp_.path();
 };
 
 TEST_F(IconFolder, ListsIcoFilesOfAnyCaseSortedWithoutRegardToCase) {

@@ -4,13 +4,12 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "store/cp932.h"
 #include "store/data_folder.h"
 #include "store/file_error.h"
 #include "store/line_writer.h"
+#include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
 using namespace polkamina::store;
@@ -43,26 +42,12 @@ FileError::Kind failureOf(Call call) {
 
 class GameFolder : public ::testing::Test {
  protected:
-  GameFolder() {
-    std::string pattern = (fs::temp_directory_path() / "store_test_XXXXXX").string();
-    dir_ = mkdtemp(pattern.data());
-  }
-  ~GameFolder() override {
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(dir_);
-  }
-
-  void write(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
-  }
-  std::string read(const std::string& name) {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    std::stringstream out;
-    out << in.rdbuf();
-    return out.str();
-  }
-  fs::path dir_;
+  void write(const std::string& name, const std::string& bytes) { temp_.write(name, bytes); }
+  std::string read(const std::string& name) { return temp_.read(name); }
   DataFolder data() const { return DataFolder(dir_); }
+
+  polkamina::testsupport::TempFolder temp_;
+  const fs::path dir_ = temp_.path();
 };
 
 TEST(LineWriter, PrintedNumbersAndDisplayForms) {

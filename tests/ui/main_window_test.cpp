@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
@@ -377,6 +376,37 @@ TEST(MainWindow, KeyboardReachesEveryControlAndPlaysTheBoard) {
   uitest::MessageBoxAnswerer answerer;
   press(Qt::Key_F1);
   EXPECT_EQ(answerer.texts.size(), 1);
+}
+
+// Notes the widgets of a window that paint.
+class PaintWatch : public QObject {
+ public:
+  explicit PaintWatch(QWidget* window) {
+    window->installEventFilter(this);
+    for (QWidget* widget : window->findChildren<QWidget*>()) widget->installEventFilter(this);
+  }
+  QStringList painted;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted << watched->objectName();
+    return false;
+  }
+};
+
+TEST(MainWindow, AClockTickRepaintsTheClockOnly) {
+  Session session;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&session.window()));
+  QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
+  const QString before = session.labelText("lblByou");
+  QCoreApplication::processEvents();  // the deal's own painting
+  PaintWatch watch(&session.window());
+  // The window's timer ticks every second; the first tick of the game shows
+  // its time instead of the level's best.
+  QTRY_VERIFY_WITH_TIMEOUT(session.labelText("lblByou") != before, 5000);
+  QTRY_VERIFY_WITH_TIMEOUT(!watch.painted.isEmpty(), 5000);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(watch.painted, QStringList{"lblByou"});
 }
 
 TEST(MainWindow, ScreenReadersHearPiecesAndCountersButNoHiddenName) {

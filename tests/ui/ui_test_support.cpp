@@ -1,11 +1,15 @@
 #include "ui_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <QBuffer>
 #include <QFile>
 #include <QMessageBox>
 #include <QTest>
 #include <QtEndian>
 #include <array>
+
+#include "support/runtime_folder.h"
 
 namespace polkamina::uitest {
 
@@ -40,6 +44,9 @@ quint32 crc32(const QByteArray& bytes) {
   }
   return ~crc;
 }
+
+// Set at the program's start, so that a death test's child shares it.
+const bool kRuntimeFolderSet = (testsupport::useOwnRuntimeFolder(), true);
 
 quint32 readLe32(const QByteArray& bytes, int offset) {
   return qFromLittleEndian<quint32>(bytes.constData() + offset);
@@ -123,6 +130,23 @@ void writeFile(const QString& path, const QByteArray& bytes) {
   if (file.open(QIODevice::WriteOnly)) {
     file.write(bytes);
   }
+}
+
+void withModalWindow(const std::function<void()>& action,
+                     const std::function<void(QWidget*)>& inspect) {
+  bool seen = false;
+  QTimer poll;
+  poll.setInterval(10);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* window = QApplication::activeModalWidget();
+    if (seen || window == nullptr || !window->isVisible()) return;
+    seen = true;
+    inspect(window);
+    if (window->isVisible()) window->close();
+  });
+  poll.start();
+  action();
+  if (!seen) ADD_FAILURE() << "no modal window opened";
 }
 
 MessageBoxAnswerer::MessageBoxAnswerer(Qt::Key key) {

@@ -24,6 +24,12 @@ QByteArray pngHeaderOnly(quint32 width, quint32 height);
 
 void writeFile(const QString& path, const QByteArray& bytes);
 
+// Runs action, and inspect on the modal window that it opens; the window is
+// closed afterwards whatever inspect found or did, so that a failed check never
+// leaves the test waiting on it. Fails the test when no modal window opened.
+void withModalWindow(const std::function<void()>& action,
+                     const std::function<void(QWidget*)>& inspect);
+
 // Answers every message box that opens while it lives by pressing the key,
 // keeping the texts and captions it saw.
 class MessageBoxAnswerer {

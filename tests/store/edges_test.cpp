@@ -1,9 +1,7 @@
-// Number fields, printed numbers, error texts and size limits at their edges.
+// The store at its edges: number fields, printed numbers, error texts, size
+// limits, case folding and UTF-8, names found without regard to case.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <optional>
 #include <string>
@@ -12,12 +10,14 @@
 #include "store/field_reader.h"
 #include "store/file_error.h"
 #include "store/file_read.h"
+#include "store/folder_lookup.h"
 #include "store/line_writer.h"
+#include "store/text.h"
+#include "support/temp_folder.h"
 
 namespace polkamina::store {
 namespace {
 
-namespace fs = std::filesystem;
 using Kind = FileError::Kind;
 
 // What reading one number field from bytes gives: its value, or the kind of
@@ -135,27 +135,14 @@ TEST(FileErrors, EveryKindNamesTheFileAndWhatFailed) {
   EXPECT_STREQ(kFileErrorCaption, "ファイルエラー");
 }
 
-class SizeLimit : public ::testing::Test {
- protected:
-  SizeLimit() {
-    std::string pattern = (fs::temp_directory_path() / "size_limit_XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) dir_ = pattern;
-  }
-  ~SizeLimit() override { fs::remove_all(dir_); }
-
-  fs::path file(const std::string& bytes) const {
-    const fs::path path = dir_ / "file.txt";
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-  }
-
-  fs::path dir_;
-};
-
-TEST_F(SizeLimit, AFileOfExactlyTheLimitIsReadAndOneByteMoreIsNot) {
-  ASSERT_FALSE(dir_.empty());
+TEST(SizeLimit, AFileOfExactlyTheLimitIsReadAndOneByteMoreIsNot) {
+  const testsupport::TempFolder temp;
+  const auto file = [&](const std::string& bytes) {
+    temp.write("file.txt", bytes);
+    return temp.path() / "file.txt";
+  };
   std::error_code error;
-  const fs::path path = file(std::string(100, 'x'));
+  const std::filesystem::path path = file(std::string(100, 'x'));
   const std::optional<std::string> whole = readRegularFile(path, 100, error);
   ASSERT_TRUE(whole.has_value()) << error.message();
   EXPECT_EQ(whole->size(), 100u);
@@ -163,8 +150,38 @@ TEST_F(SizeLimit, AFileOfExactlyTheLimitIsReadAndOneByteMoreIsNot) {
   EXPECT_EQ(error, std::errc::file_too_large);
 
   EXPECT_EQ(readRegularFile(file(""), 0, error), std::string());
-  EXPECT_FALSE(readRegularFile(dir_ / "missing.txt", 100, error).has_value());
+  EXPECT_FALSE(readRegularFile(temp.path() / "missing.txt", 100, error).has_value());
   EXPECT_EQ(error, std::errc::no_such_file_or_directory);
+}
+
+TEST(TextHelpers, CaseFoldingAndUtf8AtTheirEdges) {
+  EXPECT_EQ(asciiLower("@AZ[`az{ÄＡ"), "@az[`az{ÄＡ");
+  EXPECT_TRUE(equalsIgnoringAsciiCase("設定.TXT", "設定.txt"));
+  EXPECT_FALSE(equalsIgnoringAsciiCase("a.txt", "b.txt"));
+  EXPECT_FALSE(equalsIgnoringAsciiCase("a.txt", "a.txt "));
+
+  // The smallest and largest sequences of each length, and the forms just
+  // outside them: overlong, surrogates, cut short.
+  for (const char* good : {"\x7F", "\xC2\x80", "\xDF\xBF", "\xE0\xA0\x80", "\xED\x9F\xBF",
+                           "\xEE\x80\x80", "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF"}) {
+    EXPECT_TRUE(isUtf8(good)) << good;
+  }
+  for (const char* bad : {"\x80", "\xC1\xBF", "\xE0\x9F\xBF", "\xED\xA0\x80", "\xF0\x8F\xBF\xBF",
+                          "\xF5\x80\x80\x80", "\xE3\x81", "\xE3\x41\x81"}) {
+    EXPECT_FALSE(isUtf8(bad)) << bad;
+  }
+}
+
+TEST(FolderLookup, AnExactNameWinsOverItsCaseVariants) {
+  const testsupport::TempFolder temp;
+  // The exact name first: a folder that lists the newest names first puts
+  // the variants before it.
+  for (const char* name : {"設定.txt", "設定.TXT", "設定.Txt", "設定.tXT"}) temp.write(name);
+  EXPECT_EQ(findInFolder(temp.path(), "設定.txt"), temp.path() / "設定.txt");
+  EXPECT_EQ(findInFolder(temp.path(), "設定.TXT"), temp.path() / "設定.TXT");
+  EXPECT_TRUE(equalsIgnoringAsciiCase(findInFolder(temp.path(), "設定.txT").filename().string(),
+                                      "設定.txt"));
+  EXPECT_EQ(findInFolder(temp.path(), "記録.txt"), temp.path() / "記録.txt");
 }
 
 }  // namespace
