@@ -76,7 +76,7 @@ void BoardView::addPieces() {
         this, "lblKoma_" + index,
         twipsRect(105 + left, 1665 + top, design::kNameWidth, design::kNameHeight), nameFont);
   }
-  const QIcon back = system::artIcon("piece-back.ico");
+  const QIcon back = system::artIcon("piece-back");
   for (int cell = 0; cell < game::kPieceCount; ++cell) {
     auto* button = placed(
         new PieceButton(this), "cmdKoma_" + QString::number(cell + 1),

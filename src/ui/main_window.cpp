@@ -52,17 +52,16 @@ struct TopButton {
 constexpr int kTopButtonTop = 150;
 constexpr int kTopButtonWidth = 840;
 constexpr int kTopButtonHeight = 915;
-const TopButton kEndButton{"cmdEnd", "終了", 8475, "プログラムを終了します", "button-end.ico"};
-const TopButton kHelpButton{"cmdHelp", "ヘルプ", 7650, "ヘルプファイルを開きます",
-                            "button-help.ico"};
+const TopButton kEndButton{"cmdEnd", "終了", 8475, "プログラムを終了します", "button-end"};
+const TopButton kHelpButton{"cmdHelp", "ヘルプ", 7650, "ヘルプファイルを開きます", "button-help"};
 const TopButton kSetteiButton{"cmdSettei", "設定", 6825, "コマの消去時間などを設定します",
-                              "button-settings.ico"};
+                              "button-settings"};
 const TopButton kClearButton{"cmdClear", "クリア", 6000, "履歴データをクリアします",
-                             "button-clear.ico"};
-const TopButton kHozonButton{"cmdHozon", "保存", 5175, "データを保存します", "button-save.ico"};
-const TopButton kYameButton{"cmdYame", "中止", 4350, "ゲームを中止します", "button-stop.ico"};
+                             "button-clear"};
+const TopButton kHozonButton{"cmdHozon", "保存", 5175, "データを保存します", "button-save"};
+const TopButton kYameButton{"cmdYame", "中止", 4350, "ゲームを中止します", "button-stop"};
 const TopButton kStartButton{"cmdStart", "スタート", 3525, "ゲームをスタートします",
-                             "button-start.ico"};
+                             "button-start"};
 
 QToolButton* topButton(QWidget* parent, const TopButton& design) {
   return pictureButton(parent, design.name,
@@ -91,7 +90,7 @@ MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
       input_(new InputWatcher(this)) {
   setObjectName("frmMain");
   setWindowTitle(kCaption);
-  setWindowIcon(system::artIcon(kStartButton.icon));
+  setWindowIcon(system::windowIcon());
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);

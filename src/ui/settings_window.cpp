@@ -82,7 +82,7 @@ class SettingsWindow : public QWidget {
     setObjectName("frmSub");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kCaption);
-    setWindowIcon(system::artIcon("button-start.ico"));
+    setWindowIcon(system::windowIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -93,7 +93,7 @@ class SettingsWindow : public QWidget {
     buildCatalogueFrame();
     buildRecordFrame();
     cmdModori_ = pictureButton(this, "cmdModori", twipsRect(7350, 3975, 1965, 990), "戻る",
-                               "メイン画面に戻ります", "button-return.ico", controlFont());
+                               "メイン画面に戻ります", "button-return", controlFont());
     arrangeTabOrder();
     connectHandlers();
 
@@ -186,9 +186,9 @@ class SettingsWindow : public QWidget {
           twipsRect(150 + left, 975 + top, design::kNameWidth, design::kNameHeight), nameFont);
     }
     cmdShow_ = pictureButton(frame1, "cmdShow", twipsRect(5925, 450, 915, 990), "見せる",
-                             "コマの名前を全部表示します", "button-show.ico", controlFont());
+                             "コマの名前を全部表示します", "button-show", controlFont());
     cmdHide_ = pictureButton(frame1, "cmdHide", twipsRect(5925, 2400, 915, 990), "隠す",
-                             "コマの名前を全部隠します", "button-hide.ico", controlFont());
+                             "コマの名前を全部隠します", "button-hide", controlFont());
   }
 
   void buildRecordFrame() {

@@ -112,9 +112,12 @@ TEST(Artwork, EveryWindowPictureDecodesAtItsSize) {
   for (const char* name :
        {"button-start", "button-stop", "button-save", "button-clear", "button-settings",
         "button-help", "button-end", "button-show", "button-hide", "button-return", "piece-back"}) {
-    const std::vector<int> sizes = iconSizes(art + "/" + name + ".ico");
-    ASSERT_FALSE(sizes.empty()) << name;
-    EXPECT_EQ(sizes.front(), 32) << name;
+    for (const int side : {16, 32, 48, 64, 96}) {
+      const QString path = QString::fromStdString(art + "/" + name + "-") + QString::number(side);
+      const QImage image(path + ".png");
+      EXPECT_EQ(image.size(), QSize(side, side)) << name << " " << side;
+      EXPECT_TRUE(hasClearAndSolidPixels(image)) << name << " " << side;
+    }
   }
   EXPECT_EQ(QImage(QString::fromStdString(art + "/title.png")).size(), QSize(207, 67));
   EXPECT_EQ(QImage(QString::fromStdString(art + "/record.png")).size(), QSize(64, 63));

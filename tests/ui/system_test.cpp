@@ -31,9 +31,8 @@ using uitest::application;
 TEST(Art, ScaledScreensGetImagesOfTheirPixelSize) {
   application();
   for (const char* name :
-       {"button-start.ico", "button-stop.ico", "button-save.ico", "button-clear.ico",
-        "button-settings.ico", "button-help.ico", "button-end.ico", "button-show.ico",
-        "button-hide.ico", "button-return.ico", "piece-back.ico"}) {
+       {"button-start", "button-stop", "button-save", "button-clear", "button-settings",
+        "button-help", "button-end", "button-show", "button-hide", "button-return", "piece-back"}) {
     const QIcon icon = artIcon(name);
     for (const int side : {16, 32, 48, 64, 96}) {
       EXPECT_TRUE(icon.availableSizes().contains(QSize(side, side))) << name << " " << side;
