@@ -378,6 +378,30 @@ TEST(MainWindow, KeyboardReachesEveryControlAndPlaysTheBoard) {
   EXPECT_EQ(answerer.texts.size(), 1);
 }
 
+// The image plugins loaded into this process, by file name.
+QStringList loadedImagePlugins() {
+  QFile maps("/proc/self/maps");
+  if (!maps.open(QIODevice::ReadOnly)) return {"(no /proc/self/maps)"};
+  QStringList plugins;
+  for (const QByteArray& line : maps.readAll().split('\n')) {
+    const int at = line.indexOf("/imageformats/");
+    if (at >= 0) plugins << QString::fromUtf8(line.mid(at + 14));
+  }
+  plugins.removeDuplicates();
+  return plugins;
+}
+
+// Qt left to find a picture's format loads every image plugin installed (a
+// desktop has a dozen): the game tells it the format, and needs the ICO
+// reader alone.
+TEST(MainWindow, StartAndDealLoadNoImagePluginButTheIconReader) {
+  Session session;
+  ASSERT_EQ(session.startup(), game::StartupResult::Ready);
+  QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
+  ASSERT_FALSE(session.face(1)->pixmap().isNull());
+  EXPECT_EQ(loadedImagePlugins().join(" ").toStdString(), "libqico.so");
+}
+
 // Notes the widgets of a window that paint.
 class PaintWatch : public QObject {
  public:

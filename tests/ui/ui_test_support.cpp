@@ -64,14 +64,41 @@ QApplication& application() {
   return *app;
 }
 
+// Written byte by byte: Qt's image writer would load every image plugin
+// there is, which the game itself must never do.
 QByteArray icoFile(int side, QColor color) {
-  QImage image(side, side, QImage::Format_ARGB32);
-  image.fill(color);
+  const int maskStride = ((side + 31) / 32) * 4;
+  QByteArray dib;
+  appendLe32(dib, 40);  // the bitmap header's size
+  appendLe32(dib, static_cast<quint32>(side));
+  appendLe32(dib, static_cast<quint32>(2 * side));  // the colours, then the mask
+  appendLe16(dib, 1);                               // planes
+  appendLe16(dib, 32);                              // bits per pixel
+  appendLe32(dib, 0);                               // no compression
+  appendLe32(dib, static_cast<quint32>(side * side * 4 + maskStride * side));
+  for (int i = 0; i < 4; ++i) appendLe32(dib, 0);
+  for (int i = 0; i < side * side; ++i) {
+    dib.append(static_cast<char>(color.blue()));
+    dib.append(static_cast<char>(color.green()));
+    dib.append(static_cast<char>(color.red()));
+    dib.append(static_cast<char>(color.alpha()));
+  }
+  dib.append(QByteArray(maskStride * side, '\0'));  // nothing masked out
+
   QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "ICO");
-  return bytes;
+  appendLe16(bytes, 0);
+  appendLe16(bytes, 1);
+  appendLe16(bytes, 1);
+  const char sideByte = static_cast<char>(side >= 256 ? 0 : side);
+  bytes.append(sideByte);
+  bytes.append(sideByte);
+  bytes.append('\0');     // colours
+  bytes.append('\0');     // reserved
+  appendLe16(bytes, 1);   // planes
+  appendLe16(bytes, 32);  // bits per pixel
+  appendLe32(bytes, static_cast<quint32>(dib.size()));
+  appendLe32(bytes, kIcoHeaderSize + kIcoEntrySize);
+  return bytes + dib;
 }
 
 QByteArray combinedIco(const QList<QByteArray>& singleImageIcos) {
