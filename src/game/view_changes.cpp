@@ -4,7 +4,7 @@ namespace polkamina::game {
 
 ViewChanges ViewChanges::everything() {
   ViewChanges all;
-  all.parts_ = ~0u;
+  all.parts_ = ~0u & ~Deal;
   all.pieces_.set();
   return all;
 }

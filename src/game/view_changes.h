@@ -22,7 +22,8 @@ class ViewChanges {
     HistoryRows = 1u << 7,   // the rows of the history grid
   };
 
-  // Everything, as a view that has shown nothing yet needs it.
+  // Everything a view that has shown nothing yet draws: every part and
+  // piece. A deal's faces and names come with the deal.
   static ViewChanges everything();
 
   void add(Part part) { parts_ |= part; }

@@ -650,7 +650,10 @@ TEST_F(MainGameTest, StoredSwitchValuesOtherThanOneLeaveTheBoxesUnticked) {
 
 TEST_F(MainGameTest, TheViewIsToldWhatChanged) {
   ASSERT_TRUE(started());
-  EXPECT_TRUE(game.takeViewChanges().has(ViewChanges::HistoryRows));  // all of it, once
+  // All of it, once; there are no faces before the first deal.
+  const ViewChanges first = game.takeViewChanges();
+  EXPECT_TRUE(first.has(ViewChanges::HistoryRows) && first.hasPiece(40));
+  EXPECT_FALSE(first.has(ViewChanges::Deal));
   EXPECT_TRUE(game.takeViewChanges().empty());
   game.Timer1_Timer();
   EXPECT_TRUE(game.takeViewChanges().empty());  // no game, no clock
