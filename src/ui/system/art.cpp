@@ -1,10 +1,12 @@
 #include "ui/system/art.h"
 
+#include <png.h>
+
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QIconEngine>
 #include <QImage>
-#include <QImageReader>
 #include <QPair>
 #include <algorithm>
 #include <iterator>
@@ -18,13 +20,40 @@ namespace {
 // and 96 for 32 × 32 at 150 %, 200 % and 300 %.
 constexpr int kIconSides[] = {16, 32, 48, 64, 96};
 
-// The artwork is all PNG and read by Qt's own PNG reader, told the format:
-// left to find it out, Qt would load every image plugin there is first.
-class PngReader : public QImageReader {
+// The artwork is all PNG and read by libpng (which Qt's own PNG reader uses):
+// any image reader of Qt's first looks through every image plugin installed,
+// which start-up would otherwise wait for.
+class PngFile {
  public:
-  explicit PngReader(const QString& path) : QImageReader(path, "png") {
-    setAutoDetectImageFormat(false);
+  explicit PngFile(const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) bytes_ = file.readAll();
+    image_.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image_, bytes_.constData(),
+                                          static_cast<std::size_t>(bytes_.size()))) {
+      image_.width = image_.height = 0;
+    }
   }
+  ~PngFile() { png_image_free(&image_); }
+  PngFile(const PngFile&) = delete;
+  PngFile& operator=(const PngFile&) = delete;
+
+  QSize size() const { return QSize(int(image_.width), int(image_.height)); }
+
+  // The picture, as Qt's reader gives it: 8 bits of blue, green, red and alpha.
+  QImage read() {
+    QImage image(size(), QImage::Format_ARGB32);
+    image_.format = PNG_FORMAT_BGRA;
+    if (image.isNull() || !png_image_finish_read(&image_, nullptr, image.bits(),
+                                                 int(image.bytesPerLine()), nullptr)) {
+      return QImage();
+    }
+    return image;
+  }
+
+ private:
+  QByteArray bytes_;
+  png_image image_{};
 };
 
 // The name of a picture's companion for a scale: "title@2x.png".
@@ -34,7 +63,7 @@ QString scaledName(const QString& fileName, const char* scale) {
 }
 
 QPixmap iconPicture(const QString& name, int side) {
-  return QPixmap::fromImage(PngReader(artPath(QString("%1-%2.png").arg(name).arg(side))).read());
+  return QPixmap::fromImage(PngFile(artPath(QString("%1-%2.png").arg(name).arg(side))).read());
 }
 
 // An artwork icon that reads its pictures when they are first asked for,
@@ -90,7 +119,7 @@ class ArtIconEngine : public QIconEngine {
 };
 
 QPixmap decodedPicture(const QString& fileName, qreal devicePixelRatio) {
-  const QSize logicalSize = PngReader(artPath(fileName)).size();
+  const QSize logicalSize = PngFile(artPath(fileName)).size();
   // The smallest image at least as sharp as the screen, else the sharpest.
   QString path = artPath(fileName);
   for (const auto& [scale, suffix] : {std::pair{2, "@2x"}, std::pair{3, "@3x"}}) {
@@ -100,7 +129,7 @@ QPixmap decodedPicture(const QString& fileName, qreal devicePixelRatio) {
     }
     path = companion;
   }
-  QImage image = PngReader(path).read();
+  QImage image = PngFile(path).read();
   const QSize deviceSize(qRound(logicalSize.width() * devicePixelRatio),
                          qRound(logicalSize.height() * devicePixelRatio));
   if (image.size() != deviceSize) {
