@@ -263,6 +263,31 @@ TEST_F(GameFolder, FailedWritesLeaveTheOldFileWhole) {
   EXPECT_EQ(read("履歴.txt"), history);
 }
 
+TEST_F(GameFolder, TheSameBytesAgainAreWrittenOnlyWhenTheFileLostThem) {
+  const auto inode = [&] {
+    struct stat info {};
+    ::stat((dir_ / "設定2.txt").c_str(), &info);
+    return info.st_ino;
+  };
+  const DataFolder folder = data();
+  write("設定2.txt", sjis("\"ハード\",0,1\r\n"));
+  const auto before = inode();
+  // The first rewrite writes, though the file holds those bytes already: a
+  // file that cannot be written is found out at once.
+  folder.saveOptions({"ハード", 0, 1});
+  const auto rewritten = inode();
+  EXPECT_NE(rewritten, before);
+  folder.saveOptions({"ハード", 0, 1});
+  EXPECT_EQ(inode(), rewritten);
+
+  // Changed behind the game's back, the file gets the bytes again.
+  write("設定2.txt", "edited");
+  folder.saveOptions({"ハード", 0, 1});
+  EXPECT_EQ(read("設定2.txt"), sjis("\"ハード\",0,1\r\n"));
+  folder.saveOptions({"ノーマル", 0, 1});
+  EXPECT_EQ(folder.loadOptions().level, "ノーマル");
+}
+
 TEST_F(GameFolder, EditedFilesStayUsable) {
   // A history whose last row lost its line end still takes new rows.
   write("履歴.txt", "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\"");
