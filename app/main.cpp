@@ -8,14 +8,12 @@
 #include "ui/main_window.h"
 #include "ui/record_window.h"
 #include "ui/system/file_error_report.h"
-#include "ui/system/font_configuration.h"
 #include "ui/system/fonts.h"
 #include "ui/system/qt_host.h"
 
 using namespace polkamina;
 
 int main(int argc, char* argv[]) {
-  const system::FontConfigurationReader fontConfiguration;
   QApplication app(argc, argv);
   // Lets the desktop match the window to the installed menu entry and icon.
   QApplication::setDesktopFileName(QStringLiteral("io.github.polkamina.Polkamina"));
