@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QFile>
 #include <QMessageBox>
 #include <QTest>
@@ -48,6 +47,25 @@ quint32 crc32(const QByteArray& bytes) {
 // Set at the program's start, so that a death test's child shares it.
 const bool kRuntimeFolderSet = (testsupport::useOwnRuntimeFolder(), true);
 
+// An .ico file of one entry that claims a square of that side and holds
+// image, a bitmap or PNG bytes.
+QByteArray singleEntryIco(const QByteArray& image, int claimedSide) {
+  QByteArray bytes;
+  appendLe16(bytes, 0);
+  appendLe16(bytes, 1);
+  appendLe16(bytes, 1);
+  const char side = static_cast<char>(claimedSide >= 256 ? 0 : claimedSide);
+  bytes.append(side);
+  bytes.append(side);
+  bytes.append('\0');     // colours
+  bytes.append('\0');     // reserved
+  appendLe16(bytes, 1);   // planes
+  appendLe16(bytes, 32);  // bits per pixel
+  appendLe32(bytes, static_cast<quint32>(image.size()));
+  appendLe32(bytes, kIcoHeaderSize + kIcoEntrySize);
+  return bytes + image;
+}
+
 quint32 readLe32(const QByteArray& bytes, int offset) {
   return qFromLittleEndian<quint32>(bytes.constData() + offset);
 }
@@ -84,21 +102,7 @@ QByteArray icoFile(int side, QColor color) {
     dib.append(static_cast<char>(color.alpha()));
   }
   dib.append(QByteArray(maskStride * side, '\0'));  // nothing masked out
-
-  QByteArray bytes;
-  appendLe16(bytes, 0);
-  appendLe16(bytes, 1);
-  appendLe16(bytes, 1);
-  const char sideByte = static_cast<char>(side >= 256 ? 0 : side);
-  bytes.append(sideByte);
-  bytes.append(sideByte);
-  bytes.append('\0');     // colours
-  bytes.append('\0');     // reserved
-  appendLe16(bytes, 1);   // planes
-  appendLe16(bytes, 32);  // bits per pixel
-  appendLe32(bytes, static_cast<quint32>(dib.size()));
-  appendLe32(bytes, kIcoHeaderSize + kIcoEntrySize);
-  return bytes + dib;
+  return singleEntryIco(dib, side);
 }
 
 QByteArray combinedIco(const QList<QByteArray>& singleImageIcos) {
@@ -122,20 +126,7 @@ QByteArray combinedIco(const QList<QByteArray>& singleImageIcos) {
 }
 
 QByteArray icoWithPng(const QByteArray& png, int claimedSide) {
-  QByteArray bytes;
-  appendLe16(bytes, 0);
-  appendLe16(bytes, 1);
-  appendLe16(bytes, 1);
-  const char side = static_cast<char>(claimedSide >= 256 ? 0 : claimedSide);
-  bytes.append(side);
-  bytes.append(side);
-  bytes.append('\0');     // colours
-  bytes.append('\0');     // reserved
-  appendLe16(bytes, 1);   // planes
-  appendLe16(bytes, 32);  // bits per pixel
-  appendLe32(bytes, static_cast<quint32>(png.size()));
-  appendLe32(bytes, kIcoHeaderSize + kIcoEntrySize);
-  return bytes + png;
+  return singleEntryIco(png, claimedSide);
 }
 
 QByteArray pngHeaderOnly(quint32 width, quint32 height) {

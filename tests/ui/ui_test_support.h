@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QByteArray>
-#include <QImage>
+#include <QColor>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
