@@ -581,6 +581,14 @@ TEST_F(MainGameTest, ClearAsksThenEmptiesHistoryAndRecords) {
   EXPECT_EQ(folder.readHistory().size(), 1u);
 }
 
+TEST_F(MainGameTest, ASaveThatCannotBeStoredAddsNoRow) {
+  ASSERT_TRUE(started());
+  fs::remove(dir_ / "履歴.txt");
+  fs::create_directory(dir_ / "履歴.txt");
+  EXPECT_THROW(game.cmdHozon_Click(), store::FileError);
+  EXPECT_TRUE(game.history().rows().empty());
+}
+
 TEST_F(MainGameTest, HistoryToggleFollowsOnlyItsOwnDoubleClicks) {
   ASSERT_TRUE(started());
   game.fraKiri_DblClick();
