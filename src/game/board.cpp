@@ -30,6 +30,7 @@ void Board::prepareNameLabels() {
     piece.nameBorder = false;
     piece.nameVisible = false;
   }
+  changes_.addEveryPiece();
 }
 
 bool Board::hasIconSet() const { return IconName_.size() == icons::kIconCount; }
@@ -41,6 +42,7 @@ void Board::deal(std::int16_t kindCount, const std::filesystem::path& folder, Ra
   }
   TurnCount_ = 0;
   ZanCount_ = kPieceCount;
+  changes_.add(ViewChanges::Counters);
   FirstOpen_ = false;
   FirstName_.clear();
   FirstIndex_ = 0;
@@ -50,6 +52,8 @@ void Board::deal(std::int16_t kindCount, const std::filesystem::path& folder, Ra
   buildPool();
   fillPieces(folder, random);
   ++dealSerial_;
+  changes_.add(ViewChanges::Deal);
+  changes_.addEveryPiece();
 
   lstInp_ = IconName_;
   hideNames();
@@ -86,8 +90,13 @@ void Board::fillPieces(const std::filesystem::path& folder, Random& random) {
   }
 }
 
+Piece& Board::change(int index) {
+  changes_.addPiece(index);
+  return pieces_.at(static_cast<std::size_t>(index - 1));
+}
+
 void Board::turnUp(int index, bool showName) {
-  Piece& piece = at(index);
+  Piece& piece = change(index);
   if (showName) piece.nameVisible = true;
   piece.backVisible = false;
 }
@@ -117,12 +126,19 @@ void Board::turnBackPair(int index) {
   countTurn();
 }
 
-std::array<Piece*, 2> Board::pairWithFirst(int index) { return {&at(index), &at(FirstIndex_)}; }
+std::array<Piece*, 2> Board::pairWithFirst(int index) {
+  return {&change(index), &change(FirstIndex_)};
+}
 
-void Board::countTurn() { TurnCount_ = plusOneTurn(TurnCount_); }
+void Board::countTurn() {
+  TurnCount_ = plusOneTurn(TurnCount_);
+  changes_.add(ViewChanges::Counters);
+}
 
 void Board::hideNames() {
-  for (Piece& piece : pieces_) piece.nameVisible = false;
+  for (int index = 1; index <= kPieceCount; ++index) {
+    if (piece(index).nameVisible) change(index).nameVisible = false;
+  }
 }
 
 }  // namespace polkamina::game

@@ -6,12 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "game/board_size.h"
 #include "game/seams.h"
+#include "game/view_changes.h"
 
 namespace polkamina::game {
-
-constexpr int kPieceCount = 40;
-constexpr int kBoardColumns = 8;
 
 // What one cell of the board shows: the back button cmdKoma(i), the face
 // picture imgKoma(i) beneath it and the name label lblKoma(i).
@@ -27,8 +26,11 @@ struct Piece {
 // The board and the turn in progress: the 40 pieces, the deal that fills
 // them from the icon set, and the turn and piece counters. Its changes are
 // the steps of the deal and of the turn; the main game runs them in order.
+// Each step notes in changes which pieces and counters it changed.
 class Board {
  public:
+  explicit Board(ViewChanges& changes) : changes_(changes) {}
+
   // Piece 1..40.
   const Piece& piece(int index) const { return pieces_.at(static_cast<std::size_t>(index - 1)); }
   // A back to click: the piece exists and is face down.
@@ -36,15 +38,9 @@ class Board {
 
   bool Playing() const { return Playing_; }
   bool FirstOpen() const { return FirstOpen_; }
-  const std::string& FirstName() const { return FirstName_; }
-  std::int16_t FirstIndex() const { return FirstIndex_; }
-  std::int16_t KindCount() const { return KindCount_; }
   std::int16_t TurnCount() const { return TurnCount_; }
   std::int16_t ZanCount() const { return ZanCount_; }
-  const std::vector<std::string>& IconName() const { return IconName_; }
-  const std::vector<std::string>& lstInp() const { return lstInp_; }
-  const std::vector<std::string>& lstKoma() const { return lstKoma_; }
-  // Counts deals, so that a view reloads the face pictures when it changes.
+  // Counts deals, so that a step interrupted by a deal can tell.
   unsigned dealSerial() const { return dealSerial_; }
 
   // Start-up: the icon set's names, and the name labels without their
@@ -74,7 +70,8 @@ class Board {
   void hideNames();
 
  private:
-  Piece& at(int index) { return pieces_.at(static_cast<std::size_t>(index - 1)); }
+  // Piece 1..40, to be changed.
+  Piece& change(int index);
   void drawIconKinds(Random& random);
   void buildPool();
   void fillPieces(const std::filesystem::path& folder, Random& random);
@@ -82,6 +79,7 @@ class Board {
   std::array<Piece*, 2> pairWithFirst(int index);
   void countTurn();
 
+  ViewChanges& changes_;
   std::array<Piece, kPieceCount> pieces_{};
   bool Playing_ = false;         // a game is running: from the end of a deal to the last pair
   bool FirstOpen_ = false;       // the first piece of a turn is face up, waiting for its partner
@@ -94,7 +92,7 @@ class Board {
   std::vector<std::string> lstInp_;      // icon names still to be drawn in a deal
   std::vector<std::string> lstKoma_;     // icon kinds drawn for the current deal
   std::vector<std::string> lstKoma2_;    // the pool the pieces are filled from
-  unsigned dealSerial_ = 0;
+  unsigned dealSerial_ = 0;              // deals so far
 };
 
 }  // namespace polkamina::game

@@ -11,7 +11,6 @@ void GameClock::start(Clock& clock) {
 }
 
 void GameClock::tick(Clock& clock) {
-  NowSec_ = static_cast<std::int32_t>(std::floor(clock.secondsSinceMidnight()));
   // The playing time runs on the monotonic clock from the deal's time of day,
   // so it turns over with the time of day's seconds and goes on past midnight.
   const double played = clock.monotonicSeconds() - dealMonotonic_;

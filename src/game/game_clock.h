@@ -10,8 +10,6 @@ namespace polkamina::game {
 // since, taken at each tick of the window timer.
 class GameClock {
  public:
-  std::int32_t StartSec() const { return StartSec_; }
-  std::int32_t NowSec() const { return NowSec_; }
   std::int32_t ElapsedSec() const { return ElapsedSec_; }
 
   // A game was dealt now.
@@ -21,7 +19,6 @@ class GameClock {
 
  private:
   std::int32_t StartSec_ = 0;    // time of day of the deal, whole seconds since midnight
-  std::int32_t NowSec_ = 0;      // time of day of the last tick, whole seconds
   std::int32_t ElapsedSec_ = 0;  // playing time at the last tick, seconds
   double dealMonotonic_ = 0;     // monotonic time of the deal, for play across midnight
   double dealTimeOfDay_ = 0;     // time of day of the deal, with fractions

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/view_changes.h"
 #include "store/data_folder.h"
 #include "store/history.h"
 
@@ -11,8 +12,11 @@ constexpr int kHistoryVisibleRows = 14;
 
 // The play history: the saved games of the history file, as the grid
 // msgRireki shows them, and the frame fraRireki that lies over the board.
+// Every change is noted in changes.
 class History {
  public:
+  explicit History(ViewChanges& changes) : changes_(changes) {}
+
   const store::HistoryRows& rows() const { return rows_; }
   // Grid rows, the header included.
   int gridRows() const { return static_cast<int>(rows_.size()) + 1; }
@@ -29,13 +33,16 @@ class History {
   // The file emptied and the grid with it.
   void clear(const store::DataFolder& folder);
 
-  void show() { fraRirekiVisible_ = true; }
-  void hide() { fraRirekiVisible_ = false; }
+  void show() { setFrameVisible(true); }
+  void hide() { setFrameVisible(false); }
   // A double-click on the board frame: shows or hides the frame by its own
   // two-state toggle, whatever the frame's visibility.
   void toggle();
 
  private:
+  void setFrameVisible(bool visible);
+
+  ViewChanges& changes_;
   store::HistoryRows rows_;
   bool fraRirekiVisible_ = true;  // the frame over the board; start-up hides it
   int historyToggle_ = 0;         // flipped by each double-click on the board frame

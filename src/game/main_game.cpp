@@ -1,5 +1,6 @@
 #include "game/main_game.h"
 
+#include <utility>
 #include <vector>
 
 #include "game/clock_text.h"
@@ -23,6 +24,18 @@ const char* const kClearDone = "履歴データをクリアしました";
 const char* const kClearDoneCaption = "クリア終了";
 
 std::string historyMark(bool set) { return set ? kRecordMark : ""; }
+
+// Every level deals icons of the set, each on the same number of pieces.
+constexpr bool levelsFillTheBoard() {
+  for (const levels::LevelInfo& info : levels::kLevelTable) {
+    if (info.kindCount < 1 || static_cast<std::size_t>(info.kindCount) > icons::kIconCount ||
+        kPieceCount % info.kindCount != 0) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(levelsFillTheBoard(), "a level's icons must fill the board evenly");
 
 }  // namespace
 
@@ -119,7 +132,7 @@ void MainGame::settleTurn(int index) {
 void MainGame::Timer1_Timer() {
   if (!board_.Playing()) return;
   gameClock_.tick(clock_);
-  lblByou_ = clockText(gameClock_.ElapsedSec());
+  showTime(clockText(gameClock_.ElapsedSec()));
 }
 
 void MainGame::cmdYame_Click() { options_.enableLevelList(true); }
@@ -129,7 +142,10 @@ void MainGame::cmdYame_Click() { options_.enableLevelList(true); }
 void MainGame::endGame() {
   board_.stop();
   history_.show();
-  if (const auto level = options_.level()) records_.compare(*level, board_.TurnCount(), lblByou_);
+  if (const auto level = options_.level()) {
+    records_.compare(*level, board_.TurnCount(), lblByou_);
+    changes_.add(ViewChanges::Records);
+  }
   if (options_.autoSaveValue() == 1) cmdHozon_Click();
   options_.enableLevelList(true);
 }
@@ -151,7 +167,8 @@ void MainGame::cmdClear_Click() {
   }
   history_.clear(folder_);
   records_.clear();
-  lblByou_ = levels::kNoRecordDisplay;
+  changes_.add(ViewChanges::Records);
+  showTime(levels::kNoRecordDisplay);
   host_.messageBox(kClearDone, kClearDoneCaption, MessageIcon::Information, MessageButtons::Ok);
 }
 
@@ -161,7 +178,8 @@ void MainGame::fraKiri_DblClick() { history_.toggle(); }
 
 void MainGame::cboMondai_Click() {
   if (const auto level = options_.level()) {
-    lblByou_ = levels::bestTimeDisplay(shared_.best[levels::levelIndex(*level)]);
+    showTime(levels::bestTimeDisplay(shared_.best[levels::levelIndex(*level)]));
+    changes_.add(ViewChanges::Records);
   }
   options_.save(folder_);
 }
@@ -192,6 +210,14 @@ void MainGame::setAutoSaveBox(int value) {
 }
 
 // ---- What the window shows ----
+
+ViewChanges MainGame::takeViewChanges() { return std::exchange(changes_, ViewChanges{}); }
+
+void MainGame::showTime(std::string text) {
+  if (text == lblByou_) return;
+  lblByou_ = std::move(text);
+  changes_.add(ViewChanges::Clock);
+}
 
 std::string MainGame::lblTrun() const { return std::to_string(board_.TurnCount()); }
 

@@ -11,6 +11,7 @@
 #include "game/options.h"
 #include "game/seams.h"
 #include "game/shared_values.h"
+#include "game/view_changes.h"
 #include "store/data_folder.h"
 
 namespace polkamina::game {
@@ -25,7 +26,8 @@ enum class StartupResult {
 // over the board, the game clock, the best records, the history and the
 // options. The window shows what the accessors give and forwards its events
 // to the handlers; it makes no decision of its own, and nothing else changes
-// the game. Handlers may throw store::FileError.
+// the game. What a handler changed of the window's picture is gathered for the
+// view to take (takeViewChanges). Handlers may throw store::FileError.
 class MainGame {
  public:
   MainGame(SharedValues& shared, const store::DataFolder& folder, Host& host, Clock& clock,
@@ -52,10 +54,11 @@ class MainGame {
   void setAutoSaveBox(int value);
 
   const Board& board() const { return board_; }
-  const GameClock& gameClock() const { return gameClock_; }
-  const BestRecords& records() const { return records_; }
   const History& history() const { return history_; }
   const GameOptions& options() const { return options_; }
+  // What changed of the window's picture since the last call; everything the
+  // first time.
+  ViewChanges takeViewChanges();
 
   // The texts of the record frame's four displays and its caption.
   std::string lblTrun() const;                             // turns taken
@@ -69,6 +72,7 @@ class MainGame {
  private:
   void settleTurn(int index);
   void endGame();
+  void showTime(std::string text);
 
   SharedValues& shared_;
   const store::DataFolder& folder_;
@@ -76,11 +80,12 @@ class MainGame {
   Clock& clock_;
   Random& random_;
 
-  Board board_;
+  ViewChanges changes_ = ViewChanges::everything();  // not yet taken by the view
+  Board board_{changes_};
   GameClock gameClock_;
   BestRecords records_;
-  History history_;
-  GameOptions options_;
+  History history_{changes_};
+  GameOptions options_{changes_};
   // The time display: the clock during a game; a finished game's time, which
   // the records and the history read back from it; the level's best time
   // after a change of level.

@@ -7,19 +7,11 @@ namespace {
 // A check box shows 1 only for 1; every other value leaves it unticked.
 int checkBoxValue(int value) { return value == 1 ? 1 : 0; }
 
-// Sets box to the box form of value; false when it showed that already.
-bool setBox(int& box, int value) {
-  const int boxValue = checkBoxValue(value);
-  if (boxValue == box) return false;
-  box = boxValue;
-  return true;
-}
-
 }  // namespace
 
 std::vector<std::string> GameOptions::cboMondaiItems() const {
   std::vector<std::string> items;
-  for (const levels::LevelInfo& info : levels::levelTable()) items.push_back(info.name);
+  for (const levels::LevelInfo& info : levels::kLevelTable) items.push_back(info.name);
   return items;
 }
 
@@ -35,6 +27,21 @@ void GameOptions::restore(const store::Options& stored) {
 bool GameOptions::select(const std::string& levelName) {
   if (!levels::levelFromName(levelName)) return false;
   cboMondaiText_ = levelName;
+  changes_.add(ViewChanges::LevelList);
+  return true;
+}
+
+void GameOptions::enableLevelList(bool enabled) {
+  if (enabled == cboMondaiEnabled_) return;
+  cboMondaiEnabled_ = enabled;
+  changes_.add(ViewChanges::LevelList);
+}
+
+bool GameOptions::setBox(int& box, int value) {
+  const int boxValue = checkBoxValue(value);
+  if (boxValue == box) return false;
+  box = boxValue;
+  changes_.add(ViewChanges::Switches);
   return true;
 }
 

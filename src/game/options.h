@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/view_changes.h"
 #include "levels/level.h"
 #include "store/data_folder.h"
 
@@ -12,8 +13,11 @@ namespace polkamina::game {
 
 // The level list cboMondai and the two switches, the name display chkNamae
 // and the history auto-save chkAs, with the values the options file keeps.
+// What the boxes show is noted in changes when it changes.
 class GameOptions {
  public:
+  explicit GameOptions(ViewChanges& changes) : changes_(changes) {}
+
   const std::string& cboMondaiText() const { return cboMondaiText_; }
   bool cboMondaiEnabled() const { return cboMondaiEnabled_; }
   // The level list's entries: the level names in their fixed order.
@@ -22,7 +26,6 @@ class GameOptions {
   std::optional<levels::Level> level() const;
   int chkNamae() const { return chkNamae_; }
   int chkAs() const { return chkAs_; }
-  std::int16_t nameDisplayValue() const { return nameDisplayValue_; }
   std::int16_t autoSaveValue() const { return autoSaveValue_; }
 
   // Start-up: the values as the options file holds them, before the boxes show them.
@@ -30,7 +33,7 @@ class GameOptions {
 
   // The list shows one of its entries; false for any other text.
   bool select(const std::string& levelName);
-  void enableLevelList(bool enabled) { cboMondaiEnabled_ = enabled; }
+  void enableLevelList(bool enabled);
   // A box's new value, 0 or 1 (anything but 1 leaves it unticked); false when
   // the box already showed it, so that nothing changed.
   bool setNameDisplayBox(int value);
@@ -43,6 +46,10 @@ class GameOptions {
   void save(const store::DataFolder& folder) const;
 
  private:
+  // Sets box to the box form of value; false when it showed that already.
+  bool setBox(int& box, int value);
+
+  ViewChanges& changes_;
   std::string cboMondaiText_;          // the level list's selection
   bool cboMondaiEnabled_ = true;       // the list takes a choice; not during a game
   int chkNamae_ = 0;                   // name display box, 0 or 1

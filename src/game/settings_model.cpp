@@ -60,11 +60,11 @@ void SettingsModel::showRecords() {
 // The folder may have changed since start-up checked it: fewer files leave
 // cells empty, more are cut off after the first twenty.
 void SettingsModel::readNames() {
-  File1_ = icons::listIconFiles(folder_.path());
+  const std::vector<std::string> File1 = icons::listIconFiles(folder_.path());
   lstInp_.clear();
-  const std::size_t count = std::min<std::size_t>(File1_.size(), kCatalogueCells);
+  const std::size_t count = std::min<std::size_t>(File1.size(), kCatalogueCells);
   for (std::size_t i = 0; i < count; ++i) {
-    lstInp_.push_back(icons::iconName(File1_[i]));
+    lstInp_.push_back(icons::iconName(File1[i]));
   }
 }
 

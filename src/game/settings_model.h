@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -10,6 +11,7 @@
 #include "game/seams.h"
 #include "game/shared_values.h"
 #include "store/data_folder.h"
+#include "store/records.h"
 
 namespace polkamina::game {
 
@@ -17,7 +19,7 @@ namespace polkamina::game {
 // and a time row per level).
 constexpr int kCatalogueCells = 20;
 constexpr int kCatalogueColumns = 5;
-constexpr int kRecordRows = 8;
+constexpr std::size_t kRecordRows = 2 * store::kLevelCount;
 
 // One cell of the catalogue: the picture imgKoma(k) and the name lblKoma(k)
 // under it. A cell left without an icon has an empty name and picture.
@@ -59,11 +61,6 @@ class SettingsModel {
   const std::string& cboHideText() const { return cboHideText_; }
   const std::string& cboDelText() const { return cboDelText_; }
 
-  // ---- Working lists, refilled by each load ----
-  const std::vector<std::string>& File1() const { return File1_; }
-  const std::vector<std::string>& lstInp() const { return lstInp_; }
-  const std::vector<std::string>& lstKoma() const { return lstKoma_; }
-
  private:
   void showRecords();
   void readNames();
@@ -84,7 +81,6 @@ class SettingsModel {
   std::vector<std::string> delayList_;
   std::string cboHideText_;
   std::string cboDelText_;
-  std::vector<std::string> File1_;    // the icon files of the folder, in listing order
   std::vector<std::string> lstInp_;   // icon names still to be drawn
   std::vector<std::string> lstKoma_;  // icon names in catalogue order
 };

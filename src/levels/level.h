@@ -1,32 +1,62 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "store/records.h"
+
 namespace polkamina::levels {
 
 enum class Level { Easy, Normal, Hard, Panic };
+static_assert(static_cast<std::size_t>(Level::Panic) + 1 == store::kLevelCount,
+              "one level for each line of the records file");
 
 struct LevelInfo {
   Level level;
-  const char* name;          // list entry and stored name, for example "ノーマル"
-  const char* recordHeader;  // caption of the record frame for this level
-  std::int16_t kindCount;    // different icons a deal puts on the board
+  const char* name;            // list entry and stored name, for example "ノーマル"
+  const char* recordHeader;    // caption of the record frame for this level
+  std::int16_t kindCount;      // different icons a deal puts on the board
   const char* turnRecordText;  // announcement of a new best turn count
   const char* timeRecordText;  // announcement of a new best time
 };
 
-// The four levels in their fixed order (list, records file, settings window).
-const std::array<LevelInfo, 4>& levelTable();
+// Index of the level in kLevelTable and in store::Records, from 0.
+constexpr std::size_t levelIndex(Level level) { return static_cast<std::size_t>(level); }
+
+// The levels in their fixed order (list, records file, settings window). The
+// record headers line their titles up over the four displays of the record
+// frame; the spaces are part of that layout.
+inline constexpr std::array kLevelTable{
+    LevelInfo{Level::Easy, "イージー", "  ターン数　　コマ残り　イージー最短記録        時間記録 ",
+              2, "イージーモードのターン記録を更新しました！",
+              "イージーモードのタイム記録を更新しました！"},
+    LevelInfo{
+        Level::Normal, "ノーマル", "  ターン数　　コマ残り　ノーマル最短記録        時間記録 ", 4,
+        "ノーマルモードのターン記録を更新しました！", "ノーマルモードのタイム記録を更新しました！"},
+    LevelInfo{Level::Hard, "ハード", "  ターン数　　コマ残り　 ハード最短記録         時間記録 ",
+              10, "ハードモードのターン記録を更新しました！",
+              "ハードモードのタイム記録を更新しました！"},
+    LevelInfo{Level::Panic, "パニック", "  ターン数　　コマ残り　パニック最短記録        時間記録 ",
+              20, "パニックモードのターン記録を更新しました！",
+              "パニックモードのタイム記録を更新しました！"},
+};
+static_assert(kLevelTable.size() == store::kLevelCount, "one entry for each level");
+
+// Entry i describes the level of index i.
+constexpr bool isInLevelOrder() {
+  for (std::size_t i = 0; i < kLevelTable.size(); ++i) {
+    if (levelIndex(kLevelTable[i].level) != i) return false;
+  }
+  return true;
+}
+static_assert(isInLevelOrder(), "the entries in the order of the levels");
 
 const LevelInfo& levelInfo(Level level);
 
 // The level of that exact name, or nothing for any other text.
 std::optional<Level> levelFromName(const std::string& name);
-
-// Index 0..3 of the level in levelTable() and in store::Records.
-inline std::size_t levelIndex(Level level) { return static_cast<std::size_t>(level); }
 
 }  // namespace polkamina::levels

@@ -47,6 +47,13 @@ std::string readWholeFile(const fs::path& path, const std::string& fileName) {
   return std::move(*bytes);
 }
 
+// Whether the file at path holds exactly bytes.
+bool holds(const fs::path& path, const std::string& bytes) {
+  std::error_code error;
+  const std::optional<std::string> content = readRegularFile(path, bytes.size(), error);
+  return content == bytes;
+}
+
 }  // namespace
 
 Delays parseDelays(const std::string& bytes, const std::string& fileName) {
@@ -97,8 +104,15 @@ std::string DataFolder::read(const std::string& fileName) const {
   return readWholeFile(findInFolder(folder_, fileName), fileName);
 }
 
+// Start-up and a player's repeated choices write a file again with the bytes
+// the last write put down; while the file still holds them, there is nothing
+// to write, and no wait for the disk.
 void DataFolder::replace(const std::string& fileName, const std::string& bytes) const {
-  replaceFile(findInFolder(folder_, fileName), bytes, fileName);
+  const fs::path path = findInFolder(folder_, fileName);
+  const auto written = lastWritten_.find(fileName);
+  if (written != lastWritten_.end() && written->second == bytes && holds(path, bytes)) return;
+  replaceFile(path, bytes, fileName);
+  lastWritten_[fileName] = bytes;
 }
 
 Delays DataFolder::loadDelays() const { return parseDelays(read(kDelaysFile), kDelaysFile); }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "store/history.h"
@@ -33,7 +34,8 @@ std::string formatRecords(const Records& records, const std::string& fileName);
 // work and closes it again; failures throw FileError. Names are looked up
 // without regard to ASCII case, so "設定.TXT" finds "設定.txt". Every rewrite
 // keeps the player's file (links, mode, owner) and never leaves it half
-// written (see replaceFile).
+// written (see replaceFile); a rewrite with the bytes the folder's last
+// rewrite of that file put down, which the file still holds, writes nothing.
 class DataFolder {
  public:
   explicit DataFolder(std::filesystem::path folder = ".");
@@ -60,6 +62,8 @@ class DataFolder {
   void replace(const std::string& fileName, const std::string& bytes) const;
 
   std::filesystem::path folder_;
+  // The bytes of each file's last rewrite, by file name.
+  mutable std::map<std::string, std::string> lastWritten_;
 };
 
 }  // namespace polkamina::store

@@ -41,14 +41,6 @@ void HistoryRows::clear() {
   starts_.shrink_to_fit();
 }
 
-bool HistoryRows::operator==(const HistoryRows& other) const {
-  if (size() != other.size()) return false;
-  for (std::size_t i = 0; i < size(); ++i) {
-    if ((*this)[i] != other[i]) return false;
-  }
-  return true;
-}
-
 HistoryRows parseHistory(std::string bytes, const std::string& fileName) {
   if (!isCp932(bytes)) throw FileError(FileError::Kind::NotCp932, fileName);
   std::vector<std::size_t> starts;

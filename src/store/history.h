@@ -26,14 +26,10 @@ class HistoryRows {
   HistoryRow operator[](std::size_t index) const;
   std::string field(std::size_t index, std::size_t column,
                     std::size_t maxChars = std::numeric_limits<std::size_t>::max()) const;
-  HistoryRow back() const { return (*this)[size() - 1]; }
 
   // Adds a row at the end; throws FileError when it has no code page 932 form.
   void append(const HistoryRow& row);
   void clear();
-
-  // The same rows, whatever the bytes they were read from.
-  bool operator==(const HistoryRows& other) const;
 
  private:
   friend HistoryRows parseHistory(std::string bytes, const std::string& fileName);

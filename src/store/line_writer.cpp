@@ -8,9 +8,10 @@ namespace {
 
 const char* const kLineEnd = "\r\n";
 
-// The shortest form with at most seven significant digits, trailing zeros
-// of the fraction removed, exponent marker in capitals. std::to_chars does
-// not follow the locale, so a file never gets a decimal comma.
+// The shortest form with at most seven significant digits, exponent marker in
+// capitals. std::to_chars writes as printf's "%.7g" does, with no trailing
+// zeros in the fraction, and does not follow the locale, so a file never gets
+// a decimal comma.
 std::string sevenDigits(float value) {
   char buffer[32];
   auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
@@ -18,10 +19,6 @@ std::string sevenDigits(float value) {
   std::size_t exponent = text.find('e');
   std::string mantissa = text.substr(0, exponent);
   std::string tail = exponent == std::string::npos ? "" : "E" + text.substr(exponent + 1);
-  if (mantissa.find('.') != std::string::npos) {
-    mantissa.erase(mantissa.find_last_not_of('0') + 1);
-    if (mantissa.back() == '.') mantissa.pop_back();
-  }
   if (mantissa == "-0") mantissa = "0";
   return mantissa + tail;
 }

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace polkamina::store {
+
+// The game's levels; the records file holds one line for each.
+constexpr std::size_t kLevelCount = 4;
 
 // Best results of one level. The no-record values take part in comparisons
 // like any other value.
@@ -17,6 +21,6 @@ struct Record {
 };
 
 // One record per level, in the order Easy, Normal, Hard, Panic.
-using Records = std::array<Record, 4>;
+using Records = std::array<Record, kLevelCount>;
 
 }  // namespace polkamina::store

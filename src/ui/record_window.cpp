@@ -26,7 +26,7 @@ class RecordWindow : public QDialog {
   RecordWindow(QWidget* parent, const std::string& message) : QDialog(parent) {
     setObjectName("frmKiroku1");
     setWindowTitle(kCaption);
-    setWindowIcon(system::artIcon("button-start.ico"));
+    setWindowIcon(system::windowIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(system::twipsToPixels(kClientWidth), system::twipsToPixels(kClientHeight));

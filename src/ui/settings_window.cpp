@@ -1,20 +1,24 @@
 #include "ui/settings_window.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QShortcut>
 #include <QToolButton>
-#include <QWheelEvent>
 #include <array>
 #include <functional>
 
 #include "game/settings_model.h"
-#include "store/text.h"
+#include "ui/captioned_frame.h"
+#include "ui/catalogue_picture.h"
+#include "ui/delay_list.h"
+#include "ui/design.h"
+#include "ui/focus_visibility.h"
+#include "ui/icon_name_label.h"
+#include "ui/input_watcher.h"
+#include "ui/picture_button.h"
+#include "ui/shown_text.h"
 #include "ui/system/art.h"
 #include "ui/system/file_error_report.h"
 #include "ui/system/fonts.h"
@@ -33,108 +37,65 @@ using system::twipsRect;
 using system::twipsToPixels;
 
 const char* const kCaption = "設定";
-constexpr int kClientWidth = 9465;
 constexpr int kClientHeight = 5055;
-constexpr double kWindowPoints = 9;
-constexpr double kControlPoints = 11.25;
-constexpr double kNamePoints = 8.25;
-
-// Catalogue cell spacing inside Frame1, in twips.
-constexpr int kCellWidth = 1125;
-constexpr int kCellHeight = 825;
 
 // Tops of the record rows Label3(i) and lblKiroku(i) inside Frame3, in twips.
-constexpr std::array<int, game::kRecordRows> kRecordRowTops = {750,  975,  1575, 1800,
-                                                               2400, 2625, 3225, 3450};
+constexpr std::array kRecordRowTops = {750, 975, 1575, 1800, 2400, 2625, 3225, 3450};
+static_assert(kRecordRowTops.size() == game::kRecordRows, "a turn row and a time row per level");
 
-// The level headers Label2(0..3) with their colours and tops.
+// The level headers Label2(L) with their colours and tops, Easy to Panic.
 struct LevelHeader {
   const char* text;
   QColor background;
   int top;
 };
-const std::array<LevelHeader, 4> kLevelHeaders = {{
-    {"＜イージー＞", QColor(255, 224, 192), 375},
-    {"＜ノーマル＞", QColor(255, 255, 192), 1200},
-    {"＜ハード＞", QColor(192, 255, 255), 2025},
-    {"＜パニック＞", QColor(192, 192, 255), 2850},
-}};
+constexpr std::array kLevelHeaders = {
+    LevelHeader{"＜イージー＞", design::kPeach, 375},
+    LevelHeader{"＜ノーマル＞", design::kPaleYellow, 1200},
+    LevelHeader{"＜ハード＞", design::kPaleCyan, 2025},
+    LevelHeader{"＜パニック＞", design::kLavender, 2850},
+};
+static_assert(kLevelHeaders.size() == store::kLevelCount, "a header per level");
 
-QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QFont controlFont() { return designFont(kPGothic, design::kControlPoints); }
 
 // A level or delay header: a boxed label in the controls' font.
 QLabel* headerLabel(QWidget* parent, const QString& name, const QRect& geometry,
                     const QString& caption, const QColor& background) {
-  QLabel* label =
-      boxedLabel(parent, name, geometry, background, designFont(kPGothic, kControlPoints));
+  QLabel* label = boxedLabel(parent, name, geometry, background, controlFont());
   label->setText(caption);
   return label;
 }
 
 QGroupBox* frame(QWidget* parent, const QString& name, const QRect& geometry,
                  const QString& caption) {
-  QGroupBox* box = captionedFrame(parent, name, geometry, designFont(kPGothic, kControlPoints));
+  auto* box = placed(new CaptionedFrame(parent), name, geometry);
+  box->setFont(controlFont());
   box->setTitle(caption);
   return box;
 }
-
-// A catalogue picture; a left click on it is its own event.
-class ClickablePicture : public QLabel {
- public:
-  ClickablePicture(QWidget* parent, std::function<void()> onClick)
-      : QLabel(parent), onClick_(std::move(onClick)) {}
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-      onClick_();
-    }
-  }
-
- private:
-  std::function<void()> onClick_;
-};
-
-// A delay list whose edit field takes typing but never applies it: only
-// choosing an entry does, from the open list or with the arrow keys. Qt would
-// otherwise choose the entry matching the edit text whenever editing ends (the
-// field loses the focus, Return is pressed, the list opens), which applies
-// typed text, and choose one on every turn of the mouse wheel, each with its
-// own message box.
-class DelayList : public QComboBox {
- public:
-  explicit DelayList(QWidget* parent) : QComboBox(parent) {
-    setEditable(true);
-    setInsertPolicy(QComboBox::NoInsert);
-    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
-  }
-
- protected:
-  void wheelEvent(QWheelEvent* event) override { event->ignore(); }
-};
 
 // The settings window frmSub: a view over SettingsModel.
 class SettingsWindow : public QWidget {
  public:
   SettingsWindow(game::SharedValues& shared, const store::DataFolder& folder, game::Random& random,
                  game::Host& host)
-      : QWidget(nullptr), model_(shared, folder, random, host) {
+      : QWidget(nullptr), input_(new InputWatcher(this)), model_(shared, folder, random, host) {
     setObjectName("frmSub");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kCaption);
-    setWindowIcon(system::artIcon("button-start.ico"));
+    setWindowIcon(system::windowIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
-    setFont(designFont(kPGothic, kWindowPoints));
+    setFixedSize(twipsToPixels(design::kClientWidth), twipsToPixels(kClientHeight));
+    setFont(designFont(kPGothic, design::kWindowPoints));
 
     buildDelayFrame();
     buildCatalogueFrame();
     buildRecordFrame();
     cmdModori_ = pictureButton(this, "cmdModori", twipsRect(7350, 3975, 1965, 990), "戻る",
-                               "メイン画面に戻ります", "button-return.ico",
-                               designFont(kPGothic, kControlPoints));
+                               "メイン画面に戻ります", "button-return", controlFont());
     arrangeTabOrder();
     connectHandlers();
 
@@ -166,7 +127,7 @@ class SettingsWindow : public QWidget {
     bringForward();
     cmdShow_->setFocus();
     // The focus is drawn from the start, not only after the first Tab.
-    showFocusWhileTheKeyboardIsUsed(this);
+    showFocusWhileTheKeyboardIsUsed(this, input_);
   }
 
  protected:
@@ -180,58 +141,56 @@ class SettingsWindow : public QWidget {
 
  private:
   struct CellControls {
-    QLabel* picture = nullptr;
+    CataloguePicture* picture = nullptr;
     QLabel* name = nullptr;
   };
 
   void buildDelayFrame() {
     QGroupBox* frame2 = frame(this, "Frame2", twipsRect(150, 75, 7065, 765), "設定");
     headerLabel(frame2, "Label1_0", twipsRect(225, 300, 2190, 345), "コマが隠れる時間",
-                QColor(255, 255, 192));
+                design::kPaleYellow);
     cboHide_ = delayList(frame2, "cboHide", twipsRect(2475, 300, 915, 345),
                          "間違った時にコマを隠すまでの時間です");
     headerLabel(frame2, "Label1_1", twipsRect(3750, 300, 2190, 345), "コマが消える時間",
-                QColor(192, 255, 255));
+                design::kPaleCyan);
     cboDel_ = delayList(frame2, "cboDel", twipsRect(5925, 300, 915, 345),
                         "正解したときにコマを消すまでの時間です");
   }
 
-  QComboBox* delayList(QWidget* parent, const QString& name, const QRect& geometry,
+  DelayList* delayList(QWidget* parent, const QString& name, const QRect& geometry,
                        const QString& toolTip) {
     auto* list = placed(new DelayList(parent), name, geometry);
     list->setToolTip(toolTip);
-    list->setFont(designFont(kPGothic, kControlPoints));
+    list->setFont(controlFont());
     return list;
   }
 
   void buildCatalogueFrame() {
     QGroupBox* frame1 = frame(this, "Frame1", twipsRect(150, 1050, 7065, 3915),
                               "コマ一覧　（ コマをクリックすると名前を表示します）");
-    const QFont nameFont = system::outsideTextFont(kPGothic, kNamePoints);
+    const QFont nameFont = system::outsideTextFont(kPGothic, design::kNamePoints);
     for (int k = 1; k <= game::kCatalogueCells; ++k) {
-      const int column = (k - 1) % game::kCatalogueColumns;
-      const int row = (k - 1) / game::kCatalogueColumns;
+      const int left = design::kCellWidth * ((k - 1) % game::kCatalogueColumns);
+      const int top = design::kCellHeight * ((k - 1) / game::kCatalogueColumns);
       const QString index = QString::number(k);
-      const auto cell = static_cast<std::int16_t>(k);
 
       CellControls& controls = cells_[static_cast<std::size_t>(k - 1)];
-      controls.picture = placed(
-          new ClickablePicture(
-              frame1, [this, cell] { runHandler([this, cell] { model_.imgKoma_Click(cell); }); }),
-          "imgKoma_" + index,
-          twipsRect(450 + kCellWidth * column, 450 + kCellHeight * row, 480, 480));
+      controls.picture =
+          placed(new CataloguePicture(frame1), "imgKoma_" + index,
+                 twipsRect(450 + left, 450 + top, design::kPictureSide, design::kPictureSide));
       controls.picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      connect(controls.picture, &CataloguePicture::clicked, this, [this, k] {
+        runHandler([this, k] { model_.imgKoma_Click(static_cast<std::int16_t>(k)); });
+      });
 
       controls.name = iconNameLabel(
           frame1, "lblKoma_" + index,
-          twipsRect(150 + kCellWidth * column, 975 + kCellHeight * row, 1095, 255), nameFont);
+          twipsRect(150 + left, 975 + top, design::kNameWidth, design::kNameHeight), nameFont);
     }
     cmdShow_ = pictureButton(frame1, "cmdShow", twipsRect(5925, 450, 915, 990), "見せる",
-                             "コマの名前を全部表示します", "button-show.ico",
-                             designFont(kPGothic, kControlPoints));
+                             "コマの名前を全部表示します", "button-show", controlFont());
     cmdHide_ = pictureButton(frame1, "cmdHide", twipsRect(5925, 2400, 915, 990), "隠す",
-                             "コマの名前を全部隠します", "button-hide.ico",
-                             designFont(kPGothic, kControlPoints));
+                             "コマの名前を全部隠します", "button-hide", controlFont());
   }
 
   void buildRecordFrame() {
@@ -242,7 +201,7 @@ class SettingsWindow : public QWidget {
                   header.text, header.background);
     }
     // The rows use the window's own font, not the frame's.
-    const QFont rowFont = system::outsideTextFont(kPGothic, kWindowPoints);
+    const QFont rowFont = system::outsideTextFont(kPGothic, design::kWindowPoints);
     for (std::size_t i = 0; i < kRecordRowTops.size(); ++i) {
       const QString index = QString::number(i);
       auto* rowName = placed(new QLabel(i % 2 == 0 ? "ターン" : "タイム", frame3),
@@ -292,23 +251,16 @@ class SettingsWindow : public QWidget {
     for (int k = 1; k <= game::kCatalogueCells; ++k) {
       const game::CatalogueCell& cell = model_.cell(k);
       CellControls& controls = cells_[static_cast<std::size_t>(k - 1)];
-      controls.name->setText(text(store::shownFileName(cell.name)));
+      controls.name->setText(shownName(cell.name));
       if (!cell.picture.empty()) {
         controls.picture->setPixmap(system::loadIconPicture(cell.picture, devicePixelRatioF()));
       }
     }
-    fillDelayList(cboHide_, model_.cboHideText());
-    fillDelayList(cboDel_, model_.cboDelText());
+    QStringList delays;
+    for (const std::string& entry : model_.delayList()) delays << text(entry);
+    cboHide_->showDelays(delays, text(model_.cboHideText()));
+    cboDel_->showDelays(delays, text(model_.cboDelText()));
     renderNames();
-  }
-
-  // The entries, and the delay in the edit field with no entry selected.
-  void fillDelayList(QComboBox* list, const std::string& shown) {
-    for (const std::string& entry : model_.delayList()) {
-      list->addItem(text(entry));
-    }
-    list->setCurrentIndex(-1);
-    list->setEditText(text(shown));
   }
 
   // A picture is named for screen readers with its icon's name only while
@@ -318,16 +270,16 @@ class SettingsWindow : public QWidget {
       const game::CatalogueCell& cell = model_.cell(k);
       CellControls& controls = cells_[static_cast<std::size_t>(k - 1)];
       controls.name->setVisible(cell.nameVisible);
-      setAccessibleNameIfChanged(
-          controls.picture, cell.nameVisible ? cellPlace(k - 1, game::kCatalogueColumns) + " " +
-                                                   text(store::shownFileName(cell.name))
-                                             : cellPlace(k - 1, game::kCatalogueColumns));
+      const QString place = cellPlace(k - 1, game::kCatalogueColumns);
+      setAccessibleNameIfChanged(controls.picture,
+                                 cell.nameVisible ? place + " " + shownName(cell.name) : place);
     }
   }
 
+  InputWatcher* input_;
   game::SettingsModel model_;
-  QComboBox* cboHide_ = nullptr;
-  QComboBox* cboDel_ = nullptr;
+  DelayList* cboHide_ = nullptr;
+  DelayList* cboDel_ = nullptr;
   QToolButton* cmdShow_ = nullptr;
   QToolButton* cmdHide_ = nullptr;
   QToolButton* cmdModori_ = nullptr;

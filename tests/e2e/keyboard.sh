@@ -10,41 +10,42 @@ folder=$(e2e_make_game_folder)
 printf ' .1 \r\n .1 \r\n' >"$folder/設定.txt"
 e2e_start_game "$folder"
 e2e_find_main_window
-sleep 0.5
+xdotool mousemove 0 0
 
-# What differs between two screenshots in a window rectangle (x y w h).
-changed() { e2e_crop_difference "$E2E_WORK/$1.png" "$E2E_WORK/$2.png" "${@:3}"; }
-shot() {
-  xdotool mousemove 0 0
-  sleep 0.4
-  e2e_screenshot "$E2E_WORK/$1.png"
-}
-turns="225 120 65 31"    # lblTrun
-board="20 160 590 270"   # the pieces, and the history grid over them
+shot() { echo "$E2E_WORK/$1.png"; }
+level_list="90 110 113 27"  # cboMondai, disabled by a deal
+turns="225 120 65 31"       # lblTrun
+board="20 160 590 270"      # the pieces, and the history grid over them
 
+e2e_shot_when_still "$(shot idle)"
 e2e_key Return  # スタート has the focus from the start
-shot dealt
+# shellcheck disable=SC2086
+e2e_shot_until "$(shot dealt)" 10 "Return on スタート dealt no game" \
+  e2e_changed "$(shot idle)" "$(shot dealt)" $level_list 20
 e2e_key shift+Tab  # to the board's focused piece, 1
 e2e_key space      # piece 1; the focus goes on to piece 2
 e2e_key Return     # piece 2 settles the first turn
-sleep 0.5
-shot one_turn
-[ "$(changed dealt one_turn $turns)" -gt 20 ] || e2e_fail "no turn was counted"
+# shellcheck disable=SC2086
+e2e_shot_until "$(shot one_turn)" 10 "no turn was counted" \
+  e2e_changed "$(shot dealt)" "$(shot one_turn)" $turns 20
 
 e2e_key Down
 e2e_key space
 e2e_key Right
 e2e_key Return
-sleep 0.5
-shot two_turns
-[ "$(changed one_turn two_turns $turns)" -gt 20 ] || e2e_fail "no second turn was counted"
+# shellcheck disable=SC2086
+e2e_shot_until "$(shot two_turns)" 10 "no second turn was counted" \
+  e2e_changed "$(shot one_turn)" "$(shot two_turns)" $turns 20
+e2e_shot_when_still "$(shot two_turns)"
 
 e2e_key ctrl+h
-shot history
-[ "$(changed two_turns history $board)" -gt 1000 ] || e2e_fail "Ctrl+H showed no history"
+# shellcheck disable=SC2086
+e2e_shot_until "$(shot history)" 10 "Ctrl+H showed no history" \
+  e2e_changed "$(shot two_turns)" "$(shot history)" $board 1000
 e2e_key ctrl+h
-shot board_again
-[ "$(changed two_turns board_again $board)" -lt 1000 ] || e2e_fail "Ctrl+H did not hide the history"
+# shellcheck disable=SC2086
+e2e_shot_until "$(shot board_again)" 10 "Ctrl+H did not hide the history" \
+  e2e_unchanged "$(shot two_turns)" "$(shot board_again)" $board
 
 # Tab from the board passes the hidden grid to スタート, then 設定.
 e2e_key Tab
@@ -52,11 +53,8 @@ e2e_key Tab
 e2e_key Return
 settings=$(e2e_wait_window "設定")
 e2e_key Escape "$settings"
-for i in $(seq 50); do
-  xdotool search --onlyvisible --name '^設定$' >/dev/null || break
-  sleep 0.1
-done
-! xdotool search --onlyvisible --name '^設定$' >/dev/null || e2e_fail "Esc left the settings open"
+e2e_eventually 5 bash -c '! xdotool search --onlyvisible --name "^設定\$" >/dev/null' ||
+  e2e_fail "Esc left the settings open"
 
 # 設定 kept the focus: ヘルプ and 終了 follow it.
 e2e_key Tab

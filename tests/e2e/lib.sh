@@ -10,6 +10,9 @@ E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/polkamina-e2e.XXXXXX")
 E2E_XVFB_PID=""
 E2E_GAME_PID=""
 E2E_WINDOW=""
+# Qt's run-time files go here, not into a folder of its own under /tmp.
+export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 e2e_fail() {
   echo "FAIL: $*" >&2
@@ -115,14 +118,54 @@ e2e_click() {
 # Gives the window $2 (the main window by default) the keyboard focus and
 # presses a key there (an xdotool key name).
 e2e_key() {
-  xdotool windowfocus "${2:-$E2E_WINDOW}"
-  sleep 0.2
+  xdotool windowfocus --sync "${2:-$E2E_WINDOW}"
   xdotool key "$1"
 }
 
 # Saves the whole screen as a PNG file.
 e2e_screenshot() {
-  import -window root "$1"
+  import -silent -window root "$1"
+}
+
+# Takes screenshots into $1 until the command after the deadline $2 (seconds)
+# succeeds: a wait for a state the screen shows. Fails the test with the
+# message $3 if the state never comes.
+e2e_shot_until() {
+  local shot=$1 deadline=$((SECONDS + $2)) message=$3
+  shift 3
+  until e2e_screenshot "$shot" && "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || e2e_fail "$message"
+    sleep 0.1
+  done
+}
+
+# Takes screenshots into $1 until two in a row are the same: the windows have
+# drawn everything they were asked to.
+e2e_shot_when_still() {
+  local shot=$1 previous="$E2E_WORK/previous-shot.png"
+  e2e_screenshot "$previous"
+  e2e_shot_until "$shot" 10 "the screen never came to rest" e2e_same_shots "$previous" "$shot"
+}
+
+# Succeeds when two screenshots are equal; the second becomes the first for
+# the next call.
+e2e_same_shots() {
+  local first=$1 second=$2 differ
+  differ=$(compare -metric AE "$first" "$second" null: 2>&1 || true)
+  cp "$second" "$first"
+  [ "$differ" = 0 ]
+}
+
+# Succeeds when the window rectangle x y w h ($3..$6) differs between two
+# screenshots in more than $7 pixels (100 by default).
+e2e_changed() {
+  [ "$(e2e_crop_difference "$@")" -gt "${7:-100}" ]
+}
+
+# Succeeds when the window rectangle x y w h ($3..$6) is the same in two
+# screenshots.
+e2e_unchanged() {
+  [ "$(e2e_crop_difference "$@")" -eq 0 ]
 }
 
 # Counts the pixels that differ between two screenshots within the main
@@ -152,4 +195,11 @@ e2e_wait_exit() {
     sleep 0.1
   done
   e2e_fail "the game did not end within $seconds s"
+}
+
+# The rectangle of piece i's back (1..40), "x y w h" in window pixels.
+e2e_piece_rect() {
+  local x y
+  read -r x y < <(e2e_piece_centre "$1")
+  echo $((x - 36)) $((y - 26)) 72 52
 }

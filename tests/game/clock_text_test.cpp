@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "game/seams.h"
 
@@ -11,28 +12,63 @@ namespace {
 
 TEST(ClockText, PadsMinutesAndSeconds) {
   EXPECT_EQ(clockText(0), "00分00秒");
+  EXPECT_EQ(clockText(-5), "00分00秒");
+  // Where a digit is added to the seconds and the minutes.
+  EXPECT_EQ(clockText(9), "00分09秒");
+  EXPECT_EQ(clockText(10), "00分10秒");
   EXPECT_EQ(clockText(59), "00分59秒");
   EXPECT_EQ(clockText(60), "01分00秒");
+  EXPECT_EQ(clockText(599), "09分59秒");
+  EXPECT_EQ(clockText(600), "10分00秒");
   EXPECT_EQ(clockText(3599), "59分59秒");
   EXPECT_EQ(clockText(3600), "60分00秒");
+  EXPECT_EQ(clockText(5999), "99分59秒");
   EXPECT_EQ(clockText(6000), "100分00秒");
   EXPECT_EQ(clockText(6061), "101分01秒");
+  EXPECT_EQ(clockText(60000), "1000分00秒");
 }
 
 TEST(ClockText, ComparesAsDurationsStrictly) {
   EXPECT_TRUE(isShorterTime("00分59秒", "01分00秒"));
   EXPECT_TRUE(isShorterTime("99分59秒", "100分00秒"));  // longer text, longer time
+  EXPECT_TRUE(isShorterTime("09分59秒", "10分00秒"));
+  EXPECT_TRUE(isShorterTime("01分09秒", "01分10秒"));
+  EXPECT_FALSE(isShorterTime("01分10秒", "01分09秒"));
   EXPECT_FALSE(isShorterTime("100分00秒", "99分59秒"));
   EXPECT_TRUE(isShorterTime("01分23秒", "59分59秒"));
   EXPECT_FALSE(isShorterTime("59分59秒", "59分59秒"));
   EXPECT_FALSE(isShorterTime("60分00秒", "59分59秒"));
   EXPECT_FALSE(isShorterTime("001分00秒", "01分00秒"));  // leading zeros do not count
+  EXPECT_FALSE(isShorterTime("01分00秒", "001分00秒"));
+  EXPECT_TRUE(isShorterTime("01分05秒", "001分006秒"));
   // A text that is no clock text counts as the longest time.
   EXPECT_FALSE(isShorterTime("-----", "59分59秒"));
   EXPECT_FALSE(isShorterTime("00分00秒x", "59分59秒"));
   EXPECT_TRUE(isShorterTime("59分59秒", "1分"));
   EXPECT_TRUE(isShorterTime("00分01秒", ""));
   EXPECT_FALSE(isShorterTime("abc", "def"));
+}
+
+TEST(TakeRandomEntry, DrawsByPositionAndStaysInsideTheList) {
+  // Hands out the numbers given, in turn.
+  class Scripted : public Random {
+   public:
+    explicit Scripted(std::vector<float> values) : values_(std::move(values)) {}
+    void reseed() override {}
+    float next() override { return values_.at(next_++); }
+
+   private:
+    std::vector<float> values_;
+    std::size_t next_ = 0;
+  };
+  std::vector<std::string> list = {"a", "b", "c", "d"};
+  // floor(n × r): 4 × 0.49 is position 1, 3 × 0.67 is position 2 ...
+  Scripted random({0.49f, 0.67f, 1.0f, 0.0f});
+  EXPECT_EQ(takeRandomEntry(random, list), "b");
+  EXPECT_EQ(takeRandomEntry(random, list), "d");
+  EXPECT_EQ(takeRandomEntry(random, list), "c");  // a generator that returns 1: the last
+  EXPECT_EQ(takeRandomEntry(random, list), "a");
+  EXPECT_TRUE(list.empty());
 }
 
 TEST(SystemSeams, GiveValuesInRange) {

@@ -16,7 +16,7 @@ std::size_t codePoints(const std::string& text) {
 }
 
 TEST(LevelTable, HoldsTheFourLevelsInOrder) {
-  const auto& table = levelTable();
+  const auto& table = kLevelTable;
   const char* names[] = {"イージー", "ノーマル", "ハード", "パニック"};
   const int kinds[] = {2, 4, 10, 20};
   for (std::size_t i = 0; i < table.size(); ++i) {

@@ -1,17 +1,16 @@
 #include "game/main_game.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 
 #include "game_fakes.h"
 #include "store/file_error.h"
+#include "support/temp_folder.h"
 
 namespace polkamina::game {
 namespace {
@@ -42,7 +41,7 @@ const std::string kNoRecordLine = hexBytes("39 39 39 39 2C 22 35 39 95 AA 35 39 
 // on, no records, no history) and 20 dummy icons icon01 .. icon20.
 class MainGameTest : public ::testing::Test {
  protected:
-  MainGameTest() : dir_(makeFolder()), folder(dir_), game(shared, folder, host, clock, random) {
+  MainGameTest() : folder(dir_), game(shared, folder, host, clock, random) {
     for (const auto& entry : fs::directory_iterator(POLKAMINA_DEFAULTS_DIR)) {
       if (entry.path().extension() == ".txt") {
         fs::copy_file(entry.path(), dir_ / entry.path().filename());
@@ -50,16 +49,12 @@ class MainGameTest : public ::testing::Test {
     }
     setIconCount(20);
   }
-  ~MainGameTest() override { fs::remove_all(dir_); }
-
-  static fs::path makeFolder() {
-    std::string pattern = (fs::temp_directory_path() / "game_test_XXXXXX").string();
-    return fs::path(mkdtemp(pattern.data()));
-  }
+  // The name of dummy icon i, 1..21.
+  static std::string iconName(int i) { return (i < 10 ? "icon0" : "icon") + std::to_string(i); }
 
   void setIconCount(int count) {
     for (int i = 1; i <= 21; ++i) {
-      const fs::path icon = dir_ / ((i < 10 ? "icon0" : "icon") + std::to_string(i) + ".ico");
+      const fs::path icon = dir_ / (iconName(i) + ".ico");
       if (i <= count) {
         std::ofstream(icon) << "ico";
       } else {
@@ -68,21 +63,38 @@ class MainGameTest : public ::testing::Test {
     }
   }
 
-  std::string fileBytes(const std::string& name) const {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::string fileBytes(const std::string& name) const { return temp_.read(name); }
   void writeFile(const std::string& name, const std::string& bytes) const {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
+    temp_.write(name, bytes);
   }
 
-  void start() { ASSERT_EQ(game.Form_Load(), StartupResult::Ready); }
+  // Start-up as the program runs it; a test goes on only once it is ready.
+  ::testing::AssertionResult started() {
+    if (game.Form_Load() == StartupResult::Ready) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "start-up did not get the window ready";
+  }
 
   // A deal on that level with every draw 0: the pieces take the pool in order.
   void deal(const std::string& level) {
     game.chooseLevel(level);
     game.cmdStart_Click();
   }
+
+  // The icon names on the board with the number of pieces each.
+  static std::map<std::string, int> namesOn(const MainGame& game) {
+    std::map<std::string, int> copies;
+    for (int i = 1; i <= kPieceCount; ++i) ++copies[game.board().piece(i).name];
+    return copies;
+  }
+
+  // The newest row of the history grid.
+  store::HistoryRow lastRow() const {
+    const store::HistoryRows& rows = game.history().rows();
+    return rows.empty() ? store::HistoryRow{} : rows[rows.size() - 1];
+  }
+
+  // The two record marks of a history row, one after the other.
+  static std::string marksOf(const store::HistoryRow& row) { return row[5] + row[6]; }
 
   void turn(int first, int second) {
     game.cmdKoma_Click(static_cast<std::int16_t>(first));
@@ -111,7 +123,8 @@ class MainGameTest : public ::testing::Test {
     }
   }
 
-  fs::path dir_;
+  testsupport::TempFolder temp_;
+  const fs::path dir_ = temp_.path();
   SharedValues shared;
   store::DataFolder folder;
   FakeHost host;
@@ -124,13 +137,11 @@ class MainGameTest : public ::testing::Test {
 
 TEST_F(MainGameTest, StartupPreparesAnIdleWindow) {
   const std::string options = fileBytes("設定2.txt");
-  start();
+  ASSERT_TRUE(started());
   EXPECT_TRUE(host.calls.empty());
   EXPECT_EQ(game.helpFile(), "pkHelp.chm");
   EXPECT_FALSE(game.history().fraRirekiVisible());
   EXPECT_TRUE(game.history().rows().empty());
-  EXPECT_EQ(game.board().IconName().front(), "icon01");
-  EXPECT_EQ(game.board().lstInp(), game.board().IconName());
   EXPECT_FALSE(game.board().piece(40).nameVisible || game.board().piece(40).nameBorder);
   EXPECT_FLOAT_EQ(shared.HideDelay, 1.0f);
   EXPECT_FLOAT_EQ(shared.EraseDelay, 0.5f);
@@ -149,7 +160,7 @@ TEST_F(MainGameTest, StartupShowsTheStoredLevelAndOptions) {
   shared.best[1] = {18, "02分00秒"};
   folder.saveRecords(shared.best);
   folder.saveOptions({kHard, 1, 0});
-  start();
+  ASSERT_TRUE(started());
   EXPECT_EQ(game.options().cboMondaiText(), kHard);
   EXPECT_EQ(game.lblKiroku(), "-----");  // Hard's record, not Normal's
   EXPECT_EQ(game.frmKirokuCaption(), "  ターン数　　コマ残り　 ハード最短記録         時間記録 ");
@@ -160,11 +171,11 @@ TEST_F(MainGameTest, StartupShowsTheStoredLevelAndOptions) {
 
 TEST_F(MainGameTest, StartupReplacesAStoredNameThatIsNoLevel) {
   folder.saveOptions({"ベリーハード", 0, 1});
-  start();
+  ASSERT_TRUE(started());
   EXPECT_EQ(game.options().cboMondaiText(), kNormal);
   EXPECT_EQ(folder.loadOptions().level, kNormal);
   game.cmdStart_Click();
-  EXPECT_EQ(game.board().KindCount(), 4);
+  EXPECT_EQ(namesOn(game).size(), 4u);
 }
 
 TEST_F(MainGameTest, StartupFailsInTheOrderOfItsSteps) {
@@ -204,7 +215,7 @@ TEST_F(MainGameTest, HistoryScrollsToItsEndBeyondFourteenGridRows) {
   for (int i = 0; i < 13; ++i) {
     folder.appendHistoryRow(row);
   }
-  start();
+  ASSERT_TRUE(started());
   EXPECT_EQ(game.history().gridRows(), 14);
   EXPECT_EQ(game.history().topRow(), 1);
   game.cmdHozon_Click();
@@ -220,40 +231,36 @@ TEST_F(MainGameTest, HistoryScrollsToItsEndBeyondFourteenGridRows) {
 // ---- The deal ----
 
 TEST_F(MainGameTest, DealSpreadsTheLevelsIconsOverTheBoard) {
-  start();
-  random.fallback = 0.99999994f;  // the largest float below 1
+  ASSERT_TRUE(started());
+  random.fallback = 0.99999994f;  // the largest float below 1: always the last entry
   for (const auto& [level, kinds] : std::vector<std::pair<std::string, int>>{
            {"イージー", 2}, {kNormal, 4}, {kHard, 10}, {kPanic, 20}}) {
-    // The level's first game sets both records; the next deal clears the flags.
-    deal(level);
-    playToEnd(83);
-    ASSERT_TRUE(game.records().TurnRecordSet() && game.records().TimeRecordSet());
-    random.reseedsAt.clear();
-    random.drawn = 0;
-    const unsigned serial = game.board().dealSerial();
-    deal(level);
-    EXPECT_EQ(random.reseedsAt, (std::vector<std::size_t>{0, static_cast<std::size_t>(kinds)}));
-    EXPECT_EQ(random.drawn, static_cast<std::size_t>(kinds + 40));
-    EXPECT_EQ(game.board().dealSerial(), serial + 1);
-    EXPECT_EQ(game.board().KindCount(), kinds);
-    std::map<std::string, int> copies;
-    for (int i = 1; i <= kPieceCount; ++i) {
-      EXPECT_TRUE(game.board().piece(i).backVisible && game.board().piece(i).faceVisible);
-      EXPECT_FALSE(game.board().piece(i).nameVisible);
-      ++copies[game.board().piece(i).name];
+    // Two deals in a row draw alike: each starts from all twenty names again.
+    for (int round = 0; round < 2; ++round) {
+      random.reseedsAt.clear();
+      random.drawn = 0;
+      deal(level);
+      EXPECT_EQ(random.reseedsAt, (std::vector<std::size_t>{0, static_cast<std::size_t>(kinds)}));
+      EXPECT_EQ(random.drawn, static_cast<std::size_t>(kinds + 40));
+      const std::map<std::string, int> copies = namesOn(game);
+      ASSERT_EQ(copies.size(), static_cast<std::size_t>(kinds)) << level;
+      // Taken from the end of the icon list.
+      EXPECT_EQ(copies.begin()->first, iconName(21 - kinds)) << level;
+      for (const auto& [name, count] : copies) {
+        EXPECT_EQ(count, 40 / kinds) << name;
+      }
+      for (int i = 1; i <= kPieceCount; ++i) {
+        const Piece& piece = game.board().piece(i);
+        EXPECT_TRUE(piece.backVisible && piece.faceVisible && !piece.nameVisible);
+        EXPECT_EQ(piece.picture, dir_ / (piece.name + ".ico"));
+      }
+      EXPECT_TRUE(game.board().Playing());
+      EXPECT_FALSE(game.options().cboMondaiEnabled());
+      game.cmdYame_Click();
     }
-    EXPECT_EQ(copies.size(), static_cast<std::size_t>(kinds));
-    for (const auto& [name, count] : copies) {
-      EXPECT_EQ(count, 40 / kinds) << name;
-    }
-    EXPECT_EQ(game.board().lstInp(), game.board().IconName());
-    EXPECT_FALSE(game.records().TurnRecordSet() || game.records().TimeRecordSet());
-    EXPECT_TRUE(game.board().Playing());
-    EXPECT_FALSE(game.options().cboMondaiEnabled());
-    game.cmdYame_Click();
   }
-  // Drawing always the last entry takes the icons from the end of the list.
-  EXPECT_EQ(game.board().lstKoma().front(), "icon20");
+  // The pool is filled in the order the kinds were drawn: its last entry is
+  // the first icon of the list.
   EXPECT_EQ(game.board().piece(1).name, "icon01");
 
   // A box without a level name before any deal falls back to the Normal count:
@@ -263,13 +270,44 @@ TEST_F(MainGameTest, DealSpreadsTheLevelsIconsOverTheBoard) {
   EXPECT_THROW(stopped.Form_Load(), store::FileError);
   ASSERT_EQ(stopped.options().cboMondaiText(), "");
   stopped.cmdStart_Click();
-  EXPECT_EQ(stopped.board().KindCount(), 4);
+  EXPECT_EQ(namesOn(stopped).size(), 4u);
+}
+
+TEST_F(MainGameTest, PicturesAreFoundWhateverTheCaseOfTheirExtension) {
+  fs::rename(dir_ / "icon01.ico", dir_ / "icon01.ICO");
+  ASSERT_TRUE(started());
+  deal(kPanic);
+  for (int i = 1; i <= kPieceCount; ++i) {
+    const Piece& piece = game.board().piece(i);
+    EXPECT_EQ(piece.picture, dir_ / (piece.name + (piece.name == "icon01" ? ".ICO" : ".ico")));
+  }
+}
+
+TEST_F(MainGameTest, NothingIsDealtWithoutTheIconSet) {
+  game.cmdStart_Click();
+  EXPECT_FALSE(game.board().Playing());
+  setIconCount(19);
+  EXPECT_EQ(game.Form_Load(), StartupResult::Exit);
+  game.cmdStart_Click();
+  EXPECT_FALSE(game.board().Playing());
+  EXPECT_EQ(random.drawn, 0u);
+}
+
+TEST_F(MainGameTest, ADealClearsTheRecordMarksOfTheGameBefore) {
+  ASSERT_TRUE(started());  // auto-save on
+  deal(kPanic);
+  playToEnd(83);
+  deal(kPanic);
+  playToEnd(90);  // neither fewer turns nor a shorter time
+  ASSERT_EQ(game.history().rows().size(), 2u);
+  EXPECT_EQ(marksOf(game.history().rows()[0]), "○○");
+  EXPECT_EQ(marksOf(game.history().rows()[1]), "");
 }
 
 // ---- The turn ----
 
 TEST_F(MainGameTest, ClickBeforeTheDealOnlyReminds) {
-  start();
+  ASSERT_TRUE(started());
   game.cmdKoma_Click(7);
   EXPECT_EQ(host.calls, (std::vector<std::string>{
                             FakeHost::messageCall("スタートボタンを押してください", "スタート確認",
@@ -279,7 +317,7 @@ TEST_F(MainGameTest, ClickBeforeTheDealOnlyReminds) {
 }
 
 TEST_F(MainGameTest, MatchBeepsWaitsAndRemovesThePair) {
-  start();
+  ASSERT_TRUE(started());
   deal(kNormal);
   game.setNameDisplayBox(1);
   host.onYield = [this] {
@@ -288,8 +326,6 @@ TEST_F(MainGameTest, MatchBeepsWaitsAndRemovesThePair) {
   };
   game.cmdKoma_Click(1);
   EXPECT_TRUE(game.board().FirstOpen());
-  EXPECT_EQ(game.board().FirstIndex(), 1);
-  EXPECT_EQ(game.board().FirstName(), "icon01");
   EXPECT_TRUE(game.board().piece(1).nameVisible);
 
   host.onWait = [this] {
@@ -313,8 +349,9 @@ TEST_F(MainGameTest, MatchBeepsWaitsAndRemovesThePair) {
 }
 
 TEST_F(MainGameTest, MissWaitsSilentlyAndTurnsThePairBack) {
-  start();
+  ASSERT_TRUE(started());
   deal(kNormal);
+  game.setNameDisplayBox(1);
   turn(1, 2);
   EXPECT_EQ(host.calls, (std::vector<std::string>{"yield", "yield", FakeHost::waitCall(1.0f)}));
   for (int i : {1, 2}) {
@@ -331,7 +368,7 @@ TEST_F(MainGameTest, MissWaitsSilentlyAndTurnsThePairBack) {
 }
 
 TEST_F(MainGameTest, NameDisplayOffHidesNamesAtOnceAndOnShowsOnlyLaterPieces) {
-  start();
+  ASSERT_TRUE(started());
   deal(kNormal);
   game.setNameDisplayBox(1);
   game.cmdKoma_Click(1);
@@ -344,24 +381,25 @@ TEST_F(MainGameTest, NameDisplayOffHidesNamesAtOnceAndOnShowsOnlyLaterPieces) {
 }
 
 TEST_F(MainGameTest, ClickQueuedDuringTheYieldBecomesTheFirstPiece) {
-  start();
+  ASSERT_TRUE(started());
   deal(kNormal);
   host.onYield = [this] { game.cmdKoma_Click(5); };
   game.cmdKoma_Click(1);
   EXPECT_EQ(host.calls,
             (std::vector<std::string>{"yield", "yield", "beep", FakeHost::waitCall(0.5f)}));
-  EXPECT_EQ(game.board().FirstIndex(), 5);
   EXPECT_EQ(game.board().ZanCount(), 38);
   EXPECT_FALSE(game.board().piece(1).faceVisible || game.board().piece(5).faceVisible);
 }
 
 TEST_F(MainGameTest, DealDuringTheYieldEndsTheInterruptedStep) {
-  start();
+  ASSERT_TRUE(started());
   deal(kNormal);
+  game.setNameDisplayBox(1);
   host.onYield = [this] { game.cmdStart_Click(); };
   game.cmdKoma_Click(1);
   EXPECT_FALSE(game.board().FirstOpen());
   EXPECT_TRUE(game.board().piece(1).backVisible);
+  EXPECT_FALSE(game.board().piece(1).nameVisible);
 
   // The piece is a plain face-down piece of the new game: it cannot be its
   // own partner.
@@ -374,20 +412,17 @@ TEST_F(MainGameTest, DealDuringTheYieldEndsTheInterruptedStep) {
 // ---- Clock and stop ----
 
 TEST_F(MainGameTest, ClockShowsThePlayingTimeAlsoAcrossMidnight) {
-  start();
+  ASSERT_TRUE(started());
   game.Timer1_Timer();
   EXPECT_EQ(game.lblByou(), "-----");  // no game, no clock
 
   clock.timeOfDay = 86399.6;
   deal(kNormal);
-  EXPECT_EQ(game.gameClock().StartSec(), 86399);
   clock.advance(0.3);
   game.Timer1_Timer();
   EXPECT_EQ(game.lblByou(), "00分00秒");
   clock.advance(0.2);  // the time of day passes midnight
   game.Timer1_Timer();
-  EXPECT_EQ(game.gameClock().NowSec(), 0);
-  EXPECT_EQ(game.gameClock().ElapsedSec(), 1);
   EXPECT_EQ(game.lblByou(), "00分01秒");
   clock.advance(6000);
   game.Timer1_Timer();
@@ -402,7 +437,7 @@ TEST_F(MainGameTest, ClockShowsThePlayingTimeAlsoAcrossMidnight) {
 // ---- Game end ----
 
 TEST_F(MainGameTest, FirstGameOfALevelSetsBothRecordsThenSavesTheGame) {
-  start();
+  ASSERT_TRUE(started());
   deal(kPanic);
   std::vector<std::string> recordsAtWindows;
   host.onRecordWindow = [&] {
@@ -424,7 +459,6 @@ TEST_F(MainGameTest, FirstGameOfALevelSetsBothRecordsThenSavesTheGame) {
   EXPECT_EQ(recordsAtWindows[1],
             noRecords + "20,\"01" + hexBytes("95 AA") + "23" + hexBytes("95 62") + "\"\r\n");
   EXPECT_EQ(shared.RecordMessage, "パニックモードのタイム記録を更新しました！");
-  EXPECT_TRUE(game.records().TurnRecordSet() && game.records().TimeRecordSet());
   EXPECT_EQ(game.lblKiroku(), "20");
   EXPECT_FALSE(game.board().Playing());
   EXPECT_TRUE(game.history().fraRirekiVisible());
@@ -436,14 +470,16 @@ TEST_F(MainGameTest, FirstGameOfALevelSetsBothRecordsThenSavesTheGame) {
             "\"2024/01/02\",\"03:04:05\",\"" + hexBytes("83 70 83 6A 83 62 83 4E") + "\",\"20" +
                 hexBytes("89 F1") + "\",\"01" + hexBytes("95 AA") + "23" + hexBytes("95 62") +
                 "\",\"" + hexBytes("81 9B") + "\",\"" + hexBytes("81 9B") + "\"\r\n");
-  EXPECT_EQ(folder.readHistory(), game.history().rows());
+  const store::HistoryRows stored = folder.readHistory();
+  ASSERT_EQ(stored.size(), 1u);
+  EXPECT_EQ(stored[0], game.history().rows()[0]);
 
   game.Timer1_Timer();
   EXPECT_EQ(game.lblByou(), "01分23秒");  // the clock stopped with the game
 }
 
 TEST_F(MainGameTest, EqualResultsSetNoRecord) {
-  start();
+  ASSERT_TRUE(started());
   shared.best[3] = {20, "01分23秒"};
   folder.saveRecords(shared.best);
   const std::string records = fileBytes("記録.txt");
@@ -452,7 +488,6 @@ TEST_F(MainGameTest, EqualResultsSetNoRecord) {
   playToEnd(83);
   EXPECT_EQ(host.calls.back(), FakeHost::waitCall(0.5f));
   EXPECT_EQ(fileBytes("記録.txt"), records);
-  EXPECT_FALSE(game.records().TurnRecordSet() || game.records().TimeRecordSet());
   EXPECT_TRUE(game.history().fraRirekiVisible());
   EXPECT_TRUE(game.history().rows().empty());
 
@@ -460,12 +495,24 @@ TEST_F(MainGameTest, EqualResultsSetNoRecord) {
   game.cmdHozon_Click();
   game.cmdHozon_Click();
   ASSERT_EQ(game.history().rows().size(), 2u);
-  EXPECT_EQ(game.history().rows()[1][5], "");
-  EXPECT_EQ(game.history().rows()[1][6], "");
+  EXPECT_EQ(marksOf(game.history().rows()[1]), "");
+}
+
+TEST_F(MainGameTest, TurnOnlyRecordLeavesNoAnnouncementBehind) {
+  ASSERT_TRUE(started());
+  shared.best[3] = {25, "00分30秒"};
+  deal(kPanic);
+  playToEnd(83);
+  EXPECT_EQ(host.calls.back(), "record パニックモードのターン記録を更新しました！");
+  EXPECT_EQ(shared.RecordMessage, "");  // emptied again before the time was compared
+  EXPECT_EQ(game.lblKiroku(), "20");
+  EXPECT_EQ(folder.loadRecords()[3].time, "00分30秒");
+  EXPECT_EQ(lastRow()[5], "○");
+  EXPECT_EQ(lastRow()[6], "");
 }
 
 TEST_F(MainGameTest, TimeOnlyRecordGoesToTheLevelShownAtTheEnd) {
-  start();
+  ASSERT_TRUE(started());
   shared.best[0] = {18, "05分00秒"};
   deal(kPanic);
   game.cmdYame_Click();
@@ -477,19 +524,17 @@ TEST_F(MainGameTest, TimeOnlyRecordGoesToTheLevelShownAtTheEnd) {
             1);
   EXPECT_EQ(host.calls.back(), "record イージーモードのタイム記録を更新しました！");
   EXPECT_EQ(game.lblKiroku(), "18");
-  EXPECT_FALSE(game.records().TurnRecordSet());
-  EXPECT_TRUE(game.records().TimeRecordSet());
   EXPECT_EQ(folder.loadRecords()[0].time, "01分23秒");
   EXPECT_EQ(shared.best[3].time, store::Record::kNoTime);
-  EXPECT_EQ(game.history().rows().back()[2], "イージー");
-  EXPECT_EQ(game.history().rows().back()[5], "");
-  EXPECT_EQ(game.history().rows().back()[6], "○");
+  EXPECT_EQ(lastRow()[2], "イージー");
+  EXPECT_EQ(lastRow()[5], "");
+  EXPECT_EQ(lastRow()[6], "○");
 }
 
 // ---- History ----
 
 TEST_F(MainGameTest, SaveIsIgnoredDuringAGameAndStoresTheDisplaysOtherwise) {
-  start();
+  ASSERT_TRUE(started());
   game.cmdHozon_Click();
   EXPECT_EQ(fileBytes("履歴.txt"), "\"2024/01/02\",\"03:04:05\",\"" +
                                        hexBytes("83 6D 81 5B 83 7D 83 8B") + "\",\"0" +
@@ -503,7 +548,7 @@ TEST_F(MainGameTest, SaveIsIgnoredDuringAGameAndStoresTheDisplaysOtherwise) {
 }
 
 TEST_F(MainGameTest, ClearAsksThenEmptiesHistoryAndRecords) {
-  start();
+  ASSERT_TRUE(started());
   deal(kPanic);
   playToEnd(83);
   const std::string history = fileBytes("履歴.txt");
@@ -536,10 +581,129 @@ TEST_F(MainGameTest, ClearAsksThenEmptiesHistoryAndRecords) {
   EXPECT_EQ(folder.readHistory().size(), 1u);
 }
 
+TEST_F(MainGameTest, ASaveThatCannotBeStoredAddsNoRow) {
+  ASSERT_TRUE(started());
+  fs::remove(dir_ / "履歴.txt");
+  fs::create_directory(dir_ / "履歴.txt");
+  EXPECT_THROW(game.cmdHozon_Click(), store::FileError);
+  EXPECT_TRUE(game.history().rows().empty());
+}
+
+TEST_F(MainGameTest, HistoryToggleFollowsOnlyItsOwnDoubleClicks) {
+  ASSERT_TRUE(started());
+  game.fraKiri_DblClick();
+  EXPECT_TRUE(game.history().fraRirekiVisible());
+  game.fraKiri_DblClick();
+  EXPECT_FALSE(game.history().fraRirekiVisible());
+
+  // The end of a game shows the frame and leaves the toggle at 0: the next
+  // double-click keeps it shown, the one after hides it.
+  deal(kNormal);
+  playToEnd(60);
+  ASSERT_TRUE(game.history().fraRirekiVisible());
+  game.fraKiri_DblClick();
+  EXPECT_TRUE(game.history().fraRirekiVisible());
+  game.fraKiri_DblClick();
+  EXPECT_FALSE(game.history().fraRirekiVisible());
+  game.fraKiri_DblClick();
+  EXPECT_TRUE(game.history().fraRirekiVisible());
+
+  // A deal hides the frame with the toggle at 1: the next double-click hides it.
+  deal(kNormal);
+  EXPECT_FALSE(game.history().fraRirekiVisible());
+  game.fraKiri_DblClick();
+  EXPECT_FALSE(game.history().fraRirekiVisible());
+  game.fraKiri_DblClick();
+  EXPECT_TRUE(game.history().fraRirekiVisible());
+}
+
 // ---- Level and options ----
 
+TEST_F(MainGameTest, ChoosingALevelShowsItsOwnRecords) {
+  shared.best[0] = {18, "01分23秒"};
+  shared.best[2] = {30, store::Record::kNoTime};
+  folder.saveRecords(shared.best);
+  ASSERT_TRUE(started());
+  game.chooseLevel("イージー");
+  EXPECT_EQ(game.lblKiroku(), "18");
+  EXPECT_EQ(game.lblByou(), "01分23秒");
+  EXPECT_EQ(game.frmKirokuCaption(), "  ターン数　　コマ残り　イージー最短記録        時間記録 ");
+  game.chooseLevel(kHard);
+  EXPECT_EQ(game.lblKiroku(), "30");
+  EXPECT_EQ(game.lblByou(), "-----");
+  game.chooseLevel(kPanic);
+  EXPECT_EQ(game.lblKiroku(), "-----");
+  EXPECT_EQ(game.lblByou(), "-----");
+}
+
+TEST_F(MainGameTest, StoredSwitchValuesOtherThanOneLeaveTheBoxesUnticked) {
+  writeFile("設定2.txt", hexBytes("22 83 6E 81 5B 83 68 22 2C 32 2C 2D 31 0D 0A"));  // ハード,2,-1
+  ASSERT_TRUE(started());
+  EXPECT_EQ(game.options().chkNamae(), 0);
+  EXPECT_EQ(game.options().chkAs(), 0);
+  // The values go back to the file as they were read.
+  EXPECT_EQ(fileBytes("設定2.txt"), hexBytes("22 83 6E 81 5B 83 68 22 2C 32 2C 2D 31 0D 0A"));
+
+  // Neither shows names nor saves a finished game.
+  deal(kPanic);
+  game.cmdKoma_Click(1);
+  EXPECT_FALSE(game.board().piece(1).nameVisible);
+  playToEnd(60);
+  EXPECT_TRUE(game.history().rows().empty());
+
+  // Ticking a box stores 1 for it and keeps the other value.
+  game.setAutoSaveBox(1);
+  EXPECT_EQ(fileBytes("設定2.txt"), hexBytes("22 83 70 83 6A 83 62 83 4E 22 2C 32 2C 31 0D 0A"));
+}
+
+TEST_F(MainGameTest, TheViewIsToldWhatChanged) {
+  ASSERT_TRUE(started());
+  // All of it, once; there are no faces before the first deal.
+  const ViewChanges first = game.takeViewChanges();
+  EXPECT_TRUE(first.has(ViewChanges::HistoryRows) && first.hasPiece(40));
+  EXPECT_FALSE(first.has(ViewChanges::Deal));
+  EXPECT_TRUE(game.takeViewChanges().empty());
+  game.Timer1_Timer();
+  EXPECT_TRUE(game.takeViewChanges().empty());  // no game, no clock
+
+  deal(kNormal);
+  ViewChanges changes = game.takeViewChanges();
+  for (const ViewChanges::Part part :
+       {ViewChanges::Counters, ViewChanges::Deal, ViewChanges::LevelList}) {
+    EXPECT_TRUE(changes.has(part)) << part;
+  }
+  EXPECT_TRUE(changes.hasPiece(1) && changes.hasPiece(40));
+
+  // A tick that moves the clock changes the clock only; one that does not,
+  // nothing.
+  clock.advance(1);
+  game.Timer1_Timer();
+  changes = game.takeViewChanges();
+  EXPECT_TRUE(changes.has(ViewChanges::Clock));
+  EXPECT_FALSE(changes.hasAnyPiece() || changes.has(ViewChanges::Counters));
+  clock.advance(0.2);
+  game.Timer1_Timer();
+  EXPECT_TRUE(game.takeViewChanges().empty());
+
+  // A turn changes its two pieces and the counters, nothing else.
+  turn(1, 5);
+  changes = game.takeViewChanges();
+  EXPECT_TRUE(changes.has(ViewChanges::Counters));
+  for (int i = 1; i <= kPieceCount; ++i) EXPECT_EQ(changes.hasPiece(i), i == 1 || i == 5) << i;
+  EXPECT_FALSE(changes.has(ViewChanges::Clock) || changes.has(ViewChanges::Deal));
+
+  game.fraKiri_DblClick();
+  changes = game.takeViewChanges();
+  EXPECT_TRUE(changes.has(ViewChanges::HistoryFrame));
+  EXPECT_FALSE(changes.hasAnyPiece());
+  game.setNameDisplayBox(1);
+  EXPECT_TRUE(game.takeViewChanges().has(ViewChanges::Switches));
+  game.cmdYame_Click();
+  EXPECT_TRUE(game.takeViewChanges().has(ViewChanges::LevelList));
+}
+
 TEST_F(MainGameTest, EveryChangeRewritesAllThreeOptions) {
-  start();
+  ASSERT_TRUE(started());
   writeFile("設定2.txt", "");
   game.chooseLevel(kNormal);  // same values: still written
   EXPECT_EQ(fileBytes("設定2.txt"), hexBytes("22 83 6D 81 5B 83 7D 83 8B 22 2C 30 2C 31 0D 0A"));

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <memory>
 
+#include "support/runtime_folder.h"
 #include "ui/help/help_browser.h"
 #include "ui/help/help_window.h"
 
@@ -26,6 +27,7 @@ class QtEnvironment : public ::testing::Environment {
     static int argc = 1;
     static char name[] = "help_tests";
     static char* argv[] = {name, nullptr};
+    testsupport::useOwnRuntimeFolder();
     app_ = new QApplication(argc, argv);
   }
   void TearDown() override { delete app_; }

@@ -5,7 +5,8 @@
 #include <QImage>
 #include <QImageReader>
 #include <filesystem>
-#include <fstream>
+
+#include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
 using namespace polkamina::icons;
@@ -14,14 +15,10 @@ namespace {
 
 class IconFolder : public ::testing::Test {
  protected:
-  IconFolder() {
-    std::string pattern = (fs::temp_directory_path() / "icons_test_XXXXXX").string();
-    dir_ = mkdtemp(pattern.data());
-  }
-  ~IconFolder() override { fs::remove_all(dir_); }
-  void touch(const std::string& name) { std::ofstream(dir_ / name) << "x"; }
+  void touch(const std::string& name) { temp_.write(name, "x"); }
 
-  fs::path dir_;
+  polkamina::testsupport::TempFolder temp_;
+  const fs::path dir_ = temp_.path();
 };
 
 TEST_F(IconFolder, ListsIcoFilesOfAnyCaseSortedWithoutRegardToCase) {
@@ -115,9 +112,12 @@ TEST(Artwork, EveryWindowPictureDecodesAtItsSize) {
   for (const char* name :
        {"button-start", "button-stop", "button-save", "button-clear", "button-settings",
         "button-help", "button-end", "button-show", "button-hide", "button-return", "piece-back"}) {
-    const std::vector<int> sizes = iconSizes(art + "/" + name + ".ico");
-    ASSERT_FALSE(sizes.empty()) << name;
-    EXPECT_EQ(sizes.front(), 32) << name;
+    for (const int side : {16, 32, 48, 64, 96}) {
+      const QString path = QString::fromStdString(art + "/" + name + "-") + QString::number(side);
+      const QImage image(path + ".png");
+      EXPECT_EQ(image.size(), QSize(side, side)) << name << " " << side;
+      EXPECT_TRUE(hasClearAndSolidPixels(image)) << name << " " << side;
+    }
   }
   EXPECT_EQ(QImage(QString::fromStdString(art + "/title.png")).size(), QSize(207, 67));
   EXPECT_EQ(QImage(QString::fromStdString(art + "/record.png")).size(), QSize(64, 63));

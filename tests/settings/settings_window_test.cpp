@@ -35,8 +35,8 @@ class SettingsWindowTest : public ::testing::Test {
     shared.HideDelay = 1;
     shared.EraseDelay = 0.5f;
     const QByteArray picture = uitest::icoFile(32, Qt::red);
-    temp.addIcons(settingstest::iconNames(19), picture.toStdString());
-    temp.addFile("zzbroken.ico", "not a picture");
+    settingstest::addIcons(temp, settingstest::iconNames(19), picture.toStdString());
+    temp.write("zzbroken.ico", "not a picture");
   }
   ~SettingsWindowTest() override { closeWindow(); }
 
@@ -155,7 +155,7 @@ TEST_F(SettingsWindowTest, OnlyChoosingAnEntryAppliesADelay) {
 
   emit cboDel->activated(7);
   EXPECT_EQ(shared.EraseDelay, 1.5f);
-  EXPECT_EQ(settingstest::readBytes(temp.path() / "設定.txt"), " 1 \r\n 1.5 \r\n");
+  EXPECT_EQ(temp.read("設定.txt"), " 1 \r\n 1.5 \r\n");
   EXPECT_EQ(host.calls.size(), 1u);
 }
 
@@ -190,7 +190,7 @@ TEST_F(SettingsWindowTest, LeavingTheFieldOpeningTheListAndTheWheelChooseNothing
   QTest::keyClick(cboDel, Qt::Key_Down);
   EXPECT_EQ(cboDel->currentText(), "0.1");
   EXPECT_EQ(shared.EraseDelay, 0.1f);
-  EXPECT_EQ(settingstest::readBytes(temp.path() / "設定.txt"), " 1 \r\n .1 \r\n");
+  EXPECT_EQ(temp.read("設定.txt"), " 1 \r\n .1 \r\n");
   EXPECT_EQ(host.calls.size(), 1u);
 }
 
@@ -272,7 +272,7 @@ TEST_F(SettingsWindowTest, F1OpensTheHelpAsTheMainWindowsHelpButtonDoes) {
 
 TEST_F(SettingsWindowTest, NamesFromWindowsArchivesReadAsMeant) {
   // "ネコ" in code page 932, as a Japanese archive made on Windows names it.
-  temp.addFile("\x83\x6c\x83\x52.ico", uitest::icoFile(256, Qt::blue).toStdString());
+  temp.write("\x83\x6c\x83\x52.ico", uitest::icoFile(256, Qt::blue).toStdString());
   std::filesystem::remove(temp.path() / "zzbroken.ico");
   random.fallback = 0.0f;  // catalogue in listing order: the new file is cell 20
   QWidget* window = open();
@@ -286,20 +286,26 @@ TEST(RecordWindowTest, ShowsTheMessageWithOkFocusedAndReturnsOnOk) {
   QString message;
   QString focused;
   QSize size;
-  QTimer::singleShot(0, [&] {
-    QWidget* window = QApplication::activeModalWidget();
-    ASSERT_NE(window, nullptr);
-    caption = window->windowTitle();
-    size = window->size();
-    message = window->findChild<QLabel*>("lblCom")->text();
-    focused = window->focusWidget() != nullptr ? window->focusWidget()->objectName() : "";
-    window->findChild<QPushButton*>("cmdModori")->click();
-  });
-  showRecordWindow(nullptr, "ハードモードのターン記録を更新しました！");
+  bool closedByOk = false;
+  uitest::withModalWindow(
+      [] { showRecordWindow(nullptr, "ハードモードのターン記録を更新しました！"); },
+      [&](QWidget* window) {
+        caption = window->windowTitle();
+        size = window->size();
+        auto* lblCom = window->findChild<QLabel*>("lblCom");
+        ASSERT_NE(lblCom, nullptr);
+        message = lblCom->text();
+        focused = window->focusWidget() != nullptr ? window->focusWidget()->objectName() : "";
+        auto* ok = window->findChild<QPushButton*>("cmdModori");
+        ASSERT_NE(ok, nullptr);
+        ok->click();
+        closedByOk = !window->isVisible();
+      });
   EXPECT_EQ(caption, "新記録達成！");
   EXPECT_EQ(size, QSize(382, 87));
   EXPECT_EQ(message, "ハードモードのターン記録を更新しました！");
   EXPECT_EQ(focused, "cmdModori");
+  EXPECT_TRUE(closedByOk);
 }
 
 }  // namespace

@@ -4,14 +4,13 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "store/cp932.h"
 #include "store/data_folder.h"
 #include "store/field_reader.h"
 #include "store/file_error.h"
 #include "store/line_writer.h"
+#include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
 using namespace polkamina::store;
@@ -44,26 +43,12 @@ FileError::Kind failureOf(Call call) {
 
 class GameFolder : public ::testing::Test {
  protected:
-  GameFolder() {
-    std::string pattern = (fs::temp_directory_path() / "store_test_XXXXXX").string();
-    dir_ = mkdtemp(pattern.data());
-  }
-  ~GameFolder() override {
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(dir_);
-  }
-
-  void write(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
-  }
-  std::string read(const std::string& name) {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    std::stringstream out;
-    out << in.rdbuf();
-    return out.str();
-  }
-  fs::path dir_;
+  void write(const std::string& name, const std::string& bytes) { temp_.write(name, bytes); }
+  std::string read(const std::string& name) { return temp_.read(name); }
   DataFolder data() const { return DataFolder(dir_); }
+
+  polkamina::testsupport::TempFolder temp_;
+  const fs::path dir_ = temp_.path();
 };
 
 TEST(LineWriter, PrintedNumbersAndDisplayForms) {
@@ -303,6 +288,31 @@ TEST_F(GameFolder, FailedWritesLeaveTheOldFileWhole) {
     EXPECT_EQ(failureOf([&] { data().appendHistoryRow(row); }), Kind::CannotWrite);
   }
   EXPECT_EQ(read("履歴.txt"), history);
+}
+
+TEST_F(GameFolder, TheSameBytesAgainAreWrittenOnlyWhenTheFileLostThem) {
+  const auto inode = [&] {
+    struct stat info {};
+    ::stat((dir_ / "設定2.txt").c_str(), &info);
+    return info.st_ino;
+  };
+  const DataFolder folder = data();
+  write("設定2.txt", sjis("\"ハード\",0,1\r\n"));
+  const auto before = inode();
+  // The first rewrite writes, though the file holds those bytes already: a
+  // file that cannot be written is found out at once.
+  folder.saveOptions({"ハード", 0, 1});
+  const auto rewritten = inode();
+  EXPECT_NE(rewritten, before);
+  folder.saveOptions({"ハード", 0, 1});
+  EXPECT_EQ(inode(), rewritten);
+
+  // Changed behind the game's back, the file gets the bytes again.
+  write("設定2.txt", "edited");
+  folder.saveOptions({"ハード", 0, 1});
+  EXPECT_EQ(read("設定2.txt"), sjis("\"ハード\",0,1\r\n"));
+  folder.saveOptions({"ノーマル", 0, 1});
+  EXPECT_EQ(folder.loadOptions().level, "ノーマル");
 }
 
 TEST_F(GameFolder, EditedFilesStayUsable) {

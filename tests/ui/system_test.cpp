@@ -36,9 +36,8 @@ using uitest::application;
 TEST(Art, ScaledScreensGetImagesOfTheirPixelSize) {
   application();
   for (const char* name :
-       {"button-start.ico", "button-stop.ico", "button-save.ico", "button-clear.ico",
-        "button-settings.ico", "button-help.ico", "button-end.ico", "button-show.ico",
-        "button-hide.ico", "button-return.ico", "piece-back.ico"}) {
+       {"button-start", "button-stop", "button-save", "button-clear", "button-settings",
+        "button-help", "button-end", "button-show", "button-hide", "button-return", "piece-back"}) {
     const QIcon icon = artIcon(name);
     for (const int side : {16, 32, 48, 64, 96}) {
       EXPECT_TRUE(icon.availableSizes().contains(QSize(side, side))) << name << " " << side;
@@ -99,18 +98,22 @@ TEST(MessageBox, ShowsTextCaptionAndButtons) {
   QString cancelText;
   QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
   // Escape answers Cancel where there is one and OK where there is not.
-  QTimer::singleShot(20, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    shownText = box->text();
-    shownIcon = box->icon();
-    cancelText = box->button(QMessageBox::Cancel)->text();
-    EXPECT_EQ(box->textFormat(), Qt::PlainText);
-    box->reject();
-  });
-  EXPECT_EQ(showMessageBox("<b>a</b>\r\nb", "確認", game::MessageIcon::Exclamation,
-                           game::MessageButtons::OkCancel),
-            game::MessageAnswer::Cancel);
+  game::MessageAnswer answer = game::MessageAnswer::Ok;
+  uitest::withModalWindow(
+      [&] {
+        answer = showMessageBox("<b>a</b>\r\nb", "確認", game::MessageIcon::Exclamation,
+                                game::MessageButtons::OkCancel);
+      },
+      [&](QWidget* window) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        ASSERT_NE(box, nullptr);
+        shownText = box->text();
+        shownIcon = box->icon();
+        cancelText = box->button(QMessageBox::Cancel)->text();
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        box->reject();
+      });
+  EXPECT_EQ(answer, game::MessageAnswer::Cancel);
   EXPECT_EQ(shownText, "<b>a</b>\nb");
   EXPECT_EQ(shownIcon, QMessageBox::Warning);
   EXPECT_EQ(cancelText, "キャンセル");

@@ -1,11 +1,14 @@
 #include "ui_test_support.h"
 
-#include <QBuffer>
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QMessageBox>
 #include <QTest>
 #include <QtEndian>
 #include <array>
+
+#include "support/runtime_folder.h"
 
 namespace polkamina::uitest {
 
@@ -41,6 +44,28 @@ quint32 crc32(const QByteArray& bytes) {
   return ~crc;
 }
 
+// Set at the program's start, so that a death test's child shares it.
+const bool kRuntimeFolderSet = (testsupport::useOwnRuntimeFolder(), true);
+
+// An .ico file of one entry that claims a square of that side and holds
+// image, a bitmap or PNG bytes.
+QByteArray singleEntryIco(const QByteArray& image, int claimedSide) {
+  QByteArray bytes;
+  appendLe16(bytes, 0);
+  appendLe16(bytes, 1);
+  appendLe16(bytes, 1);
+  const char side = static_cast<char>(claimedSide >= 256 ? 0 : claimedSide);
+  bytes.append(side);
+  bytes.append(side);
+  bytes.append('\0');     // colours
+  bytes.append('\0');     // reserved
+  appendLe16(bytes, 1);   // planes
+  appendLe16(bytes, 32);  // bits per pixel
+  appendLe32(bytes, static_cast<quint32>(image.size()));
+  appendLe32(bytes, kIcoHeaderSize + kIcoEntrySize);
+  return bytes + image;
+}
+
 quint32 readLe32(const QByteArray& bytes, int offset) {
   return qFromLittleEndian<quint32>(bytes.constData() + offset);
 }
@@ -57,14 +82,27 @@ QApplication& application() {
   return *app;
 }
 
+// Written byte by byte: Qt's image writer would load every image plugin
+// there is, which the game itself must never do.
 QByteArray icoFile(int side, QColor color) {
-  QImage image(side, side, QImage::Format_ARGB32);
-  image.fill(color);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "ICO");
-  return bytes;
+  const int maskStride = ((side + 31) / 32) * 4;
+  QByteArray dib;
+  appendLe32(dib, 40);  // the bitmap header's size
+  appendLe32(dib, static_cast<quint32>(side));
+  appendLe32(dib, static_cast<quint32>(2 * side));  // the colours, then the mask
+  appendLe16(dib, 1);                               // planes
+  appendLe16(dib, 32);                              // bits per pixel
+  appendLe32(dib, 0);                               // no compression
+  appendLe32(dib, static_cast<quint32>(side * side * 4 + maskStride * side));
+  for (int i = 0; i < 4; ++i) appendLe32(dib, 0);
+  for (int i = 0; i < side * side; ++i) {
+    dib.append(static_cast<char>(color.blue()));
+    dib.append(static_cast<char>(color.green()));
+    dib.append(static_cast<char>(color.red()));
+    dib.append(static_cast<char>(color.alpha()));
+  }
+  dib.append(QByteArray(maskStride * side, '\0'));  // nothing masked out
+  return singleEntryIco(dib, side);
 }
 
 QByteArray combinedIco(const QList<QByteArray>& singleImageIcos) {
@@ -88,20 +126,7 @@ QByteArray combinedIco(const QList<QByteArray>& singleImageIcos) {
 }
 
 QByteArray icoWithPng(const QByteArray& png, int claimedSide) {
-  QByteArray bytes;
-  appendLe16(bytes, 0);
-  appendLe16(bytes, 1);
-  appendLe16(bytes, 1);
-  const char side = static_cast<char>(claimedSide >= 256 ? 0 : claimedSide);
-  bytes.append(side);
-  bytes.append(side);
-  bytes.append('\0');     // colours
-  bytes.append('\0');     // reserved
-  appendLe16(bytes, 1);   // planes
-  appendLe16(bytes, 32);  // bits per pixel
-  appendLe32(bytes, static_cast<quint32>(png.size()));
-  appendLe32(bytes, kIcoHeaderSize + kIcoEntrySize);
-  return bytes + png;
+  return singleEntryIco(png, claimedSide);
 }
 
 QByteArray pngHeaderOnly(quint32 width, quint32 height) {
@@ -123,6 +148,23 @@ void writeFile(const QString& path, const QByteArray& bytes) {
   if (file.open(QIODevice::WriteOnly)) {
     file.write(bytes);
   }
+}
+
+void withModalWindow(const std::function<void()>& action,
+                     const std::function<void(QWidget*)>& inspect) {
+  bool seen = false;
+  QTimer poll;
+  poll.setInterval(10);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* window = QApplication::activeModalWidget();
+    if (seen || window == nullptr || !window->isVisible()) return;
+    seen = true;
+    inspect(window);
+    if (window->isVisible()) window->close();
+  });
+  poll.start();
+  action();
+  if (!seen) ADD_FAILURE() << "no modal window opened";
 }
 
 MessageBoxAnswerer::MessageBoxAnswerer(Qt::Key key) {

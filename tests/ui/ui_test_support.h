@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QByteArray>
-#include <QImage>
+#include <QColor>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -23,6 +23,12 @@ QByteArray icoWithPng(const QByteArray& png, int claimedSide);
 QByteArray pngHeaderOnly(quint32 width, quint32 height);
 
 void writeFile(const QString& path, const QByteArray& bytes);
+
+// Runs action, and inspect on the modal window that it opens; the window is
+// closed afterwards whatever inspect found or did, so that a failed check never
+// leaves the test waiting on it. Fails the test when no modal window opened.
+void withModalWindow(const std::function<void()>& action,
+                     const std::function<void(QWidget*)>& inspect);
 
 // Answers every message box that opens while it lives by pressing the key,
 // keeping the texts and captions it saw.

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,6 +13,7 @@
 #include "game/main_game.h"
 #include "game/seams.h"
 #include "store/data_folder.h"
+#include "support/temp_folder.h"
 #include "ui/main_window.h"
 #include "ui/system/qt_host.h"
 #include "ui_test_support.h"
@@ -53,9 +53,9 @@ class Session {
   explicit Session(int historyLines = 0,
                    const std::function<void(const std::string&)>& adjustFolder = {}) {
     uitest::application();
-    makeGameFolder(dir_.path(), historyLines);
-    if (adjustFolder) adjustFolder(dir_.path().toStdString());
-    folder_ = std::make_unique<store::DataFolder>(dir_.path().toStdString());
+    makeGameFolder(QString::fromStdString(folder()), historyLines);
+    if (adjustFolder) adjustFolder(folder());
+    folder_ = std::make_unique<store::DataFolder>(dir_.path());
     game_ = std::make_unique<game::MainGame>(shared_, *folder_, host_, clock_, random_);
     window_ = std::make_unique<MainWindow>(*game_, shared_, *folder_, random_, host_);
     startup_ = game_->Form_Load();
@@ -71,7 +71,7 @@ class Session {
   QLabel* name(int i) const { return find<QLabel>(QString("lblKoma_%1").arg(i)); }
   QString labelText(const char* name) const { return find<QLabel>(name)->text(); }
 
-  std::string folder() const { return dir_.path().toStdString(); }
+  std::string folder() const { return dir_.path().string(); }
   // Plays the level list's entry as a player's choice would.
   void chooseLevel(int index) {
     auto* levels = find<QComboBox>("cboMondai");
@@ -85,7 +85,7 @@ class Session {
   std::vector<std::string> recordMessages;
 
  private:
-  QTemporaryDir dir_;
+  testsupport::TempFolder dir_;
   game::SharedValues shared_;
   std::unique_ptr<store::DataFolder> folder_;
   system::QtHost host_{

@@ -309,23 +309,31 @@ const Named kButtons[] = {
     {"button-return", "↩️"},
 };
 
+// A window-artwork icon as a picture of each side, "button-start-32.png": the
+// program reads them without any image plugin.
+void writeArtIcon(const QString& base, const std::vector<QImage>& images) {
+  for (const QImage& image : images) {
+    writePng(image, QString("%1-%2.png").arg(base).arg(image.width()));
+  }
+}
+
 // A window-artwork icon drawn from an emoji at every side a screen scale needs.
-void writeArtIcon(const QString& path, const QString& emoji) {
+void writeEmojiArtIcon(const QString& base, const QString& emoji) {
   const QImage big = renderEmoji(emoji);
   std::vector<QImage> images;
   for (const int side : kArtIconSides) images.push_back(fitSquare(big, side, side / 32));
-  writeIcon(path, images);
+  writeArtIcon(base, images);
 }
 
-// The windows' artwork, at 1× and for scaled screens: multi-size icons, and
+// The windows' artwork, at 1× and for scaled screens: icons in several sizes, and
 // pictures with "@2x" and "@3x" companions where the source is sharp enough.
 void writeWindowArt(const QDir& art) {
   for (const Named& button : kButtons) {
-    writeArtIcon(art.filePath(QString::fromUtf8(button.file) + ".ico"),
-                 QString::fromUtf8(button.emoji));
+    writeEmojiArtIcon(art.filePath(QString::fromUtf8(button.file)),
+                      QString::fromUtf8(button.emoji));
   }
-  writeIcon(art.filePath("piece-back.ico"),
-            {pieceBack(32), pieceBack(16), pieceBack(32, 1.5), pieceBack(32, 2), pieceBack(32, 3)});
+  writeArtIcon(art.filePath("piece-back"), {pieceBack(32), pieceBack(16), pieceBack(32, 1.5),
+                                            pieceBack(32, 2), pieceBack(32, 3)});
   writePng(title(), art.filePath("title.png"));
   writePng(title(2), art.filePath("title@2x.png"));
   writePng(title(3), art.filePath("title@3x.png"));

@@ -24,6 +24,20 @@ constexpr int kLargestImageCount = 64;
 // An .ico directory entry cannot tell sizes above 255; it writes 0, read as 256.
 constexpr int kIcoLargestDeclaredSide = 256;
 
+// The format of a picture file by its first bytes, for Qt's reader to be told:
+// left to find it out, Qt loads every image plugin there is. An icon file
+// holds ICO (or CUR) images; a PNG or BMP picture saved under an icon's name
+// is taken too. Nothing else is read.
+QByteArray pictureFormat(const std::string& bytes) {
+  const auto startsWith = [&bytes](const char* magic, std::size_t length) {
+    return bytes.compare(0, length, magic, length) == 0;
+  };
+  if (startsWith("\x89PNG\r\n\x1a\n", 8)) return "png";
+  if (startsWith("\0\0\1\0", 4) || startsWith("\0\0\2\0", 4)) return "ico";
+  if (startsWith("BM", 2)) return "bmp";
+  return QByteArray();
+}
+
 bool acceptableSize(const QSize& size) {
   return size.isValid() && !size.isEmpty() && size.width() <= kLargestPictureSide &&
          size.height() <= kLargestPictureSide;
@@ -101,12 +115,15 @@ QPixmap loadIconPicture(const std::filesystem::path& path, qreal devicePixelRati
   std::error_code error;
   const std::optional<std::string> bytes = store::readRegularFile(path, kLargestFileBytes, error);
   if (!bytes) return QPixmap();
+  const QByteArray format = pictureFormat(*bytes);
+  if (format.isEmpty()) return QPixmap();
   QByteArray data = QByteArray::fromRawData(bytes->data(), qsizetype(bytes->size()));
   QBuffer buffer(&data);
   buffer.open(QIODevice::ReadOnly);
 
   QImageReader::setAllocationLimit(kAllocationLimitMb);
-  QImageReader reader(&buffer);
+  QImageReader reader(&buffer, format);
+  reader.setAutoDetectImageFormat(false);
   if (!reader.canRead()) return QPixmap();
   const std::optional<QSize> declared =
       moveToBestImage(reader, int(std::ceil(kFaceSide * devicePixelRatio)));

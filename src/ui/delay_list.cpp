@@ -1,0 +1,22 @@
+#include "ui/delay_list.h"
+
+#include <QLineEdit>
+#include <QWheelEvent>
+
+namespace polkamina::ui {
+
+DelayList::DelayList(QWidget* parent) : QComboBox(parent) {
+  setEditable(true);
+  setInsertPolicy(QComboBox::NoInsert);
+  disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+}
+
+void DelayList::showDelays(const QStringList& entries, const QString& shown) {
+  addItems(entries);
+  setCurrentIndex(-1);
+  setEditText(shown);
+}
+
+void DelayList::wheelEvent(QWheelEvent* event) { event->ignore(); }
+
+}  // namespace polkamina::ui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QComboBox>
+#include <QStringList>
+
+namespace polkamina::ui {
+
+// The level list cboMondai: a flat field in its own colour with the drop-down
+// button beside it, no typing. The style draws a closed list as a shaded
+// button; drawn as the frame of an editable list, the field takes the list's
+// base colour. Choosing an entry is QComboBox::textActivated.
+class LevelList : public QComboBox {
+ public:
+  explicit LevelList(QWidget* parent);
+
+  // The entries, the selection and whether the list takes a choice.
+  void showChoice(const QStringList& entries, const QString& selected, bool enabled);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace polkamina::ui
