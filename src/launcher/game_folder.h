@@ -7,8 +7,8 @@
 
 namespace polkamina::launcher {
 
-// What kept the game folder from being prepared, in Japanese, for the
-// player: what failed, on which file or folder, and why.
+// What kept the game folder from being prepared, in the player's language:
+// what failed, on which file or folder, and why.
 class PrepareError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -17,7 +17,7 @@ class PrepareError : public std::runtime_error {
 // A file or folder as messages name it: 「path」.
 std::string bracketed(const std::filesystem::path& path);
 
-// Why a system call failed (an errno value), in Japanese, for the player.
+// Why a system call failed (an errno value), in the player's language.
 std::string reasonText(int error);
 
 // The player's game folder: "polkamina" in XDG_DATA_HOME where that is an
