@@ -9,12 +9,14 @@
 #include "ui/record_window.h"
 #include "ui/system/file_error_report.h"
 #include "ui/system/fonts.h"
+#include "ui/system/language.h"
 #include "ui/system/qt_host.h"
 
 using namespace polkamina;
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  system::installPlayersLanguage();
   // Lets the desktop match the window to the installed menu entry and icon.
   QApplication::setDesktopFileName(QStringLiteral("io.github.polkamina.Polkamina"));
   system::installFontSubstitutions();
