@@ -38,7 +38,7 @@ using system::kPGothic;
 using system::twipsRect;
 using system::twipsToPixels;
 
-const char* const kCaption = "ポルカミナ";
+const char* const kCaption = QT_TRANSLATE_NOOP("MainWindow", "ポルカミナ");
 constexpr int kClientHeight = 6780;
 constexpr int kTimerIntervalMs = 1000;
 
@@ -53,21 +53,29 @@ struct TopButton {
 constexpr int kTopButtonTop = 150;
 constexpr int kTopButtonWidth = 840;
 constexpr int kTopButtonHeight = 915;
-const TopButton kEndButton{"cmdEnd", "終了", 8475, "プログラムを終了します", "button-end"};
-const TopButton kHelpButton{"cmdHelp", "ヘルプ", 7650, "ヘルプファイルを開きます", "button-help"};
-const TopButton kSetteiButton{"cmdSettei", "設定", 6825, "コマの消去時間などを設定します",
+const TopButton kEndButton{"cmdEnd", QT_TRANSLATE_NOOP("MainWindow", "終了"), 8475,
+                           QT_TRANSLATE_NOOP("MainWindow", "プログラムを終了します"), "button-end"};
+const TopButton kHelpButton{"cmdHelp", QT_TRANSLATE_NOOP("MainWindow", "ヘルプ"), 7650,
+                            QT_TRANSLATE_NOOP("MainWindow", "ヘルプファイルを開きます"),
+                            "button-help"};
+const TopButton kSetteiButton{"cmdSettei", QT_TRANSLATE_NOOP("MainWindow", "設定"), 6825,
+                              QT_TRANSLATE_NOOP("MainWindow", "コマの消去時間などを設定します"),
                               "button-settings"};
-const TopButton kClearButton{"cmdClear", "クリア", 6000, "履歴データをクリアします",
+const TopButton kClearButton{"cmdClear", QT_TRANSLATE_NOOP("MainWindow", "クリア"), 6000,
+                             QT_TRANSLATE_NOOP("MainWindow", "履歴データをクリアします"),
                              "button-clear"};
-const TopButton kHozonButton{"cmdHozon", "保存", 5175, "データを保存します", "button-save"};
-const TopButton kYameButton{"cmdYame", "中止", 4350, "ゲームを中止します", "button-stop"};
-const TopButton kStartButton{"cmdStart", "スタート", 3525, "ゲームをスタートします",
+const TopButton kHozonButton{"cmdHozon", QT_TRANSLATE_NOOP("MainWindow", "保存"), 5175,
+                             QT_TRANSLATE_NOOP("MainWindow", "データを保存します"), "button-save"};
+const TopButton kYameButton{"cmdYame", QT_TRANSLATE_NOOP("MainWindow", "中止"), 4350,
+                            QT_TRANSLATE_NOOP("MainWindow", "ゲームを中止します"), "button-stop"};
+const TopButton kStartButton{"cmdStart", QT_TRANSLATE_NOOP("MainWindow", "スタート"), 3525,
+                             QT_TRANSLATE_NOOP("MainWindow", "ゲームをスタートします"),
                              "button-start"};
 
 QToolButton* topButton(QWidget* parent, const TopButton& design) {
-  return pictureButton(parent, design.name,
-                       twipsRect(design.left, kTopButtonTop, kTopButtonWidth, kTopButtonHeight),
-                       design.text, design.toolTip, design.icon, parent->font());
+  return pictureButton(
+      parent, design.name, twipsRect(design.left, kTopButtonTop, kTopButtonWidth, kTopButtonHeight),
+      MainWindow::tr(design.text), MainWindow::tr(design.toolTip), design.icon, parent->font());
 }
 
 QCheckBox* checkBox(QWidget* parent, const QString& name, const QRect& geometry,
@@ -91,7 +99,7 @@ MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
       host_(host),
       input_(new InputWatcher(this)) {
   setObjectName("frmMain");
-  setWindowTitle(kCaption);
+  setWindowTitle(tr(kCaption));
   setWindowIcon(system::windowIcon());
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -128,7 +136,7 @@ void MainWindow::buildTopRow() {
   auto* title = placed(new QLabel(this), "Image1", twipsRect(150, 100, 3105, 1005));
   title->setPixmap(system::artPicture("title.png", devicePixelRatioF()));
   title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  title->setAccessibleName(kCaption);
+  title->setAccessibleName(tr(kCaption));
 
   // Line1(1), black, from (150, 1260) to (9300, 1260); Line1(0), white, one
   // pixel below it.
@@ -143,14 +151,14 @@ void MainWindow::buildBoard() {
 
   QLabel* levelLabel = boxedLabel(fraKiri_, "Label1_0", twipsRect(225, 300, 960, 405),
                                   design::kPaleYellow, designFont(kPGothic, design::kLevelPoints));
-  levelLabel->setText("レベル");
+  levelLabel->setText(tr("レベル"));
   cboMondai_ = new LevelList(fraKiri_);
   // Screen readers name the list by its label.
   levelLabel->setBuddy(cboMondai_);
-  chkNamae_ = checkBox(fraKiri_, "chkNamae", twipsRect(225, 750, 1215, 315), "名前表示",
-                       "アイコンの名前表示を制御します");
-  chkAs_ = checkBox(fraKiri_, "chkAs", twipsRect(1650, 750, 1245, 315), "履歴保存",
-                    "履歴の自動保存を制御します");
+  chkNamae_ = checkBox(fraKiri_, "chkNamae", twipsRect(225, 750, 1215, 315), tr("名前表示"),
+                       tr("アイコンの名前表示を制御します"));
+  chkAs_ = checkBox(fraKiri_, "chkAs", twipsRect(1650, 750, 1245, 315), tr("履歴保存"),
+                    tr("履歴の自動保存を制御します"));
   frmKiroku_ = new RecordPanel(fraKiri_);
   fraKiri_->addPieces();
   fraRireki_ = new HistoryPanel(fraKiri_, game_.history());
@@ -177,7 +185,7 @@ void MainWindow::connectHandlers() {
   connect(cmdEnd_, &QToolButton::clicked, this, &MainWindow::cmdEnd_Click);
   connect(fraKiri_, &BoardView::pieceChosen, this, &MainWindow::cmdKoma_Click);
   connect(fraKiri_, &BoardView::bareFrameDoubleClicked, this, &MainWindow::fraKiri_DblClick);
-  connect(cboMondai_, &QComboBox::textActivated, this, &MainWindow::cboMondai_Click);
+  connect(cboMondai_, &QComboBox::activated, this, &MainWindow::cboMondai_Click);
   connect(chkNamae_, &QCheckBox::clicked, this, &MainWindow::chkNamae_Click);
   connect(chkAs_, &QCheckBox::clicked, this, &MainWindow::chkAs_Click);
 
@@ -249,8 +257,9 @@ void MainWindow::fraKiri_DblClick() {
   runHandler([this] { game_.fraKiri_DblClick(); });
 }
 
-void MainWindow::cboMondai_Click(const QString& level) {
-  runHandler([this, level] { game_.chooseLevel(level.toStdString()); });
+void MainWindow::cboMondai_Click(int index) {
+  const std::string level = cboMondai_->entry(index).toStdString();
+  runHandler([this, level] { game_.chooseLevel(level); });
 }
 
 void MainWindow::chkNamae_Click(bool checked) {
@@ -277,9 +286,10 @@ void MainWindow::showChanges() {
   if (changes.has(ViewChanges::Counters)) {
     frmKiroku_->showCounters(text(game_.lblTrun()), text(game_.lblZan()));
   }
-  if (changes.has(ViewChanges::Clock)) frmKiroku_->showClock(text(game_.lblByou()));
+  if (changes.has(ViewChanges::Clock)) frmKiroku_->showClock(shownClock(game_.lblByou()));
   if (changes.has(ViewChanges::Records)) {
-    frmKiroku_->showRecords(text(game_.frmKirokuCaption()), text(game_.options().cboMondaiText()),
+    frmKiroku_->showRecords(shownLevelText(game_.frmKirokuCaption()),
+                            shownLevelText(game_.options().cboMondaiText()),
                             text(game_.lblKiroku()));
   }
   if (changes.has(ViewChanges::Switches)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -31,6 +32,8 @@ class RecordPanel;
 // each handler changed; every control carries its design name as its object
 // name ("cmdStart", "cmdKoma_8", ...; see docs/glossary.md).
 class MainWindow : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
  public:
   // The window attaches itself to host as the view the game paints through.
   MainWindow(game::MainGame& game, game::SharedValues& shared, const store::DataFolder& folder,
@@ -59,7 +62,7 @@ class MainWindow : public QWidget {
   void cmdEnd_Click();
   void cmdKoma_Click(int index);
   void fraKiri_DblClick();
-  void cboMondai_Click(const QString& level);
+  void cboMondai_Click(int index);
   void chkNamae_Click(bool checked);
   void chkAs_Click(bool checked);
   void Timer1_Timer();

@@ -1,5 +1,7 @@
 #include "ui/widgets.h"
 
+#include <QCoreApplication>
+
 #include "ui/system/colours.h"
 
 namespace polkamina::ui {
@@ -21,7 +23,9 @@ QLabel* boxedLabel(QWidget* parent, const QString& name, const QRect& geometry,
 }
 
 QString cellPlace(int index, int columns) {
-  return QString("%1行%2列").arg(index / columns + 1).arg(index % columns + 1);
+  return QCoreApplication::translate("Board", "%1行%2列")
+      .arg(index / columns + 1)
+      .arg(index % columns + 1);
 }
 
 void setAccessibleNameIfChanged(QWidget* widget, const QString& name) {
