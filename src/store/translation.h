@@ -10,7 +10,8 @@ namespace polkamina::store {
 // start-up, and without one (the core's tests, a program without windows)
 // every text stays the Japanese source.
 
-// Gives the text for source in the player's language.
+// Gives the text for source in the player's language; nullptr leaves every
+// text the source.
 using Translator = std::string (*)(const char* context, const char* source);
 void setTranslator(Translator translator);
 

@@ -49,13 +49,15 @@ QString translationFor(const QStringList& uiLanguages) {
   return kFilePrefix + QString(kFallbackLanguage);
 }
 
-void installPlayersLanguage() {
-  static const QString fileName = translationFor(QLocale::system().uiLanguages());
-  if (fileName.isEmpty()) return;
+void useTranslation(const QString& fileName) {
   QTranslator& translator = playersTranslator();
-  if (translator.isEmpty() && !translator.load(fileName, kTranslationFolder)) return;
+  if (QCoreApplication::instance() != nullptr) QCoreApplication::removeTranslator(&translator);
+  store::setTranslator(nullptr);
+  if (fileName.isEmpty() || !translator.load(fileName, kTranslationFolder)) return;
   store::setTranslator(translatedForTheCore);
   if (QCoreApplication::instance() != nullptr) QCoreApplication::installTranslator(&translator);
 }
+
+void installPlayersLanguage() { useTranslation(translationFor(QLocale::system().uiLanguages())); }
 
 }  // namespace polkamina::system

@@ -13,9 +13,13 @@ namespace polkamina::system {
 // an empty text for the source language.
 QString translationFor(const QStringList& uiLanguages);
 
-// Translates the windows and the core's texts into the player's language.
-// Call once a QCoreApplication exists, or before it for the core's texts
-// alone (again once it exists).
+// Translates the windows and the core's texts with the translation of that
+// name (from translationFor), or leaves them in the source language for an
+// empty name or a translation that cannot be loaded. The windows follow once
+// a QCoreApplication exists: call again then.
+void useTranslation(const QString& fileName);
+
+// useTranslation for the player's UI languages.
 void installPlayersLanguage();
 
 }  // namespace polkamina::system
