@@ -367,15 +367,15 @@ The default files are in %1.</translation>
     </message>
     <message>
         <source>クリア時間</source>
-        <translation>Time taken</translation>
+        <translation>Duration</translation>
     </message>
     <message>
         <source>回記録</source>
-        <translation>Turn rec.</translation>
+        <translation>Fewest</translation>
     </message>
     <message>
         <source>秒記録</source>
-        <translation>Time rec.</translation>
+        <translation>Speed</translation>
     </message>
     <message>
         <source>プレイ履歴</source>
@@ -587,7 +587,7 @@ The game starts without help.</translation>
     </message>
     <message>
         <source>履歴保存</source>
-        <translation>Auto-save</translation>
+        <translation>Save all</translation>
     </message>
     <message>
         <source>履歴の自動保存を制御します</source>
@@ -674,7 +674,7 @@ The game starts without help.</translation>
     </message>
     <message>
         <source>コマが隠れる時間</source>
-        <translation>Hide a miss after</translation>
+        <translation>Hide misses after</translation>
     </message>
     <message>
         <source>間違った時にコマを隠すまでの時間です</source>
@@ -682,7 +682,7 @@ The game starts without help.</translation>
     </message>
     <message>
         <source>コマが消える時間</source>
-        <translation>Remove a pair after</translation>
+        <translation>Remove pairs after</translation>
     </message>
     <message>
         <source>正解したときにコマを消すまでの時間です</source>
