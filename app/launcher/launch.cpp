@@ -73,7 +73,7 @@ int launch(int argc, char* argv[], const Layout& layout) {
   }
   std::vector<std::string> warnings;
   try {
-    updateHelpFile(layout.helpFile, game);
+    for (const std::filesystem::path& helpFile : layout.helpFiles) updateHelpFile(helpFile, game);
   } catch (const PrepareError& error) {
     warnings.push_back(store::filled(
         translated(

@@ -31,7 +31,9 @@ constexpr std::size_t kMaxDefaultFileSize = 16u << 20;
 constexpr std::size_t kMaxHelpFileSize = 64u << 20;
 // Scratch names: hidden, and never the name of an icon or a data file.
 const char* const kScratchPrefix = ".polkamina-new-";
-const char* const kHelpFileName = "pkHelp.chm";
+// Each language's help file: pkHelp.chm, pkHelp_en.chm, ...
+const char* const kHelpFilePrefix = "pkHelp";
+const char* const kHelpFileExtension = ".chm";
 
 }  // namespace
 
@@ -312,6 +314,19 @@ void prepareGameFolder(const fs::path& defaults, const fs::path& game) {
   fillGameFolder(defaults, files, game);
 }
 
+std::vector<fs::path> helpFilesIn(const fs::path& folder) {
+  std::vector<fs::path> files;
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (name.rfind(kHelpFilePrefix, 0) == 0 && it->path().extension() == kHelpFileExtension) {
+      files.push_back(it->path());
+    }
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
 void updateHelpFile(const fs::path& helpFile, const fs::path& game) {
   std::error_code error;
   const std::optional<std::string> help = store::readRegularFile(helpFile, kMaxHelpFileSize, error);
@@ -321,13 +336,14 @@ void updateHelpFile(const fs::path& helpFile, const fs::path& game) {
         named(translated("GameFolder", "インストールされたヘルプファイル%1を読めません"), helpFile),
         error.value());
   }
-  const fs::path target = game / kHelpFileName;
+  const fs::path name = helpFile.filename();
+  const fs::path target = game / name;
   if (store::readRegularFile(target, kMaxHelpFileSize, error) == help) return;
-  const fs::path scratch = writeScratchFile(game, *help, kHelpFileName);
+  const fs::path scratch = writeScratchFile(game, *help, name);
   if (::rename(scratch.c_str(), target.c_str()) != 0) {
     const int renameError = errno;
     ::unlink(scratch.c_str());
-    fail(named(translated("GameFolder", "%1を置けません"), kHelpFileName), renameError);
+    fail(named(translated("GameFolder", "%1を置けません"), name), renameError);
   }
 }
 

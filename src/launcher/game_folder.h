@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace polkamina::launcher {
 
@@ -35,8 +36,13 @@ std::optional<std::filesystem::path> gameFolderFor(const char* xdgDataHome, cons
 // folders are made private, as XDG asks. Throws PrepareError.
 void prepareGameFolder(const std::filesystem::path& defaults, const std::filesystem::path& game);
 
-// The help file belongs to the install, not to the player: `game` gets a copy
-// of helpFile whenever its own differs. Nothing happens when helpFile is
+// The help files of the build or the install in folder, one for each
+// language (pkHelp.chm, pkHelp_en.chm, ...), sorted; none where folder
+// cannot be read.
+std::vector<std::filesystem::path> helpFilesIn(const std::filesystem::path& folder);
+
+// A help file belongs to the install, not to the player: `game` gets a copy
+// of helpFile, under its name, whenever its own differs. Nothing happens when helpFile is
 // missing. Throws PrepareError; the game can still be played then.
 void updateHelpFile(const std::filesystem::path& helpFile, const std::filesystem::path& game);
 
