@@ -179,6 +179,13 @@ bool BoardView::event(QEvent* event) {
 
 bool BoardView::isBare(const QPoint& position) const { return childAt(position) == nullptr; }
 
+bool BoardView::isPieceAt(const QPoint& globalPosition) const {
+  const QWidget* shown = childAt(mapFromGlobal(globalPosition));
+  return std::any_of(pieces_.begin(), pieces_.end(), [shown](const Piece& piece) {
+    return shown != nullptr && (shown == piece.back || shown == piece.face || shown == piece.name);
+  });
+}
+
 // ---- The keyboard on the board ----
 //
 // One piece holds the board's tab stop; the arrow keys move it over the backs,

@@ -42,6 +42,9 @@ class BoardView : public QFrame {
   // While something covers the board, no piece takes the keyboard focus.
   void setCovered(bool covered);
   bool hasFocusOnAPiece() const;
+  // Whether a piece shows at that point of the screen: its back, or its face
+  // or name once turned.
+  bool isPieceAt(const QPoint& globalPosition) const;
   // Gives the keyboard focus to the piece that holds the board's tab stop.
   void focusTabStop();
 

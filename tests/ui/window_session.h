@@ -15,6 +15,7 @@
 #include "store/data_folder.h"
 #include "support/temp_folder.h"
 #include "ui/main_window.h"
+#include "ui/preferences.h"
 #include "ui/system/qt_host.h"
 #include "ui_test_support.h"
 
@@ -57,7 +58,7 @@ class Session {
     if (adjustFolder) adjustFolder(folder());
     folder_ = std::make_unique<store::DataFolder>(dir_.path());
     game_ = std::make_unique<game::MainGame>(shared_, *folder_, host_, clock_, random_);
-    window_ = std::make_unique<MainWindow>(*game_, shared_, *folder_, random_, host_);
+    window_ = std::make_unique<MainWindow>(*game_, shared_, *folder_, random_, host_, preferences_);
     startup_ = game_->Form_Load();
     window_->showCentred();
   }
@@ -82,10 +83,14 @@ class Session {
   game::MainGame& game() { return *game_; }
   MainWindow& window() { return *window_; }
   game::StartupResult startup() const { return startup_; }
+  QString preferencesFile() const { return preferencesFile_; }
   std::vector<std::string> recordMessages;
 
  private:
   testsupport::TempFolder dir_;
+  testsupport::TempFolder preferencesDir_;
+  QString preferencesFile_ = QString::fromStdString(preferencesDir_.path().string()) + "/prefs.ini";
+  Preferences preferences_{preferencesFile_};
   game::SharedValues shared_;
   std::unique_ptr<store::DataFolder> folder_;
   system::QtHost host_{
