@@ -372,7 +372,9 @@ void MainWindow::showPause() {
     cover_->show();
     coverBoard();
     if (focusHere) cover_->setFocus();
+    fraKiri_->hideDeal(true, game_.board());
   } else {
+    fraKiri_->hideDeal(false, game_.board());
     coverBoard();
     if (focusHere) focusBoard();
     cover_->hide();
