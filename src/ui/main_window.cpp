@@ -22,6 +22,7 @@
 #include "ui/pause_cover.h"
 #include "ui/picture_button.h"
 #include "ui/preferences.h"
+#include "ui/progress_window.h"
 #include "ui/record_panel.h"
 #include "ui/settings_window.h"
 #include "ui/shown_text.h"
@@ -207,6 +208,7 @@ void MainWindow::connectMenu() {
   connect(menu_, &GameMenu::pauseChosen, this, &MainWindow::togglePause);
   connect(cover_, &PauseCover::resumeAsked, this, &MainWindow::togglePause);
   connect(menu_, &GameMenu::soundSwitched, this, [this](bool on) { game_.setMatchSound(on); });
+  connect(menu_, &GameMenu::progressChosen, this, &MainWindow::showProgress);
 }
 
 void MainWindow::showCentred() {
@@ -288,6 +290,16 @@ void MainWindow::togglePause() {
   runHandler([this] { game_.togglePause(); });
 }
 
+// Opens on the level the level list shows.
+void MainWindow::showProgress() {
+  if (progress_ == nullptr) {
+    const auto level = game_.options().level();
+    progress_ =
+        new ProgressWindow(this, game_.history().rows(), level ? levels::levelIndex(*level) : 0);
+  }
+  progress_->bringForward();
+}
+
 void MainWindow::cmdKoma_Click(int index) {
   runHandler([this, index] { game_.cmdKoma_Click(static_cast<std::int16_t>(index)); });
 }
@@ -342,7 +354,10 @@ void MainWindow::showChanges() {
   if (changes.has(ViewChanges::Deal)) fraKiri_->showDeal(game_.board());
   if (changes.hasAnyPiece()) fraKiri_->showPieces(game_.board(), changes);
   if (changes.has(ViewChanges::HistoryFrame)) showHistoryFrame();
-  if (changes.has(ViewChanges::HistoryRows)) fraRireki_->showRows();
+  if (changes.has(ViewChanges::HistoryRows)) {
+    fraRireki_->showRows();
+    if (progress_ != nullptr) progress_->refresh();
+  }
   if (changes.has(ViewChanges::Pause)) showPause();
   menu_->showGame(game_.board().Playing(), game_.paused());
 }

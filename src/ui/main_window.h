@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -25,6 +26,7 @@ class InputWatcher;
 class LevelList;
 class PauseCover;
 class Preferences;
+class ProgressWindow;
 class RecordPanel;
 
 // The main window frmMain: a view over MainGame, composed of the top row of
@@ -73,6 +75,7 @@ class MainWindow : public QWidget {
   void chkAs_Click(bool checked);
   void Timer1_Timer();
   void togglePause();
+  void showProgress();
   // The window was minimised or hidden by the desktop.
   void windowHidden();
 
@@ -111,6 +114,7 @@ class MainWindow : public QWidget {
   HistoryPanel* fraRireki_ = nullptr;
   PauseCover* cover_ = nullptr;
   GameMenu* menu_ = nullptr;
+  QPointer<ProgressWindow> progress_;  // while open
 };
 
 }  // namespace polkamina::ui
