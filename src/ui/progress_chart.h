@@ -16,6 +16,8 @@ namespace polkamina::ui {
 // the best result marked. It takes the keyboard focus so that a screen
 // reader reads its summary, which its owner gives as its description.
 class ProgressChart : public QWidget {
+  Q_OBJECT
+
  public:
   // A result as the chart writes it on its axis, "24" or "01分23秒".
   using ValueText = std::function<QString(std::int32_t)>;

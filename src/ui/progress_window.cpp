@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -71,6 +72,8 @@ ProgressWindow::ProgressWindow(QWidget* owner, const store::HistoryRows& rows,
   layout->addWidget(leftOut_);
   layout->addWidget(buttons);
   levels_->setCurrentIndex(static_cast<int>(firstLevel));
+  // The keyboard starts on the levels: the arrow keys choose one.
+  levels_->tabBar()->setFocus();
   refresh();
 }
 

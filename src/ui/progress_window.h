@@ -20,6 +20,8 @@ class ProgressChart;
 // charts of the turns and the clear time over the games, all read from the
 // play history. Modeless; it follows the history while it is open.
 class ProgressWindow : public QDialog {
+  Q_OBJECT
+
  public:
   // Shows rows, which must outlive the window, starting on the level of
   // index firstLevel.
