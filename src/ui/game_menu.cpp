@@ -1,6 +1,7 @@
 #include "ui/game_menu.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include "ui/preferences.h"
 
@@ -9,18 +10,21 @@ namespace polkamina::ui {
 GameMenu::GameMenu(QWidget* window, Preferences& preferences) : QMenu(window), window_(window) {
   setObjectName("gameMenu");
 
-  pause_ = addEntry(this, "一時停止", {QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
+  pause_ = addEntry(this, QCoreApplication::translate("Menu", "一時停止"),
+                    {QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
   pause_->setObjectName("pauseEntry");
   pause_->setCheckable(true);
   connect(pause_, &QAction::triggered, this, &GameMenu::pauseChosen);
-  QAction* pauseWhenHidden = addSwitch(this, "最小化したら一時停止", QKeySequence("Shift+P"),
-                                       preferences.pauseWhenHidden());
+  QAction* pauseWhenHidden =
+      addSwitch(this, QCoreApplication::translate("Menu", "最小化したら一時停止"),
+                QKeySequence("Shift+P"), preferences.pauseWhenHidden());
   pauseWhenHidden->setObjectName("pauseWhenHiddenEntry");
   connect(pauseWhenHidden, &QAction::toggled, this,
           [&preferences](bool on) { preferences.setPauseWhenHidden(on); });
   addSeparator();
 
-  QAction* sound = addSwitch(this, "効果音", QKeySequence(Qt::Key_M), preferences.matchSound());
+  QAction* sound = addSwitch(this, QCoreApplication::translate("Menu", "効果音"),
+                             QKeySequence(Qt::Key_M), preferences.matchSound());
   sound->setObjectName("soundEntry");
   connect(sound, &QAction::toggled, this, [this, &preferences](bool on) {
     preferences.setMatchSound(on);
@@ -28,7 +32,8 @@ GameMenu::GameMenu(QWidget* window, Preferences& preferences) : QMenu(window), w
   });
   addSeparator();
 
-  QAction* progress = addEntry(this, "成績...", {QKeySequence(Qt::Key_R)});
+  QAction* progress =
+      addEntry(this, QCoreApplication::translate("Menu", "成績..."), {QKeySequence(Qt::Key_R)});
   progress->setObjectName("progressEntry");
   connect(progress, &QAction::triggered, this, &GameMenu::progressChosen);
 
