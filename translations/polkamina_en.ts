@@ -595,10 +595,111 @@ The game starts without help.</translation>
     </message>
 </context>
 <context>
+    <name>Menu</name>
+    <message>
+        <source>一時停止</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>最小化したら一時停止</source>
+        <translation>Pause when minimised</translation>
+    </message>
+    <message>
+        <source>効果音</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>成績...</source>
+        <translation>Progress...</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>キャンセル</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Pause</name>
+    <message>
+        <source>一時停止中</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>クリックするか P キーを押すと再開します</source>
+        <translation>Click or press P to go on</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>まだゲームがありません</source>
+        <translation>No games yet</translation>
+    </message>
+    <message>
+        <source>%1 回目</source>
+        <translation>game %1</translation>
+    </message>
+    <message>
+        <source>ベスト %1</source>
+        <translation>best %1</translation>
+    </message>
+    <message>
+        <source>成績</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>最近%1回の平均</source>
+        <translation>Average of the last %1</translation>
+    </message>
+    <message>
+        <source>まだゲームがありません。</source>
+        <translation>No games yet.</translation>
+    </message>
+    <message>
+        <source>全 %1 回。ベスト %2（%3 回目）。中央値 %4。%5 %6。</source>
+        <translation>%1 games. Best %2 (game %3). Median %4. %5: %6.</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>ゲーム数</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>ベスト</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>中央値</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>ターン数</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>クリア時間</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>ターン数の推移</source>
+        <translation>Turns, game by game</translation>
+    </message>
+    <message>
+        <source>クリア時間の推移</source>
+        <translation>Times, game by game</translation>
+    </message>
+    <message>
+        <source>履歴のうち %1 行は読めないか、どのレベルでもないため、数に入れていません。</source>
+        <translation>%1 lines of the history are left out: they cannot be read, or name no level.</translation>
+    </message>
+    <message>
+        <source>%1 回</source>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
