@@ -3,6 +3,7 @@
 // the same game in Japanese.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -129,6 +130,11 @@ TEST_F(English, EveryTextFitsItsControl) {
   EXPECT_GT(checkTextsFit(settings), 20);
   settings->close();
 
+  session.find<QToolButton>("cmdStart")->click();
+  session.window().findChild<QAction*>("pauseEntry")->trigger();
+  ASSERT_TRUE(session.find<QWidget>("pauseCover")->isVisible());
+  EXPECT_GT(checkTextsFit(&session.window()), 25);
+
   for (const char* message : {"New turn record on Normal!", "New time record on Normal!"}) {
     uitest::withModalWindow([&] { showRecordWindow(&session.window(), message); },
                             [](QWidget* window) { EXPECT_GE(checkTextsFit(window), 2); });
@@ -147,37 +153,21 @@ class StillClock : public game::Clock {
 // Plays a whole game of イージー, whose deal lays the two icons alternately,
 // saves it, and returns the data files' bytes.
 std::map<QString, QByteArray> playEasyGame(std::vector<std::string>& recordMessages) {
-  testsupport::TempFolder dir;
-  const QString folder = QString::fromStdString(dir.path().string());
-  makeGameFolder(folder, 1);
-  store::DataFolder data(dir.path());
-  game::SharedValues shared;
-  StillClock clock;
-  FirstDraws random;
-  system::QtHost host(
-      [&](QWidget*, const std::string& message) { recordMessages.push_back(message); });
-  game::MainGame game(shared, data, host, clock, random);
-  MainWindow window(game, shared, data, random, host);
-  EXPECT_EQ(game.Form_Load(), game::StartupResult::Ready);
-  window.showCentred();
-
-  auto* levels = window.findChild<QComboBox*>("cboMondai");
-  levels->setCurrentIndex(0);
-  emit levels->activated(0);
-  window.findChild<QToolButton*>("cmdStart")->click();
+  Session session(1, {}, std::make_unique<StillClock>());
+  session.chooseLevel(0);
+  session.find<QToolButton>("cmdStart")->click();
   for (int first : {1, 2}) {
     for (int i = first; i < 40; i += 4) {
-      for (int piece : {i, i + 2}) {
-        QTest::mouseClick(window.findChild<QPushButton*>(QString("cmdKoma_%1").arg(piece)),
-                          Qt::LeftButton);
-      }
+      QTest::mouseClick(session.back(i), Qt::LeftButton);
+      QTest::mouseClick(session.back(i + 2), Qt::LeftButton);
     }
   }
-  window.findChild<QToolButton*>("cmdHozon")->click();
+  session.find<QToolButton>("cmdHozon")->click();
+  recordMessages = session.recordMessages;
 
   std::map<QString, QByteArray> files;
   for (const char* name : {"設定.txt", "設定2.txt", "記録.txt", "履歴.txt"}) {
-    QFile file(folder + "/" + name);
+    QFile file(QString::fromStdString(session.folder()) + "/" + name);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
     files[name] = file.readAll();
   }
