@@ -701,6 +701,10 @@ The game starts without help.</translation>
         <source>%1 回</source>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>%1 ターン</source>
+        <translation>%1 turns</translation>
+    </message>
 </context>
 <context>
     <name>RecordPanel</name>

@@ -27,7 +27,8 @@ QString shown(const char* text) { return QCoreApplication::translate("Progress",
 
 QString turnsText(double turns) {
   const bool whole = turns == std::floor(turns);
-  return shown("%1 ターン").arg(QString::number(turns, 'f', whole ? 0 : 1));
+  return QCoreApplication::translate("Progress", "%1 ターン")
+      .arg(QString::number(turns, 'f', whole ? 0 : 1));
 }
 
 QString timeText(double seconds) {
