@@ -69,6 +69,20 @@ Failure systemFailure(const char* what, int error) {
 
 bool PictureSet::playable() const { return files.size() == icons::kIconCount; }
 
+bool PictureSet::usable(bool gameRunning) const { return !inUse && playable() && !gameRunning; }
+
+std::string PictureSet::label() const {
+  std::string text = inUse ? "使用中の絵" : store::shownFileName(name);
+  if (inUse && !name.empty()) text += "（" + store::shownFileName(name) + "）";
+  const std::size_t count = files.size();
+  text += " ― " + std::to_string(count) + " 枚、";
+  if (playable()) return text + "遊べます";
+  if (count < icons::kIconCount) {
+    return text + "あと " + std::to_string(icons::kIconCount - count) + " 枚で遊べます";
+  }
+  return text + std::to_string(count - icons::kIconCount) + " 枚多すぎます";
+}
+
 PictureLibrary::PictureLibrary(fs::path gameFolder) : gameFolder_(std::move(gameFolder)) {}
 
 fs::path PictureLibrary::setsFolder() const { return gameFolder_ / kSetsFolderName; }

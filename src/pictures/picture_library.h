@@ -24,6 +24,12 @@ struct PictureSet {
 
   // Whether the game can be played with it: exactly as many pictures as a game needs.
   bool playable() const;
+  // Whether it can become the set in use now: a playable set of the
+  // player's, while no game is running.
+  bool usable(bool gameRunning) const;
+  // Its line in the pictures window: the name, how many pictures it holds
+  // and whether it can be played.
+  std::string label() const;
 };
 
 // The pictures of a game folder and the player's sets beside them. The set
@@ -56,11 +62,13 @@ class PictureLibrary {
                       const std::string& to) const;
   Failure deletePicture(const std::string& set, const std::string& file) const;
 
- private:
   // Why a picture named `name` cannot join set: a refused name or a
   // picture of that name there already.
   Failure refusedPictureName(const std::string& set, const std::string& name) const;
+  // Why a new set cannot have that name.
   Failure refusedSetName(const std::string& name) const;
+
+ private:
   Failure missingSet(const std::string& set) const;
 
   std::filesystem::path gameFolder_;

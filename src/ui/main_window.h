@@ -70,6 +70,8 @@ class MainWindow : public QWidget {
   // Brings the controls up to date with what the game changed since the last time.
   void showChanges();
   void showHistoryFrame();
+  // Opens the pictures window 絵の管理, or brings it forward.
+  void showPictures();
 
   game::MainGame& game_;
   game::SharedValues& shared_;

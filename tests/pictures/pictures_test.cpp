@@ -68,8 +68,14 @@ TEST_F(Library, ListsTheSetInUseFirstThenTheSetsWithTheirCounts) {
   EXPECT_FALSE(sets[2].playable());
   fill("b", 1, "q");
   EXPECT_TRUE(library_.sets()[2].playable());
+  EXPECT_EQ(library_.sets()[2].label(), "b ― 20 枚、遊べます");
+  EXPECT_TRUE(library_.sets()[2].usable(false));
+  EXPECT_FALSE(library_.sets()[2].usable(true));
+  EXPECT_FALSE(library_.sets()[0].usable(false)) << "the set in use";
   fill("b", 1, "r");
   EXPECT_FALSE(library_.sets()[2].playable());
+  EXPECT_EQ(library_.sets()[2].label(), "b ― 21 枚、1 枚多すぎます");
+  EXPECT_EQ(library_.sets()[1].label(), "A ― 0 枚、あと 20 枚で遊べます");
 }
 
 TEST_F(Library, SetsAreMadeRenamedAndDeletedNeverOverAnother) {
