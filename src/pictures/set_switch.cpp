@@ -16,6 +16,7 @@
 #include "store/file_read.h"
 #include "store/file_write.h"
 #include "store/text.h"
+#include "store/translation.h"
 
 namespace polkamina::pictures {
 
@@ -34,7 +35,7 @@ constexpr std::size_t kLargestNameBytes = 4096;
 
 // A step that the system refused; the switch goes back or stops there.
 struct StepFailed {
-  std::string what;
+  const char* what;  // before translation (context "Pictures")
   int error;
 };
 
@@ -120,15 +121,18 @@ void writeJournal(const Places& places, const Journal& journal) {
   try {
     store::replaceFile(places.journal, journalBytes(journal), kJournalName);
   } catch (const store::FileError&) {
-    throw StepFailed{"切り替えの記録を書けませんでした。", errno};
+    throw StepFailed{store::untranslated("Pictures", "切り替えの記録を書けませんでした。"), errno};
   }
 }
 
 // ---- single steps ----
 
 void moveFile(const fs::path& from, const fs::path& to) {
-  if (isPresent(to)) throw StepFailed{"移す先に同じ名前のファイルがあります。", EEXIST};
-  if (::rename(from.c_str(), to.c_str()) != 0) throw StepFailed{"絵を移せませんでした。", errno};
+  if (isPresent(to))
+    throw StepFailed{store::untranslated("Pictures", "移す先に同じ名前のファイルがあります。"),
+                     EEXIST};
+  if (::rename(from.c_str(), to.c_str()) != 0)
+    throw StepFailed{store::untranslated("Pictures", "絵を移せませんでした。"), errno};
 }
 
 // Moves every listed file that is still at `from` to `to`.
@@ -141,11 +145,13 @@ void moveListed(const std::vector<std::string>& files, const fs::path& from, con
 // Puts the renames in a folder on the disk before the journal moves on.
 void syncFolder(const fs::path& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) throw StepFailed{"フォルダを開けませんでした。", errno};
+  if (fd < 0)
+    throw StepFailed{store::untranslated("Pictures", "フォルダを開けませんでした。"), errno};
   const bool synced = ::fsync(fd) == 0;
   const int error = errno;
   ::close(fd);
-  if (!synced) throw StepFailed{"フォルダを書き込めませんでした。", error};
+  if (!synced)
+    throw StepFailed{store::untranslated("Pictures", "フォルダを書き込めませんでした。"), error};
 }
 
 // A set name not taken yet: `wanted`, else "wanted (2)", "wanted (3)", ...
@@ -161,7 +167,8 @@ std::string freeSetName(const fs::path& setsFolder, const std::string& wanted) {
 
 void moveOut(const Places& places, Journal& journal) {
   if (!isPresent(places.outgoing) && ::mkdir(places.outgoing.c_str(), 0777) != 0) {
-    throw StepFailed{"作業用のフォルダを作れませんでした。", errno};
+    throw StepFailed{store::untranslated("Pictures", "作業用のフォルダを作れませんでした。"),
+                     errno};
   }
   moveListed(journal.oldFiles, places.game, places.outgoing);
   syncFolder(places.game);
@@ -180,7 +187,8 @@ void finish(const Places& places, const Journal& journal) {
   if (isPresent(places.outgoing)) {
     const fs::path kept = places.sets / freeSetName(places.sets, journal.keepAs);
     if (::rename(places.outgoing.c_str(), kept.c_str()) != 0) {
-      throw StepFailed{"元の絵をセットにできませんでした。", errno};
+      throw StepFailed{store::untranslated("Pictures", "元の絵をセットにできませんでした。"),
+                       errno};
     }
   }
   try {
@@ -189,7 +197,7 @@ void finish(const Places& places, const Journal& journal) {
     // Only the set's name is lost: the pictures are whole.
   }
   if (::unlink(places.journal.c_str()) != 0) {
-    throw StepFailed{"切り替えの記録を消せませんでした。", errno};
+    throw StepFailed{store::untranslated("Pictures", "切り替えの記録を消せませんでした。"), errno};
   }
   syncFolder(places.sets);
 }
@@ -208,7 +216,8 @@ void moveTheRest(const Places& places, Journal& journal) {
 void runBack(const Places& places, Journal& journal) {
   if (journal.phase == Journal::Phase::In) {
     if (!isPresent(places.set) && ::mkdir(places.set.c_str(), 0777) != 0) {
-      throw StepFailed{"セットのフォルダを作れませんでした。", errno};
+      throw StepFailed{store::untranslated("Pictures", "セットのフォルダを作れませんでした。"),
+                       errno};
     }
     moveListed(journal.newFiles, places.game, places.set);
     syncFolder(places.set);
@@ -219,22 +228,25 @@ void runBack(const Places& places, Journal& journal) {
   syncFolder(places.game);
   ::rmdir(places.outgoing.c_str());
   if (::unlink(places.journal.c_str()) != 0) {
-    throw StepFailed{"切り替えの記録を消せませんでした。", errno};
+    throw StepFailed{store::untranslated("Pictures", "切り替えの記録を消せませんでした。"), errno};
   }
 }
 
 std::string describe(const StepFailed& failed) {
-  return failed.what + "(" + std::error_code(failed.error, std::generic_category()).message() + ")";
+  return store::translated("Pictures", failed.what) + "(" +
+         std::error_code(failed.error, std::generic_category()).message() + ")";
 }
 
 Failure refusedSet(const Places& places, const std::string& set) {
   struct stat info;
   if (set.empty() || set[0] == '.' || set.find('/') != std::string::npos ||
       ::stat(places.set.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-    return std::string("そのセットはもうありません。");
+    return store::translated("Pictures", "そのセットはもうありません。");
   }
   if (icons::listIconFiles(places.set).size() != icons::kIconCount) {
-    return "使えるのは絵がちょうど " + std::to_string(icons::kIconCount) + " 枚のセットだけです。";
+    return store::filled(
+        store::translated("Pictures", "使えるのは絵がちょうど %1 枚のセットだけです。"),
+        {std::to_string(icons::kIconCount)});
   }
   return std::nullopt;
 }
@@ -248,15 +260,17 @@ Failure useSet(const fs::path& gameFolder, const std::string& set) {
   // A working folder left by a failed start is empty; anything in it is
   // the player's and stops the switch.
   if (isPresent(places.outgoing) && ::rmdir(places.outgoing.c_str()) != 0) {
-    return "作業用のフォルダ " + std::string(kSetsFolderName) + "/" + kOutgoingName +
-           " にファイルが残っています。";
+    return store::filled(
+        store::translated("Pictures", "作業用のフォルダ %1 にファイルが残っています。"),
+        {std::string(kSetsFolderName) + "/" + kOutgoingName});
   }
   const std::string inUse = inUseSetName(gameFolder);
   Journal journal{Journal::Phase::Out, set, inUse.empty() || inUse == set ? kKeptSetName : inUse,
                   icons::listIconFiles(gameFolder), icons::listIconFiles(places.set)};
   try {
     if (::mkdir(places.outgoing.c_str(), 0777) != 0) {
-      throw StepFailed{"作業用のフォルダを作れませんでした。", errno};
+      throw StepFailed{store::untranslated("Pictures", "作業用のフォルダを作れませんでした。"),
+                       errno};
     }
     writeJournal(places, journal);
   } catch (const StepFailed& failed) {
@@ -269,9 +283,9 @@ Failure useSet(const fs::path& gameFolder, const std::string& set) {
     try {
       runBack(places, journal);
     } catch (const StepFailed&) {
-      return describe(failed) + "\n絵は次の起動のときにそろえます。";
+      return describe(failed) + store::translated("Pictures", "\n絵は次の起動のときにそろえます。");
     }
-    return describe(failed) + "\n絵は元のままです。";
+    return describe(failed) + store::translated("Pictures", "\n絵は元のままです。");
   }
   try {
     finish(places, journal);
@@ -294,15 +308,18 @@ Failure finishInterruptedSwitch(const fs::path& gameFolder) {
       store::readRegularFile(journalPath, kLargestJournalBytes, error);
   std::optional<Journal> journal = bytes ? parseJournal(*bytes) : std::nullopt;
   if (!journal) {
-    return "絵のセットの切り替えの記録 " + std::string(kSetsFolderName) + "/" + kJournalName +
-           " が読めません。";
+    return store::filled(
+        store::translated("Pictures", "絵のセットの切り替えの記録 %1 が読めません。"),
+        {std::string(kSetsFolderName) + "/" + kJournalName});
   }
   try {
     const Places places = placesOf(gameFolder, journal->set);
     moveTheRest(places, *journal);
     finish(places, *journal);
   } catch (const StepFailed& failed) {
-    return "途中で止まった絵のセットの切り替えを終えられませんでした。" + describe(failed);
+    return store::translated("Pictures",
+                             "途中で止まった絵のセットの切り替えを終えられませんでした。") +
+           describe(failed);
   }
   return std::nullopt;
 }
