@@ -1,5 +1,6 @@
 #include "ui/square_picker.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,8 +24,9 @@ SquarePicker::SquarePicker(const QImage& picture, QWidget* parent)
     : QWidget(parent), picture_(picture), square_(system::centredSquare(picture.size())) {
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::SizeAllCursor);
-  setAccessibleName("絵から使う正方形");
-  setAccessibleDescription("ドラッグするか矢印キーで正方形を動かします。Shift で大きく動きます。");
+  setAccessibleName(QCoreApplication::translate("Import", "絵から使う正方形"));
+  setAccessibleDescription(QCoreApplication::translate(
+      "Import", "ドラッグするか矢印キーで正方形を動かします。Shift で大きく動きます。"));
 }
 
 QSize SquarePicker::sizeHint() const {
