@@ -43,8 +43,9 @@ int play(int argc, char* argv[]) {
   // A switch of picture sets that an ended run left half done is finished
   // before the icons are counted.
   if (const auto failure = pictures::finishInterruptedSwitch(folder.path())) {
-    system::showMessageBox(*failure, "絵のセットの切り替え", game::MessageIcon::Exclamation,
-                           game::MessageButtons::Ok);
+    system::showMessageBox(
+        *failure, QCoreApplication::translate("Pictures", "絵のセットの切り替え").toStdString(),
+        game::MessageIcon::Exclamation, game::MessageButtons::Ok);
     return EXIT_FAILURE;
   }
   // Start-up runs before the window is shown; a wrong icon count or a failed

@@ -1,5 +1,7 @@
 #include "ui/picture_grid.h"
 
+#include <QCoreApplication>
+
 #include "icons/icon_set.h"
 #include "store/text.h"
 #include "ui/system/picture.h"
@@ -16,7 +18,7 @@ constexpr int kCellHeight = 64;
 
 PictureGrid::PictureGrid(QWidget* parent) : QListWidget(parent) {
   setObjectName("lstPictures");
-  setAccessibleName("セットの絵");
+  setAccessibleName(QCoreApplication::translate("PicturesWindow", "セットの絵"));
   setViewMode(QListView::IconMode);
   setIconSize(QSize(system::kFaceSide, system::kFaceSide));
   setGridSize(QSize(kCellWidth, kCellHeight));
