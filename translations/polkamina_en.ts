@@ -406,6 +406,73 @@ Remove the icons you do not need before you play.</translation>
     </message>
 </context>
 <context>
+    <name>Import</name>
+    <message>
+        <source>絵を取り込む</source>
+        <translation>Import a picture</translation>
+    </message>
+    <message>
+        <source>「%1」の白い枠の中がコマの絵になります。</source>
+        <translation>What lies inside the white frame of “%1” becomes the piece’s picture.</translation>
+    </message>
+    <message>
+        <source>絵の名前</source>
+        <translation>Picture name</translation>
+    </message>
+    <message>
+        <source>名前(&amp;N):</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>名前について</source>
+        <translation>About the name</translation>
+    </message>
+    <message>
+        <source>取り込む(&amp;I)</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <source>この絵は飛ばす(&amp;S)</source>
+        <translation>&amp;Skip this picture</translation>
+    </message>
+    <message>
+        <source>やめる</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>絵から使う正方形</source>
+        <translation>Square taken from the picture</translation>
+    </message>
+    <message>
+        <source>ドラッグするか矢印キーで正方形を動かします。Shift で大きく動きます。</source>
+        <translation>Drag the square, or move it with the arrow keys; hold Shift for bigger steps.</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます（%1 MB まで）。</source>
+        <translation>The file is too large (up to %1 MB).</translation>
+    </message>
+    <message>
+        <source>ファイルを読めません（%1）。</source>
+        <translation>The file cannot be read (%1).</translation>
+    </message>
+    <message>
+        <source>PNG、JPEG、GIF、BMP、WebP の絵ではありません。</source>
+        <translation>It is not a PNG, JPEG, GIF, BMP or WebP picture.</translation>
+    </message>
+    <message>
+        <source>この %1 の絵は読めません（壊れているか、読む部品がありません）。</source>
+        <translation>This %1 picture cannot be read (it is damaged, or its reader is not installed).</translation>
+    </message>
+    <message>
+        <source>絵が大きすぎるか、大きさが読めません（%1 × %1 画素、5000 万画素まで）。</source>
+        <translation>The picture is too large, or its size cannot be read (up to %1 × %1 pixels and 50 million pixels).</translation>
+    </message>
+    <message>
+        <source>絵が壊れていて読めません（%1）。</source>
+        <translation>The picture is damaged and cannot be read (%1).</translation>
+    </message>
+</context>
+<context>
     <name>Launcher</name>
     <message>
         <source>
@@ -629,6 +696,314 @@ The game starts without help.</translation>
     <message>
         <source>クリックするか P キーを押すと再開します</source>
         <translation>Click or press P to go on</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>絵のセットの切り替え</source>
+        <translation>Switching picture sets</translation>
+    </message>
+    <message>
+        <source>使用中の絵</source>
+        <translation>Pictures in use</translation>
+    </message>
+    <message>
+        <source>使用中の絵（%1）</source>
+        <translation>Pictures in use (%1)</translation>
+    </message>
+    <message>
+        <source>%1 ― %2 枚、遊べます</source>
+        <translation>%1 — %2 pictures, ready to play</translation>
+    </message>
+    <message>
+        <source>%1 ― %2 枚、あと %3 枚で遊べます</source>
+        <translation>%1 — %2 pictures, %3 more to play</translation>
+    </message>
+    <message>
+        <source>%1 ― %2 枚、%3 枚多すぎます</source>
+        <translation>%1 — %2 pictures, %3 too many</translation>
+    </message>
+    <message>
+        <source>そのセットはもうありません。</source>
+        <translation>That set no longer exists.</translation>
+    </message>
+    <message>
+        <source>同じ名前のセットがもうあります（大文字と小文字は区別しません）。</source>
+        <translation>There is already a set of that name (capitals do not count).</translation>
+    </message>
+    <message>
+        <source>このセットには同じ名前の絵がもうあります（大文字と小文字は区別しません）。</source>
+        <translation>This set already has a picture of that name (capitals do not count).</translation>
+    </message>
+    <message>
+        <source>このセットには同じ名前のファイルがもうあります。</source>
+        <translation>This set already has a file of that name.</translation>
+    </message>
+    <message>
+        <source>セットのフォルダを作れませんでした。</source>
+        <translation>The set’s folder could not be made.</translation>
+    </message>
+    <message>
+        <source>同じ名前のファイルがもうあります。</source>
+        <translation>There is already a file of that name.</translation>
+    </message>
+    <message>
+        <source>セットの名前を変えられませんでした。</source>
+        <translation>The set could not be renamed.</translation>
+    </message>
+    <message>
+        <source>絵を消せませんでした。</source>
+        <translation>The picture could not be deleted.</translation>
+    </message>
+    <message>
+        <source>絵は消しましたが、フォルダにはほかのファイルがあるので残しました。</source>
+        <translation>The pictures are deleted, but the folder holds other files, so it was kept.</translation>
+    </message>
+    <message>
+        <source>セットのフォルダを消せませんでした。</source>
+        <translation>The set’s folder could not be deleted.</translation>
+    </message>
+    <message>
+        <source>絵の名前を変えられませんでした。</source>
+        <translation>The picture could not be renamed.</translation>
+    </message>
+    <message>
+        <source>絵を移せませんでした。</source>
+        <translation>The picture could not be moved.</translation>
+    </message>
+    <message>
+        <source>名前がありません。</source>
+        <translation>The name is empty.</translation>
+    </message>
+    <message>
+        <source>名前に読めない文字があります。</source>
+        <translation>The name has characters that cannot be read.</translation>
+    </message>
+    <message>
+        <source>名前に制御文字があります。Windows のファイル名には使えません。</source>
+        <translation>The name has control characters, which Windows file names cannot hold.</translation>
+    </message>
+    <message>
+        <source>名前に「%1」があります。\ / : * ? &quot; &lt; &gt; | は Windows のファイル名には使えません。</source>
+        <translation>The name has “%1” in it. Windows file names cannot hold \ / : * ? &quot; &lt; &gt; |.</translation>
+    </message>
+    <message>
+        <source>「.」で始まる名前は隠しファイルになり、ゲームに数えられません。</source>
+        <translation>A name starting with “.” makes a hidden file, which the game does not count.</translation>
+    </message>
+    <message>
+        <source>名前の終わりに空白や「.」があります。Windows のファイル名には使えません。</source>
+        <translation>The name ends in a space or “.”, which Windows file names cannot.</translation>
+    </message>
+    <message>
+        <source>「%1」は Windows が装置に使う名前なので、ファイル名には使えません。</source>
+        <translation>“%1” is a name Windows keeps for devices, so it cannot name a file.</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます。</source>
+        <translation>The name is too long.</translation>
+    </message>
+    <message>
+        <source>切り替えの記録を書けませんでした。</source>
+        <translation>The record of the switch could not be written.</translation>
+    </message>
+    <message>
+        <source>移す先に同じ名前のファイルがあります。</source>
+        <translation>A file of the same name is already where it should go.</translation>
+    </message>
+    <message>
+        <source>フォルダを開けませんでした。</source>
+        <translation>A folder could not be opened.</translation>
+    </message>
+    <message>
+        <source>フォルダを書き込めませんでした。</source>
+        <translation>A folder could not be written.</translation>
+    </message>
+    <message>
+        <source>作業用のフォルダを作れませんでした。</source>
+        <translation>The working folder could not be made.</translation>
+    </message>
+    <message>
+        <source>元の絵をセットにできませんでした。</source>
+        <translation>The old pictures could not be made a set.</translation>
+    </message>
+    <message>
+        <source>切り替えの記録を消せませんでした。</source>
+        <translation>The record of the switch could not be deleted.</translation>
+    </message>
+    <message>
+        <source>使えるのは絵がちょうど %1 枚のセットだけです。</source>
+        <translation>Only a set of exactly %1 pictures can be used.</translation>
+    </message>
+    <message>
+        <source>作業用のフォルダ %1 にファイルが残っています。</source>
+        <translation>The working folder %1 still holds files.</translation>
+    </message>
+    <message>
+        <source>
+絵は次の起動のときにそろえます。</source>
+        <translation>
+The pictures will be put in order at the next start.</translation>
+    </message>
+    <message>
+        <source>
+絵は元のままです。</source>
+        <translation>
+The pictures are as they were.</translation>
+    </message>
+    <message>
+        <source>絵のセットの切り替えの記録 %1 が読めません。</source>
+        <translation>The record of the picture set switch, %1, cannot be read.</translation>
+    </message>
+    <message>
+        <source>途中で止まった絵のセットの切り替えを終えられませんでした。</source>
+        <translation>A picture set switch that stopped halfway could not be finished.</translation>
+    </message>
+</context>
+<context>
+    <name>PicturesWindow</name>
+    <message>
+        <source>セットの絵</source>
+        <translation>Pictures of the set</translation>
+    </message>
+    <message>
+        <source>絵のセット</source>
+        <translation>Picture sets</translation>
+    </message>
+    <message>
+        <source>絵の管理</source>
+        <translation>Pictures</translation>
+    </message>
+    <message>
+        <source>絵 (*.png *.jpg *.jpeg *.gif *.bmp *.webp);;すべてのファイル (*)</source>
+        <translation>Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp);;All files (*)</translation>
+    </message>
+    <message>
+        <source>絵のセット(&amp;T)</source>
+        <translation>Picture se&amp;ts</translation>
+    </message>
+    <message>
+        <source>新しいセット(&amp;N)…</source>
+        <translation>&amp;New set…</translation>
+    </message>
+    <message>
+        <source>セットの名前(&amp;R)…</source>
+        <translation>&amp;Rename set…</translation>
+    </message>
+    <message>
+        <source>セットを消す(&amp;D)…</source>
+        <translation>&amp;Delete set…</translation>
+    </message>
+    <message>
+        <source>絵を取り込む(&amp;I)…</source>
+        <translation>&amp;Import pictures…</translation>
+    </message>
+    <message>
+        <source>絵の名前(&amp;A)…</source>
+        <translation>Ren&amp;ame picture…</translation>
+    </message>
+    <message>
+        <source>別のセットへ移す(&amp;M)…</source>
+        <translation>&amp;Move to another set…</translation>
+    </message>
+    <message>
+        <source>絵を消す(&amp;E)…</source>
+        <translation>D&amp;elete picture…</translation>
+    </message>
+    <message>
+        <source>このセットを使う(&amp;U)</source>
+        <translation>&amp;Use this set</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>セットの状態</source>
+        <translation>State of the set</translation>
+    </message>
+    <message>
+        <source>セットの絵(&amp;P) ― %1</source>
+        <translation>&amp;Pictures — %1</translation>
+    </message>
+    <message>
+        <source>ゲームが使っている絵です。変えるには、ほかのセットを選んで「このセットを使う」を押します。</source>
+        <translation>These are the pictures the game uses. To change them, choose another set and press “Use this set”.</translation>
+    </message>
+    <message>
+        <source>使えるのは絵がちょうど %1 枚のセットです。</source>
+        <translation>Only a set of exactly %1 pictures can be used.</translation>
+    </message>
+    <message>
+        <source>ゲームの途中では切り替えられません。</source>
+        <translation>Sets cannot be switched during a game.</translation>
+    </message>
+    <message>
+        <source>このセットを使うと、ゲームは始め直します。今の絵はセットとして残ります。</source>
+        <translation>Using this set starts the game again. The current pictures are kept as a set.</translation>
+    </message>
+    <message>
+        <source>新しいセット</source>
+        <translation>New set</translation>
+    </message>
+    <message>
+        <source>セットの名前:</source>
+        <translation>Name of the set:</translation>
+    </message>
+    <message>
+        <source>セットの名前</source>
+        <translation>Rename set</translation>
+    </message>
+    <message>
+        <source>新しい名前:</source>
+        <translation>New name:</translation>
+    </message>
+    <message>
+        <source>セット「%1」と、その %2 枚の絵を消します。よろしいですか？</source>
+        <translation>This deletes the set “%1” and its %2 pictures. Are you sure?</translation>
+    </message>
+    <message>
+        <source>取り込む絵</source>
+        <translation>Pictures to import</translation>
+    </message>
+    <message>
+        <source>取り込む先のセットを選んでください。使用中の絵は切り替えでだけ変わります。</source>
+        <translation>Choose the set to import into. The pictures in use only change by switching sets.</translation>
+    </message>
+    <message>
+        <source>「%1」は取り込めません。
+%2</source>
+        <translation>“%1” cannot be imported.
+%2</translation>
+    </message>
+    <message>
+        <source>「%1」をアイコンにできませんでした。</source>
+        <translation>“%1” could not be made into an icon.</translation>
+    </message>
+    <message>
+        <source>絵の名前</source>
+        <translation>Rename picture</translation>
+    </message>
+    <message>
+        <source>移す先のセットがありません。先に「新しいセット」で作ってください。</source>
+        <translation>There is no set to move it to. Make one with “New set” first.</translation>
+    </message>
+    <message>
+        <source>別のセットへ移す</source>
+        <translation>Move to another set</translation>
+    </message>
+    <message>
+        <source>移す先のセット:</source>
+        <translation>Set to move it to:</translation>
+    </message>
+    <message>
+        <source>絵「%1」を消します。よろしいですか？</source>
+        <translation>This deletes the picture “%1”. Are you sure?</translation>
+    </message>
+    <message>
+        <source>セット「%1」の絵でゲームを始め直します。今の絵はセットとして残ります。よろしいですか？</source>
+        <translation>The game starts again with the pictures of the set “%1”. The current pictures are kept as a set. Are you sure?</translation>
     </message>
 </context>
 <context>
