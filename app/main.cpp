@@ -15,6 +15,8 @@
 using namespace polkamina;
 
 int main(int argc, char* argv[]) {
+  ui::Preferences preferences(ui::Preferences::standardFile());
+  ui::scaleWindowsBy(preferences.boardScale());
   QApplication app(argc, argv);
   // Lets the desktop match the window to the installed menu entry and icon.
   QApplication::setDesktopFileName(QStringLiteral("io.github.polkamina.Polkamina"));
@@ -29,7 +31,6 @@ int main(int argc, char* argv[]) {
   system::QtHost host(
       [](QWidget* parent, const std::string& message) { ui::showRecordWindow(parent, message); });
   game::MainGame game(shared, folder, host, clock, random);
-  ui::Preferences preferences(ui::Preferences::standardFile());
   ui::MainWindow window(game, shared, folder, random, host, preferences);
 
   // Start-up runs before the window is shown; a wrong icon count or a failed

@@ -32,11 +32,13 @@ class GameMenu : public QMenu {
   void pauseChosen();
   void soundSwitched(bool on);
   void progressChosen();
+  void boardScaleChosen(int percent);
 
  private:
   // An entry of menu with its shortcuts, the first of them shown.
   QAction* addEntry(QMenu* menu, const QString& text, const QList<QKeySequence>& shortcuts);
   QAction* addSwitch(QMenu* menu, const QString& text, const QKeySequence& shortcut, bool on);
+  void addBoardScales(Preferences& preferences);
 
   QWidget* window_;
   QAction* pause_ = nullptr;
