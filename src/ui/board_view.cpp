@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QToolTip>
-#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -15,6 +14,7 @@
 #include "ui/input_watcher.h"
 #include "ui/picture_button.h"
 #include "ui/piece_button.h"
+#include "ui/piece_face.h"
 #include "ui/shown_text.h"
 #include "ui/system/art.h"
 #include "ui/system/fonts.h"
@@ -38,6 +38,8 @@ constexpr int kBackHeight = 780;
 
 int columnOf(int cell) { return cell % game::kBoardColumns; }
 int rowOf(int cell) { return cell / game::kBoardColumns; }
+
+bool isFaceUp(const game::Piece& piece) { return piece.faceVisible && !piece.backVisible; }
 
 // What a screen reader tells of a piece: its place and state, and its icon's
 // name only while the piece is face up.
@@ -69,9 +71,11 @@ void BoardView::addPieces() {
     const int top = design::kCellHeight * rowOf(cell);
     Piece& piece = pieces_[static_cast<std::size_t>(cell)];
     piece.face =
-        placed(new QLabel(this), "imgKoma_" + index,
+        placed(new PieceFace(this), "imgKoma_" + index,
                twipsRect(375 + left, 1200 + top, design::kPictureSide, design::kPictureSide));
     piece.face->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(piece.face, &PieceFace::boardKeyPressed, this,
+            [this, cell](BoardDirection direction) { moveFocus(cell, direction); });
     piece.name = iconNameLabel(
         this, "lblKoma_" + index,
         twipsRect(105 + left, 1665 + top, design::kNameWidth, design::kNameHeight), nameFont);
@@ -84,7 +88,8 @@ void BoardView::addPieces() {
     button->setIcon(back);
     button->setIconSize(QSize(kIconSide, kIconSide));
     connect(button, &PieceButton::clicked, this, [this, cell] { emit pieceChosen(cell + 1); });
-    connect(button, &PieceButton::arrowPressed, this, &BoardView::moveFocus);
+    connect(button, &PieceButton::boardKeyPressed, this,
+            [this, cell](BoardDirection direction) { moveFocus(cell, direction); });
     connect(button, &PieceButton::focused, this, [this, cell] { takeTabStop(cell); });
     pieces_[static_cast<std::size_t>(cell)].back = button;
   }
@@ -119,26 +124,49 @@ void BoardView::showDeal(const game::Board& board) {
 }
 
 void BoardView::showPieces(const game::Board& board, const game::ViewChanges& changes) {
-  BackMap backs{};
-  for (int cell = 0; cell < game::kPieceCount; ++cell) {
-    backs[static_cast<std::size_t>(cell)] = board.piece(cell + 1).backVisible;
-  }
-  // The focus leaves a back about to be hidden for the nearest other one
-  // before Qt would hand it along the tab order.
-  keepFocusOnABack(backs);
+  std::optional<int> turnedUp;
+  bool removed = false;
+  bool turnedDown = false;
   for (int cell = 0; cell < game::kPieceCount; ++cell) {
     if (!changes.hasPiece(cell + 1)) continue;
     const game::Piece& state = board.piece(cell + 1);
-    const Piece& piece = pieces_[static_cast<std::size_t>(cell)];
-    piece.back->setVisible(state.backVisible);
-    // A face under its back cannot be seen, and so is not told either.
-    piece.face->setVisible(state.faceVisible && !state.backVisible);
-    piece.name->setFrameStyle(state.nameBorder ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
-    piece.name->setVisible(state.nameVisible);
-    const QString name = pieceName(cell, state);
-    setAccessibleNameIfChanged(piece.back, name);
-    setAccessibleNameIfChanged(piece.face, name);
+    const game::Piece& before = pieces_[static_cast<std::size_t>(cell)].shown;
+    if (isFaceUp(state) && !isFaceUp(before)) turnedUp = cell;
+    if (isFaceUp(before) && !state.backVisible && !state.faceVisible) removed = true;
+    if (isFaceUp(before) && state.backVisible) turnedDown = true;
   }
+  // What comes into view is shown before the focus moves, and what goes out
+  // of view is hidden after: Qt would hand the focus of a control it hides on
+  // along the tab order.
+  for (int cell = 0; cell < game::kPieceCount; ++cell) {
+    if (changes.hasPiece(cell + 1)) showPiece(cell, board.piece(cell + 1), true);
+  }
+  moveFocusAfter(board, turnedUp);
+  for (int cell = 0; cell < game::kPieceCount; ++cell) {
+    if (changes.hasPiece(cell + 1)) showPiece(cell, board.piece(cell + 1), false);
+  }
+  // A new deal turns an open piece down too, but ends no turn.
+  if (!changes.has(game::ViewChanges::Deal) && (removed || turnedDown)) emit turnEnded(removed);
+}
+
+// Shows what comes into view of a piece (showing), or hides what goes out
+// of view and tells its new state.
+void BoardView::showPiece(int cell, const game::Piece& state, bool showing) {
+  Piece& piece = pieces_[static_cast<std::size_t>(cell)];
+  // A face under its back cannot be seen, and so is not told either.
+  const bool faceShown = isFaceUp(state);
+  const auto apply = [showing](QWidget* widget, bool visible) {
+    if (visible == showing) widget->setVisible(visible);
+  };
+  apply(piece.back, state.backVisible);
+  apply(piece.face, faceShown);
+  apply(piece.name, state.nameVisible);
+  if (showing) return;
+  piece.name->setFrameStyle(state.nameBorder ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+  const QString name = pieceName(cell, state);
+  setAccessibleNameIfChanged(piece.back, name);
+  setAccessibleNameIfChanged(piece.face, name);
+  piece.shown = state;
 }
 
 // ---- The bare frame ----
@@ -187,13 +215,50 @@ bool BoardView::isBare(const QPoint& position) const { return childAt(position) 
 BackMap BoardView::shownBacks() const {
   BackMap backs{};
   for (std::size_t cell = 0; cell < pieces_.size(); ++cell) {
-    backs[cell] = pieces_[cell].back->isVisibleTo(this);
+    backs[cell] = pieces_[cell].shown.backVisible;
   }
   return backs;
 }
 
-void BoardView::moveFocus(BoardDirection direction) {
-  if (const std::optional<int> target = backInDirection(shownBacks(), tabStop_, direction)) {
+// The cell whose back or face holds the keyboard focus.
+std::optional<int> BoardView::focusedCell() const {
+  const QWidget* focused = QApplication::focusWidget();
+  for (int cell = 0; cell < game::kPieceCount; ++cell) {
+    const Piece& piece = pieces_[static_cast<std::size_t>(cell)];
+    if (piece.back == focused || piece.face == focused) return cell;
+  }
+  return std::nullopt;
+}
+
+// After pieces changed: a piece turned up takes the focus on its face; a
+// piece turned down again gives it to its back; from a piece removed it goes
+// to the nearest back. The tab stop always stays on a back.
+void BoardView::moveFocusAfter(const game::Board& board, std::optional<int> turnedUp) {
+  BackMap backs{};
+  for (int cell = 0; cell < game::kPieceCount; ++cell) {
+    backs[static_cast<std::size_t>(cell)] = board.piece(cell + 1).backVisible;
+  }
+  if (!backs[static_cast<std::size_t>(tabStop_)]) {
+    if (const std::optional<int> nearest = nearestBack(backs, tabStop_)) takeTabStop(*nearest);
+  }
+  const std::optional<int> focused = focusedCell();
+  if (!focused) return;
+  if (turnedUp) {
+    pieces_[static_cast<std::size_t>(*turnedUp)].face->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  const game::Piece& state = board.piece(*focused + 1);
+  const bool onBack = QApplication::focusWidget() == pieces_[static_cast<std::size_t>(*focused)].back;
+  if (onBack ? state.backVisible : isFaceUp(state)) return;
+  if (state.backVisible) {
+    focusPiece(*focused);
+  } else if (const std::optional<int> nearest = nearestBack(backs, *focused)) {
+    focusPiece(*nearest);
+  }
+}
+
+void BoardView::moveFocus(int from, BoardDirection direction) {
+  if (const std::optional<int> target = backInDirection(shownBacks(), from, direction)) {
     focusPiece(*target);
   }
 }
@@ -210,21 +275,6 @@ void BoardView::takeTabStop(int cell) {
   applyTabStop();
 }
 
-void BoardView::keepFocusOnABack(const BackMap& backs) {
-  if (backs[static_cast<std::size_t>(tabStop_)]) {
-    return;
-  }
-  const std::optional<int> nearest = nearestBack(backs, tabStop_);
-  if (!nearest) {
-    return;
-  }
-  if (hasFocusOnAPiece()) {
-    focusPiece(*nearest);
-  } else {
-    takeTabStop(*nearest);
-  }
-}
-
 void BoardView::setCovered(bool covered) {
   covered_ = covered;
   applyTabStop();
@@ -238,10 +288,6 @@ void BoardView::applyTabStop() {
   }
 }
 
-bool BoardView::hasFocusOnAPiece() const {
-  const QWidget* focused = QApplication::focusWidget();
-  return std::any_of(pieces_.begin(), pieces_.end(),
-                     [focused](const Piece& piece) { return piece.back == focused; });
-}
+bool BoardView::hasFocusOnAPiece() const { return focusedCell().has_value(); }
 
 }  // namespace polkamina::ui

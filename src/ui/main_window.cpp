@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include "ui/accessible_roles.h"
+#include "ui/announcer.h"
 #include "ui/board_view.h"
 #include "ui/design.h"
 #include "ui/engraved_rule.h"
@@ -79,6 +81,15 @@ QCheckBox* checkBox(QWidget* parent, const QString& name, const QRect& geometry,
   return box;
 }
 
+// What a screen reader is told at the end of a turn: whether it matched, and
+// what the counters say now.
+QString turnEndMessage(bool matched, bool gameOver, const QString& piecesLeft,
+                       const QString& turns, const QString& time) {
+  if (!matched) return QString("はずれ");
+  if (gameOver) return QString("そろいました。ゲーム終了。ターン数 %1、時間 %2").arg(turns, time);
+  return QString("そろいました。残り %1").arg(piecesLeft);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
@@ -90,6 +101,7 @@ MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
       random_(random),
       host_(host),
       input_(new InputWatcher(this)) {
+  useAccessibleRoles();
   setObjectName("frmMain");
   setWindowTitle(kCaption);
   setWindowIcon(system::windowIcon());
@@ -154,6 +166,7 @@ void MainWindow::buildBoard() {
   frmKiroku_ = new RecordPanel(fraKiri_);
   fraKiri_->addPieces();
   fraRireki_ = new HistoryPanel(fraKiri_, game_.history());
+  announcer_ = new Announcer(this);
 }
 
 void MainWindow::arrangeTabOrder() {
@@ -177,6 +190,7 @@ void MainWindow::connectHandlers() {
   connect(cmdEnd_, &QToolButton::clicked, this, &MainWindow::cmdEnd_Click);
   connect(fraKiri_, &BoardView::pieceChosen, this, &MainWindow::cmdKoma_Click);
   connect(fraKiri_, &BoardView::bareFrameDoubleClicked, this, &MainWindow::fraKiri_DblClick);
+  connect(fraKiri_, &BoardView::turnEnded, this, &MainWindow::announceTurnEnd);
   connect(cboMondai_, &QComboBox::textActivated, this, &MainWindow::cboMondai_Click);
   connect(chkNamae_, &QCheckBox::clicked, this, &MainWindow::chkNamae_Click);
   connect(chkAs_, &QCheckBox::clicked, this, &MainWindow::chkAs_Click);
@@ -312,6 +326,12 @@ void MainWindow::showHistoryFrame() {
     if (focusHere) fraKiri_->focusTabStop();
     fraRireki_->setShown(false, false);
   }
+}
+
+void MainWindow::announceTurnEnd(bool matched) {
+  const bool gameOver = !game_.board().Playing() && game_.board().ZanCount() == 0;
+  announcer_->announce(turnEndMessage(matched, gameOver, text(game_.lblZan()),
+                                      text(game_.lblTrun()), text(game_.lblByou())));
 }
 
 }  // namespace polkamina::ui

@@ -18,6 +18,7 @@ class QtHost;
 
 namespace polkamina::ui {
 
+class Announcer;
 class BoardView;
 class HistoryPanel;
 class InputWatcher;
@@ -70,6 +71,7 @@ class MainWindow : public QWidget {
   // Brings the controls up to date with what the game changed since the last time.
   void showChanges();
   void showHistoryFrame();
+  void announceTurnEnd(bool matched);
 
   game::MainGame& game_;
   game::SharedValues& shared_;
@@ -92,6 +94,7 @@ class MainWindow : public QWidget {
   QCheckBox* chkAs_ = nullptr;
   RecordPanel* frmKiroku_ = nullptr;
   HistoryPanel* fraRireki_ = nullptr;
+  Announcer* announcer_ = nullptr;
 };
 
 }  // namespace polkamina::ui

@@ -58,15 +58,15 @@ bool pressOnReturn(QAbstractButton* button, const QKeyEvent* event) {
   return true;
 }
 
-void paintFocus(QAbstractButton* button) {
-  if (!button->hasFocus()) {
+void paintFocus(QWidget* control) {
+  if (!control->hasFocus()) {
     return;
   }
-  QStylePainter painter(button);
+  QStylePainter painter(control);
   QStyleOptionFocusRect option;
-  option.initFrom(button);
-  option.rect = button->rect().adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset);
-  option.backgroundColor = button->palette().color(QPalette::Button);
+  option.initFrom(control);
+  option.rect = control->rect().adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset);
+  option.backgroundColor = control->palette().color(control->backgroundRole());
   painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 

@@ -1,0 +1,20 @@
+#include "ui/announcer.h"
+
+namespace polkamina::ui {
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+  setObjectName("announcer");
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setFocusPolicy(Qt::NoFocus);
+  setGeometry(0, 0, 1, 1);
+  hide();
+}
+
+// Appearing again is what a screen reader notices, even with the same message.
+void Announcer::announce(const QString& message) {
+  hide();
+  setAccessibleName(message);
+  show();
+}
+
+}  // namespace polkamina::ui
