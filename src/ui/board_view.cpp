@@ -149,8 +149,8 @@ void BoardView::showPieces(const game::Board& board, const game::ViewChanges& ch
   if (!changes.has(game::ViewChanges::Deal) && (removed || turnedDown)) emit turnEnded(removed);
 }
 
-// Shows what comes into view of a piece (showing), or hides what goes out
-// of view and tells its new state.
+// Tells a piece's new state and shows what comes into view of it (showing),
+// or hides what goes out of view.
 void BoardView::showPiece(int cell, const game::Piece& state, bool showing) {
   Piece& piece = pieces_[static_cast<std::size_t>(cell)];
   // A face under its back cannot be seen, and so is not told either.
@@ -161,11 +161,14 @@ void BoardView::showPiece(int cell, const game::Piece& state, bool showing) {
   apply(piece.back, state.backVisible);
   apply(piece.face, faceShown);
   apply(piece.name, state.nameVisible);
-  if (showing) return;
+  if (showing) {
+    // Told before anything moves the focus to it.
+    const QString name = pieceName(cell, state);
+    setAccessibleNameIfChanged(piece.back, name);
+    setAccessibleNameIfChanged(piece.face, name);
+    return;
+  }
   piece.name->setFrameStyle(state.nameBorder ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
-  const QString name = pieceName(cell, state);
-  setAccessibleNameIfChanged(piece.back, name);
-  setAccessibleNameIfChanged(piece.face, name);
   piece.shown = state;
 }
 
@@ -248,7 +251,8 @@ void BoardView::moveFocusAfter(const game::Board& board, std::optional<int> turn
     return;
   }
   const game::Piece& state = board.piece(*focused + 1);
-  const bool onBack = QApplication::focusWidget() == pieces_[static_cast<std::size_t>(*focused)].back;
+  const bool onBack =
+      QApplication::focusWidget() == pieces_[static_cast<std::size_t>(*focused)].back;
   if (onBack ? state.backVisible : isFaceUp(state)) return;
   if (state.backVisible) {
     focusPiece(*focused);

@@ -83,8 +83,8 @@ QCheckBox* checkBox(QWidget* parent, const QString& name, const QRect& geometry,
 
 // What a screen reader is told at the end of a turn: whether it matched, and
 // what the counters say now.
-QString turnEndMessage(bool matched, bool gameOver, const QString& piecesLeft,
-                       const QString& turns, const QString& time) {
+QString turnEndMessage(bool matched, bool gameOver, const QString& piecesLeft, const QString& turns,
+                       const QString& time) {
   if (!matched) return QString("はずれ");
   if (gameOver) return QString("そろいました。ゲーム終了。ターン数 %1、時間 %2").arg(turns, time);
   return QString("そろいました。残り %1").arg(piecesLeft);

@@ -63,8 +63,8 @@ TEST(BoardFocus, ArrowsSkipCellsWithoutABack) {
 // and so by the arrows together.
 TEST(BoardFocus, EveryBackReachesEveryOtherOnRandomBoards) {
   std::mt19937 random(17);
-  const BoardDirection arrows[] = {BoardDirection::Left, BoardDirection::Right,
-                                   BoardDirection::Up, BoardDirection::Down};
+  const BoardDirection arrows[] = {BoardDirection::Left, BoardDirection::Right, BoardDirection::Up,
+                                   BoardDirection::Down};
   for (int board = 0; board < 2000; ++board) {
     BackMap backs{};
     // Boards from nearly full to nearly empty, pairs removed at random.
