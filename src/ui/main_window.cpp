@@ -41,6 +41,7 @@ using system::twipsRect;
 using system::twipsToPixels;
 
 const char* const kCaption = "ポルカミナ";
+const char* const kLevelCaption = "レベル";
 constexpr int kClientHeight = 6780;
 constexpr int kTimerIntervalMs = 1000;
 
@@ -153,12 +154,12 @@ void MainWindow::buildTopRow() {
 void MainWindow::buildBoard() {
   fraKiri_ = new BoardView(this, input_);
 
-  QLabel* levelLabel = boxedLabel(fraKiri_, "Label1_0", twipsRect(225, 300, 960, 405),
-                                  design::kPaleYellow, designFont(kPGothic, design::kLevelPoints));
-  levelLabel->setText("レベル");
+  levelLabel_ = boxedLabel(fraKiri_, "Label1_0", twipsRect(225, 300, 960, 405), design::kPaleYellow,
+                           designFont(kPGothic, design::kLevelPoints));
+  levelLabel_->setText(kLevelCaption);
   cboMondai_ = new LevelList(fraKiri_);
   // Screen readers name the list by its label.
-  levelLabel->setBuddy(cboMondai_);
+  levelLabel_->setBuddy(cboMondai_);
   chkNamae_ = checkBox(fraKiri_, "chkNamae", twipsRect(225, 750, 1215, 315), "名前表示",
                        "アイコンの名前表示を制御します");
   chkAs_ = checkBox(fraKiri_, "chkAs", twipsRect(1650, 750, 1245, 315), "履歴保存",
@@ -303,8 +304,11 @@ void MainWindow::showChanges() {
   if (changes.has(ViewChanges::LevelList)) {
     QStringList entries;
     for (const std::string& entry : game_.options().cboMondaiItems()) entries << text(entry);
-    cboMondai_->showChoice(entries, text(game_.options().cboMondaiText()),
-                           game_.options().cboMondaiEnabled());
+    const QString level = text(game_.options().cboMondaiText());
+    cboMondai_->showChoice(entries, level, game_.options().cboMondaiEnabled());
+    // Screen readers take a list's label for its name and, with Qt, find no
+    // value of their own in it: the label carries the level chosen.
+    setAccessibleNameIfChanged(levelLabel_, QString(kLevelCaption) + " " + level);
   }
   if (changes.has(ViewChanges::Deal)) fraKiri_->showDeal(game_.board());
   if (changes.hasAnyPiece()) fraKiri_->showPieces(game_.board(), changes);

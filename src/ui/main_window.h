@@ -7,6 +7,7 @@
 #include "game/main_game.h"
 
 class QCheckBox;
+class QLabel;
 class QToolButton;
 
 namespace polkamina::store {
@@ -89,6 +90,7 @@ class MainWindow : public QWidget {
   QToolButton* cmdStart_ = nullptr;
   QTimer Timer1_;
   BoardView* fraKiri_ = nullptr;
+  QLabel* levelLabel_ = nullptr;
   LevelList* cboMondai_ = nullptr;
   QCheckBox* chkNamae_ = nullptr;
   QCheckBox* chkAs_ = nullptr;

@@ -147,14 +147,17 @@ class SettingsWindow : public QWidget {
 
   void buildDelayFrame() {
     QGroupBox* frame2 = frame(this, "Frame2", twipsRect(150, 75, 7065, 765), "設定");
-    headerLabel(frame2, "Label1_0", twipsRect(225, 300, 2190, 345), "コマが隠れる時間",
-                design::kPaleYellow);
+    QLabel* hideLabel = headerLabel(frame2, "Label1_0", twipsRect(225, 300, 2190, 345),
+                                    "コマが隠れる時間", design::kPaleYellow);
     cboHide_ = delayList(frame2, "cboHide", twipsRect(2475, 300, 915, 345),
                          "間違った時にコマを隠すまでの時間です");
-    headerLabel(frame2, "Label1_1", twipsRect(3750, 300, 2190, 345), "コマが消える時間",
-                design::kPaleCyan);
+    QLabel* eraseLabel = headerLabel(frame2, "Label1_1", twipsRect(3750, 300, 2190, 345),
+                                     "コマが消える時間", design::kPaleCyan);
     cboDel_ = delayList(frame2, "cboDel", twipsRect(5925, 300, 915, 345),
                         "正解したときにコマを消すまでの時間です");
+    // Screen readers name each list by its header.
+    hideLabel->setBuddy(cboHide_);
+    eraseLabel->setBuddy(cboDel_);
   }
 
   DelayList* delayList(QWidget* parent, const QString& name, const QRect& geometry,
@@ -182,6 +185,13 @@ class SettingsWindow : public QWidget {
       connect(controls.picture, &CataloguePicture::clicked, this, [this, k] {
         runHandler([this, k] { model_.imgKoma_Click(static_cast<std::int16_t>(k)); });
       });
+      connect(controls.picture, &CataloguePicture::boardKeyPressed, this,
+              [this, k](BoardDirection direction) {
+                focusPicture(catalogueCellInDirection(k - 1, direction, game::kCatalogueCells,
+                                                      game::kCatalogueColumns));
+              });
+      connect(controls.picture, &CataloguePicture::focused, this,
+              [this, k] { takePictureTabStop(k - 1); });
 
       controls.name = iconNameLabel(
           frame1, "lblKoma_" + index,
@@ -217,9 +227,17 @@ class SettingsWindow : public QWidget {
     }
   }
 
+  // The catalogue is one stop of the tab order, on the picture that last
+  // held the focus; the board keys move over it.
   void arrangeTabOrder() {
     QWidget::setTabOrder(cmdShow_, cmdHide_);
-    QWidget::setTabOrder(cmdHide_, cboHide_);
+    QWidget* previous = cmdHide_;
+    for (const CellControls& controls : cells_) {
+      QWidget::setTabOrder(previous, controls.picture);
+      previous = controls.picture;
+    }
+    takePictureTabStop(0);
+    QWidget::setTabOrder(previous, cboHide_);
     QWidget::setTabOrder(cboHide_, cboDel_);
     QWidget::setTabOrder(cboDel_, cmdModori_);
   }
@@ -234,6 +252,17 @@ class SettingsWindow : public QWidget {
     connect(cmdHide_, &QToolButton::clicked, this,
             [this] { runHandler([this] { model_.cmdHide_Click(); }); });
     connect(cmdModori_, &QToolButton::clicked, this, [this] { close(); });
+  }
+
+  void focusPicture(int cell) {
+    cells_[static_cast<std::size_t>(cell)].picture->setFocus(Qt::OtherFocusReason);
+  }
+
+  void takePictureTabStop(int cell) {
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+      cells_[i].picture->setFocusPolicy(static_cast<int>(i) == cell ? Qt::StrongFocus
+                                                                    : Qt::ClickFocus);
+    }
   }
 
   // Runs a handler of the model, reporting a failed data file, and redraws.
