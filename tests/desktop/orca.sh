@@ -32,9 +32,10 @@ key() { desktop_run xdotool key --delay 50 "$@"; }
 
 # Every control of the window, in the tab order, before a game.
 hear "スタート" >/dev/null
-for control in 設定 ヘルプ 終了 中止 保存 クリア イージー 名前表示 履歴保存 "盤面" \
+# The board is told as the focus enters it, at the level list.
+for control in 設定 ヘルプ 終了 中止 保存 クリア 盤面 "レベル イージー" 名前表示 履歴保存 \
   "1行1列 伏せてある" スタート; do
-  [ "$control" = 盤面 ] || key Tab
+  [ "$control" = "レベル イージー" ] || key Tab
   hear "$control" >/dev/null
 done
 
