@@ -8,8 +8,6 @@
 #include <QScreen>
 #include <QToolButton>
 
-#include "ui/accessible_roles.h"
-#include "ui/announcer.h"
 #include "ui/board_view.h"
 #include "ui/design.h"
 #include "ui/engraved_rule.h"
@@ -22,6 +20,8 @@
 #include "ui/record_panel.h"
 #include "ui/settings_window.h"
 #include "ui/shown_text.h"
+#include "ui/system/accessible_roles.h"
+#include "ui/system/announcer.h"
 #include "ui/system/art.h"
 #include "ui/system/colours.h"
 #include "ui/system/file_error_report.h"
@@ -102,7 +102,7 @@ MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
       random_(random),
       host_(host),
       input_(new InputWatcher(this)) {
-  useAccessibleRoles();
+  system::useAccessibleRoles();
   setObjectName("frmMain");
   setWindowTitle(kCaption);
   setWindowIcon(system::windowIcon());
@@ -167,7 +167,7 @@ void MainWindow::buildBoard() {
   frmKiroku_ = new RecordPanel(fraKiri_);
   fraKiri_->addPieces();
   fraRireki_ = new HistoryPanel(fraKiri_, game_.history());
-  announcer_ = new Announcer(this);
+  announcer_ = new system::Announcer(this);
 }
 
 void MainWindow::arrangeTabOrder() {

@@ -14,12 +14,12 @@ namespace polkamina::store {
 class DataFolder;
 }
 namespace polkamina::system {
+class Announcer;
 class QtHost;
-}
+}  // namespace polkamina::system
 
 namespace polkamina::ui {
 
-class Announcer;
 class BoardView;
 class HistoryPanel;
 class InputWatcher;
@@ -96,7 +96,7 @@ class MainWindow : public QWidget {
   QCheckBox* chkAs_ = nullptr;
   RecordPanel* frmKiroku_ = nullptr;
   HistoryPanel* fraRireki_ = nullptr;
-  Announcer* announcer_ = nullptr;
+  system::Announcer* announcer_ = nullptr;
 };
 
 }  // namespace polkamina::ui

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace polkamina::ui {
+namespace polkamina::system {
 
 // Gives the windows' containers and the announcer the roles screen readers
 // expect of them. Qt tells a plain frame as a "frame", which screen readers
@@ -10,4 +10,4 @@ namespace polkamina::ui {
 // made; the first call counts.
 void useAccessibleRoles();
 
-}  // namespace polkamina::ui
+}  // namespace polkamina::system

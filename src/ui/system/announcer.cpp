@@ -1,6 +1,6 @@
-#include "ui/announcer.h"
+#include "ui/system/announcer.h"
 
-namespace polkamina::ui {
+namespace polkamina::system {
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {
   setObjectName("announcer");
@@ -17,4 +17,4 @@ void Announcer::announce(const QString& message) {
   show();
 }
 
-}  // namespace polkamina::ui
+}  // namespace polkamina::system

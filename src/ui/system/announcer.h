@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace polkamina::ui {
+namespace polkamina::system {
 
 // Tells a screen reader what happens away from the keyboard focus, such as
 // the end of a turn: each message appears as a notification, which screen
@@ -17,4 +17,4 @@ class Announcer : public QWidget {
   void announce(const QString& message);
 };
 
-}  // namespace polkamina::ui
+}  // namespace polkamina::system

@@ -1,10 +1,10 @@
-#include "ui/accessible_roles.h"
+#include "ui/system/accessible_roles.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFrame>
 
-namespace polkamina::ui {
+namespace polkamina::system {
 
 namespace {
 
@@ -14,7 +14,7 @@ namespace {
 QAccessibleInterface* roleFor(const QString& className, QObject* object) {
   if (object == nullptr || !object->isWidgetType()) return nullptr;
   auto* widget = static_cast<QWidget*>(object);
-  if (className == QLatin1String("polkamina::ui::Announcer")) {
+  if (className == QLatin1String("polkamina::system::Announcer")) {
     return new QAccessibleWidget(widget, QAccessible::Notification);
   }
   if (className == QLatin1String("QFrame") && !widget->isWindow()) {
@@ -33,4 +33,4 @@ void useAccessibleRoles() {
   (void)installed;
 }
 
-}  // namespace polkamina::ui
+}  // namespace polkamina::system
