@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "ui/design.h"
+#include "ui/focus_visibility.h"
 #include "ui/icon_name_label.h"
 #include "ui/input_watcher.h"
 #include "ui/picture_button.h"
@@ -80,6 +81,9 @@ void BoardView::addPieces() {
         this, "lblKoma_" + index,
         twipsRect(105 + left, 1665 + top, design::kNameWidth, design::kNameHeight), nameFont);
   }
+  // The focus on a face is framed around the picture.
+  auto* ring = new FocusRing(this);
+  for (const Piece& piece : pieces_) ring->watch(piece.face);
   const QIcon back = system::artIcon("piece-back");
   for (int cell = 0; cell < game::kPieceCount; ++cell) {
     auto* button = placed(

@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "ui/picture_button.h"
 #include "ui/piece_button.h"
 
 namespace polkamina::ui {
@@ -28,11 +27,6 @@ void CataloguePicture::keyPressEvent(QKeyEvent* event) {
 void CataloguePicture::focusInEvent(QFocusEvent* event) {
   QLabel::focusInEvent(event);
   emit focused();
-}
-
-void CataloguePicture::paintEvent(QPaintEvent* event) {
-  QLabel::paintEvent(event);
-  paintFocus(this);
 }
 
 int catalogueCellInDirection(int cell, BoardDirection direction, int cells, int columns) {

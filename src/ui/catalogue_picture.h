@@ -24,7 +24,6 @@ class CataloguePicture : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
 };
 
 // The cell (0..cells - 1, row by row, `columns` to a row, all of them filled)

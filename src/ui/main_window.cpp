@@ -79,6 +79,7 @@ QCheckBox* checkBox(QWidget* parent, const QString& name, const QRect& geometry,
   box->setFont(designFont(kPGothic, design::kControlPoints));
   box->setToolTip(toolTip);
   system::keepCheckBoxVisible(box);
+  useClearFocusFrame(box);
   return box;
 }
 

@@ -1,9 +1,9 @@
 #include "ui/picture_button.h"
 
 #include <QKeyEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
+#include "ui/focus_visibility.h"
 #include "ui/system/art.h"
 #include "ui/widgets.h"
 
@@ -58,16 +58,14 @@ bool pressOnReturn(QAbstractButton* button, const QKeyEvent* event) {
   return true;
 }
 
-void paintFocus(QWidget* control) {
-  if (!control->hasFocus()) {
+void paintFocus(QAbstractButton* button) {
+  if (!button->hasFocus() || !focusIsShown(button)) {
     return;
   }
-  QStylePainter painter(control);
-  QStyleOptionFocusRect option;
-  option.initFrom(control);
-  option.rect = control->rect().adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset);
-  option.backgroundColor = control->palette().color(control->backgroundRole());
-  painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+  QPainter painter(button);
+  drawFocusFrame(painter,
+                 button->rect().adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset),
+                 button->palette().color(QPalette::Button));
 }
 
 }  // namespace polkamina::ui

@@ -23,9 +23,8 @@ QToolButton* pictureButton(QWidget* parent, const QString& name, const QRect& ge
 // is held; tells whether it was one of them.
 bool pressOnReturn(QAbstractButton* button, const QKeyEvent* event);
 
-// Draws the keyboard focus on a control whose style shows none of its own (the
-// style's tool buttons and push buttons, a piece's face), as the style draws
-// it on a check box.
-void paintFocus(QWidget* control);
+// Draws the keyboard focus on a button whose style shows none of its own (the
+// style's tool buttons and push buttons).
+void paintFocus(QAbstractButton* button);
 
 }  // namespace polkamina::ui

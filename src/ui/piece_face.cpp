@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 
-#include "ui/picture_button.h"
 #include "ui/piece_button.h"
 
 namespace polkamina::ui {
@@ -13,11 +12,6 @@ void PieceFace::keyPressEvent(QKeyEvent* event) {
   } else {
     QLabel::keyPressEvent(event);
   }
-}
-
-void PieceFace::paintEvent(QPaintEvent* event) {
-  QLabel::paintEvent(event);
-  paintFocus(this);
 }
 
 }  // namespace polkamina::ui

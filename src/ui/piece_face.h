@@ -20,7 +20,6 @@ class PieceFace : public QLabel {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace polkamina::ui

@@ -172,6 +172,7 @@ class SettingsWindow : public QWidget {
     QGroupBox* frame1 = frame(this, "Frame1", twipsRect(150, 1050, 7065, 3915),
                               "コマ一覧　（ コマをクリックすると名前を表示します）");
     const QFont nameFont = system::outsideTextFont(kPGothic, design::kNamePoints);
+    auto* ring = new FocusRing(frame1);
     for (int k = 1; k <= game::kCatalogueCells; ++k) {
       const int left = design::kCellWidth * ((k - 1) % game::kCatalogueColumns);
       const int top = design::kCellHeight * ((k - 1) / game::kCatalogueColumns);
@@ -182,6 +183,7 @@ class SettingsWindow : public QWidget {
           placed(new CataloguePicture(frame1), "imgKoma_" + index,
                  twipsRect(450 + left, 450 + top, design::kPictureSide, design::kPictureSide));
       controls.picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      ring->watch(controls.picture);
       connect(controls.picture, &CataloguePicture::clicked, this, [this, k] {
         runHandler([this, k] { model_.imgKoma_Click(static_cast<std::int16_t>(k)); });
       });
