@@ -6,6 +6,7 @@
 #include "game/shared_values.h"
 #include "store/data_folder.h"
 #include "ui/main_window.h"
+#include "ui/preferences.h"
 #include "ui/record_window.h"
 #include "ui/system/file_error_report.h"
 #include "ui/system/fonts.h"
@@ -28,7 +29,8 @@ int main(int argc, char* argv[]) {
   system::QtHost host(
       [](QWidget* parent, const std::string& message) { ui::showRecordWindow(parent, message); });
   game::MainGame game(shared, folder, host, clock, random);
-  ui::MainWindow window(game, shared, folder, random, host);
+  ui::Preferences preferences(ui::Preferences::standardFile());
+  ui::MainWindow window(game, shared, folder, random, host, preferences);
 
   // Start-up runs before the window is shown; a wrong icon count or a failed
   // data file ends the program without it.

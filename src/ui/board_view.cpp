@@ -128,6 +128,7 @@ void BoardView::showDeal(const game::Board& board) {
 }
 
 void BoardView::showPieces(const game::Board& board, const game::ViewChanges& changes) {
+  if (dealHidden_) return;
   std::optional<int> turnedUp;
   bool removed = false;
   bool turnedDown = false;
@@ -176,6 +177,20 @@ void BoardView::showPiece(int cell, const game::Piece& state, bool showing) {
   piece.shown = state;
 }
 
+void BoardView::hideDeal(bool hidden, const game::Board& board) {
+  if (hidden == dealHidden_) return;
+  dealHidden_ = hidden;
+  if (!hidden) {
+    showPieces(board, game::ViewChanges::everything());
+    return;
+  }
+  for (const Piece& piece : pieces_) {
+    piece.back->hide();
+    piece.face->hide();
+    piece.name->hide();
+  }
+}
+
 // ---- The bare frame ----
 
 // A double-click is the frame's own only when both its clicks land on the
@@ -213,6 +228,13 @@ bool BoardView::event(QEvent* event) {
 }
 
 bool BoardView::isBare(const QPoint& position) const { return childAt(position) == nullptr; }
+
+bool BoardView::isPieceAt(const QPoint& globalPosition) const {
+  const QWidget* shown = childAt(mapFromGlobal(globalPosition));
+  return std::any_of(pieces_.begin(), pieces_.end(), [shown](const Piece& piece) {
+    return shown != nullptr && (shown == piece.back || shown == piece.face || shown == piece.name);
+  });
+}
 
 // ---- The keyboard on the board ----
 //

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QHideEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QToolButton>
@@ -12,11 +14,15 @@
 #include "ui/design.h"
 #include "ui/engraved_rule.h"
 #include "ui/focus_visibility.h"
+#include "ui/game_menu.h"
 #include "ui/help/help_viewer.h"
 #include "ui/history_panel.h"
 #include "ui/input_watcher.h"
 #include "ui/level_list.h"
+#include "ui/pause_cover.h"
 #include "ui/picture_button.h"
+#include "ui/preferences.h"
+#include "ui/progress_window.h"
 #include "ui/record_panel.h"
 #include "ui/settings_window.h"
 #include "ui/shown_text.h"
@@ -95,13 +101,15 @@ QString turnEndMessage(bool matched, bool gameOver, const QString& piecesLeft, c
 }  // namespace
 
 MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
-                       const store::DataFolder& folder, game::Random& random, system::QtHost& host)
+                       const store::DataFolder& folder, game::Random& random, system::QtHost& host,
+                       Preferences& preferences)
     : QWidget(nullptr),
       game_(game),
       shared_(shared),
       folder_(folder),
       random_(random),
       host_(host),
+      preferences_(preferences),
       input_(new InputWatcher(this)) {
   system::useAccessibleRoles();
   setObjectName("frmMain");
@@ -117,6 +125,7 @@ MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
   buildBoard();
   arrangeTabOrder();
   connectHandlers();
+  connectMenu();
 
   Timer1_.setObjectName("Timer1");
   Timer1_.setInterval(kTimerIntervalMs);
@@ -167,6 +176,7 @@ void MainWindow::buildBoard() {
                     "履歴の自動保存を制御します");
   frmKiroku_ = new RecordPanel(fraKiri_);
   fraKiri_->addPieces();
+  cover_ = new PauseCover(fraKiri_);
   fraRireki_ = new HistoryPanel(fraKiri_, game_.history());
   announcer_ = new system::Announcer(this);
 }
@@ -177,8 +187,10 @@ void MainWindow::arrangeTabOrder() {
   for (std::size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
-  // The board is one stop of the tab order; the history grid comes after it.
-  fraRireki_->followInTabOrder(fraKiri_->chainTabOrder(chkAs_));
+  // The board is one stop of the tab order; the pause cover and the history
+  // grid, which lie over it, come after it.
+  QWidget::setTabOrder(fraKiri_->chainTabOrder(chkAs_), cover_);
+  fraRireki_->followInTabOrder(cover_);
 }
 
 void MainWindow::connectHandlers() {
@@ -204,6 +216,15 @@ void MainWindow::connectHandlers() {
   history->setShortcut(QKeySequence("Ctrl+H"));
   connect(history, &QAction::triggered, this, &MainWindow::fraKiri_DblClick);
   addActions({help, history});
+}
+
+void MainWindow::connectMenu() {
+  menu_ = new GameMenu(this, preferences_);
+  game_.setMatchSound(preferences_.matchSound());
+  connect(menu_, &GameMenu::pauseChosen, this, &MainWindow::togglePause);
+  connect(cover_, &PauseCover::resumeAsked, this, &MainWindow::togglePause);
+  connect(menu_, &GameMenu::soundSwitched, this, [this](bool on) { game_.setMatchSound(on); });
+  connect(menu_, &GameMenu::progressChosen, this, &MainWindow::showProgress);
 }
 
 void MainWindow::showCentred() {
@@ -255,6 +276,44 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   // Ends the program even while the settings or help windows are open.
   QCoreApplication::quit();
+}
+
+// The menu opens anywhere but on a piece, whose own click is its turn.
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+  if (event->reason() != QContextMenuEvent::Mouse) {
+    menu_->openOnFocus();
+  } else if (!fraKiri_->isPieceAt(event->globalPos())) {
+    menu_->openAt(event->globalPos());
+  }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && isMinimized()) windowHidden();
+}
+
+// Hidden by the desktop, not by the program: on another workspace, say.
+void MainWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (event->spontaneous()) windowHidden();
+}
+
+void MainWindow::windowHidden() {
+  if (preferences_.pauseWhenHidden()) runHandler([this] { game_.pause(); });
+}
+
+void MainWindow::togglePause() {
+  runHandler([this] { game_.togglePause(); });
+}
+
+// Opens on the level the level list shows.
+void MainWindow::showProgress() {
+  if (progress_ == nullptr) {
+    const auto level = game_.options().level();
+    progress_ =
+        new ProgressWindow(this, game_.history().rows(), level ? levels::levelIndex(*level) : 0);
+  }
+  progress_->bringForward();
 }
 
 void MainWindow::cmdKoma_Click(int index) {
@@ -314,7 +373,12 @@ void MainWindow::showChanges() {
   if (changes.has(ViewChanges::Deal)) fraKiri_->showDeal(game_.board());
   if (changes.hasAnyPiece()) fraKiri_->showPieces(game_.board(), changes);
   if (changes.has(ViewChanges::HistoryFrame)) showHistoryFrame();
-  if (changes.has(ViewChanges::HistoryRows)) fraRireki_->showRows();
+  if (changes.has(ViewChanges::HistoryRows)) {
+    fraRireki_->showRows();
+    if (progress_ != nullptr) progress_->refresh();
+  }
+  if (changes.has(ViewChanges::Pause)) showPause();
+  menu_->showGame(game_.board().Playing(), game_.paused());
 }
 
 // The history covers the whole board: the keyboard goes over to it and back,
@@ -325,10 +389,10 @@ void MainWindow::showHistoryFrame() {
   const bool focusHere = fraKiri_->hasFocusOnAPiece() || fraRireki_->gridHasFocus();
   if (shown) {
     fraRireki_->setShown(true, focusHere);
-    fraKiri_->setCovered(true);
+    coverBoard();
   } else {
-    fraKiri_->setCovered(false);
-    if (focusHere) fraKiri_->focusTabStop();
+    coverBoard();
+    if (focusHere) focusBoard();
     fraRireki_->setShown(false, false);
   }
 }
@@ -337,6 +401,39 @@ void MainWindow::announceTurnEnd(bool matched) {
   const bool gameOver = !game_.board().Playing() && game_.board().ZanCount() == 0;
   announcer_->announce(turnEndMessage(matched, gameOver, text(game_.lblZan()),
                                       text(game_.lblTrun()), text(game_.lblByou())));
+}
+
+// The cover hides the deal while the game is paused, and takes the keyboard
+// from the board; resumed, the board has it back.
+void MainWindow::showPause() {
+  const bool paused = game_.paused();
+  const bool focusHere = fraKiri_->hasFocusOnAPiece() || cover_->hasFocus();
+  if (paused) {
+    cover_->show();
+    coverBoard();
+    if (focusHere) cover_->setFocus();
+    fraKiri_->hideDeal(true, game_.board());
+  } else {
+    fraKiri_->hideDeal(false, game_.board());
+    coverBoard();
+    if (focusHere) focusBoard();
+    cover_->hide();
+  }
+}
+
+void MainWindow::coverBoard() {
+  fraKiri_->setCovered(game_.history().fraRirekiVisible() || game_.paused());
+}
+
+// The keyboard goes to what lies uppermost on the board.
+void MainWindow::focusBoard() {
+  if (game_.history().fraRirekiVisible()) {
+    fraRireki_->setShown(true, true);
+  } else if (game_.paused()) {
+    cover_->setFocus();
+  } else {
+    fraKiri_->focusTabStop();
+  }
 }
 
 }  // namespace polkamina::ui

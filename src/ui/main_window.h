@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -21,9 +22,13 @@ class QtHost;
 namespace polkamina::ui {
 
 class BoardView;
+class GameMenu;
 class HistoryPanel;
 class InputWatcher;
 class LevelList;
+class PauseCover;
+class Preferences;
+class ProgressWindow;
 class RecordPanel;
 
 // The main window frmMain: a view over MainGame, composed of the top row of
@@ -31,12 +36,14 @@ class RecordPanel;
 // list, the two switches, the record panel, the pieces and the history over
 // them. It forwards the player's events to the game's handlers and shows what
 // each handler changed; every control carries its design name as its object
-// name ("cmdStart", "cmdKoma_8", ...; see docs/glossary.md).
+// name ("cmdStart", "cmdKoma_8", ...; see docs/glossary.md). Beyond the
+// buttons, a menu (right-click outside the pieces, the Menu key, Shift+F10)
+// pauses the game and holds the player's preferences.
 class MainWindow : public QWidget {
  public:
   // The window attaches itself to host as the view the game paints through.
   MainWindow(game::MainGame& game, game::SharedValues& shared, const store::DataFolder& folder,
-             game::Random& random, system::QtHost& host);
+             game::Random& random, system::QtHost& host, Preferences& preferences);
   ~MainWindow() override;
 
   // Shows the window centred on the screen, the start button holding the focus.
@@ -44,12 +51,16 @@ class MainWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void buildTopRow();
   void buildBoard();
   void arrangeTabOrder();
   void connectHandlers();
+  void connectMenu();
 
   // The window's events, named as in the game's description.
   void cmdStart_Click();
@@ -65,6 +76,10 @@ class MainWindow : public QWidget {
   void chkNamae_Click(bool checked);
   void chkAs_Click(bool checked);
   void Timer1_Timer();
+  void togglePause();
+  void showProgress();
+  // The window was minimised or hidden by the desktop.
+  void windowHidden();
 
   // Runs a handler of the game, reporting a failed data file, and shows what
   // it changed.
@@ -73,12 +88,17 @@ class MainWindow : public QWidget {
   void showChanges();
   void showHistoryFrame();
   void announceTurnEnd(bool matched);
+  void showPause();
+  // No piece takes the keyboard while the history or the pause cover lies over them.
+  void coverBoard();
+  void focusBoard();
 
   game::MainGame& game_;
   game::SharedValues& shared_;
   const store::DataFolder& folder_;
   game::Random& random_;
   system::QtHost& host_;
+  Preferences& preferences_;
 
   InputWatcher* input_ = nullptr;
   QToolButton* cmdEnd_ = nullptr;
@@ -97,6 +117,9 @@ class MainWindow : public QWidget {
   RecordPanel* frmKiroku_ = nullptr;
   HistoryPanel* fraRireki_ = nullptr;
   system::Announcer* announcer_ = nullptr;
+  PauseCover* cover_ = nullptr;
+  GameMenu* menu_ = nullptr;
+  QPointer<ProgressWindow> progress_;  // while open
 };
 
 }  // namespace polkamina::ui
