@@ -19,6 +19,7 @@
 #include "ui/input_watcher.h"
 #include "ui/picture_button.h"
 #include "ui/shown_text.h"
+#include "ui/system/accessible_roles.h"
 #include "ui/system/art.h"
 #include "ui/system/file_error_report.h"
 #include "ui/system/fonts.h"
@@ -91,6 +92,8 @@ class SettingsWindow : public QWidget {
     setFixedSize(twipsToPixels(design::kClientWidth), twipsToPixels(kClientHeight));
     setFont(designFont(kPGothic, design::kWindowPoints));
 
+    // A picture is pressed as a button is, and then tells its new name.
+    system::useAccessibleRole(CataloguePicture::staticMetaObject.className(), QAccessible::Button);
     buildDelayFrame();
     buildCatalogueFrame();
     buildRecordFrame();

@@ -10,7 +10,9 @@ source "$(dirname "$0")/lib.sh"
 desktop_start_x
 desktop_start_session_bus
 desktop_start_orca
-folder=$(desktop_make_game_folder .1 .1)
+# Delays as a player would choose them: Orca keeps up with a turn even on a
+# busy machine.
+folder=$(desktop_make_game_folder .5 .5)
 desktop_start_game "$folder" QT_QPA_PLATFORM=xcb
 e2e_eventually 20 desktop_main_origin >/dev/null || desktop_fail "no main window"
 

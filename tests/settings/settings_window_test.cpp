@@ -230,8 +230,12 @@ TEST_F(SettingsWindowTest, TheKeyboardShowsAPicturesName) {
     press(key);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), expected);
   }
+  QAccessibleInterface* picture =
+      QAccessible::queryAccessibleInterface(child<QWidget>(window, "imgKoma_15"));
+  EXPECT_EQ(picture->role(), QAccessible::Button);
   press(Qt::Key_Space);
   EXPECT_TRUE(child<QLabel>(window, cellName(15))->isVisibleTo(window));
+  EXPECT_TRUE(picture->text(QAccessible::Name).startsWith("3行5列 "));
   press(Qt::Key_Right);
   press(Qt::Key_Return);
   EXPECT_EQ(namesShown(window), 2);

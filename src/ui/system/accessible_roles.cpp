@@ -1,12 +1,17 @@
 #include "ui/system/accessible_roles.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFrame>
+#include <QHash>
 
 namespace polkamina::system {
 
 namespace {
+
+QHash<QString, QAccessible::Role>& roles() {
+  static QHash<QString, QAccessible::Role> roles{{QStringLiteral("QFrame"), QAccessible::Pane}};
+  return roles;
+}
 
 // Asked for each class of an object, from its own class to its bases, before
 // Qt's own interfaces: a QLabel or a view, whose own classes Qt knows, never
@@ -14,13 +19,9 @@ namespace {
 QAccessibleInterface* roleFor(const QString& className, QObject* object) {
   if (object == nullptr || !object->isWidgetType()) return nullptr;
   auto* widget = static_cast<QWidget*>(object);
-  if (className == QLatin1String("polkamina::system::Announcer")) {
-    return new QAccessibleWidget(widget, QAccessible::Notification);
-  }
-  if (className == QLatin1String("QFrame") && !widget->isWindow()) {
-    return new QAccessibleWidget(widget, QAccessible::Pane);
-  }
-  return nullptr;
+  const auto found = roles().constFind(className);
+  if (found == roles().constEnd() || widget->isWindow()) return nullptr;
+  return new QAccessibleWidget(widget, found.value());
 }
 
 }  // namespace
@@ -31,6 +32,11 @@ void useAccessibleRoles() {
     return true;
   }();
   (void)installed;
+}
+
+void useAccessibleRole(const char* className, QAccessible::Role role) {
+  useAccessibleRoles();
+  roles().insert(QString::fromLatin1(className), role);
 }
 
 }  // namespace polkamina::system

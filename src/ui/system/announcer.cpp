@@ -1,8 +1,11 @@
 #include "ui/system/announcer.h"
 
+#include "ui/system/accessible_roles.h"
+
 namespace polkamina::system {
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+  useAccessibleRole(staticMetaObject.className(), QAccessible::Notification);
   setObjectName("announcer");
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
