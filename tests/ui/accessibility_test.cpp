@@ -129,6 +129,29 @@ TEST(Accessibility, ATurnIsHeardAsItHappens) {
   EXPECT_EQ(listener.heard, expected);
 }
 
+// A pause in the middle of a turn tells nothing of the deal, neither as it
+// begins nor as it ends.
+TEST(Accessibility, APauseTellsNoFace) {
+  Session session;
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&session.window()));
+  session.chooseLevel(1);
+  QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
+  session.back(1)->setFocus();
+  QTest::keyClick(session.back(1), Qt::Key_Space);
+  ASSERT_EQ(QApplication::focusWidget(), session.face(1));
+  Listener listener;
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+  ASSERT_TRUE(session.game().paused());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+  ASSERT_FALSE(session.game().paused());
+  for (const Heard& heard : listener.heard) {
+    EXPECT_NE(heard.kind, "shown") << heard;
+    if (heard.object != "imgKoma_1") {
+      EXPECT_FALSE(heard.name.contains(icon(0))) << heard;
+    }
+  }
+}
+
 TEST(Accessibility, TheEndOfTheGameIsHeardWithTheCounters) {
   Session session;
   session.chooseLevel(1);
