@@ -334,6 +334,9 @@ void MainWindow::fraKiri_DblClick() {
 
 void MainWindow::cboMondai_Click(const QString& level) {
   runHandler([this, level] { game_.chooseLevel(level.toStdString()); });
+  // Screen readers find no value of their own in the list (see showChanges),
+  // and so do not tell a level chosen with the arrow keys.
+  if (cboMondai_->hasFocus()) announcer_->announce(levelLabel_->accessibleName());
 }
 
 void MainWindow::chkNamae_Click(bool checked) {

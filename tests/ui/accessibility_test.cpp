@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -170,6 +172,21 @@ TEST(Accessibility, TheEndOfTheGameIsHeardWithTheCounters) {
             (Heard{"shown", "announcer",
                    "そろいました。ゲーム終了。ターン数 20、時間 " + session.labelText("lblByou")}));
   EXPECT_EQ(session.recordMessages.size(), 2);  // the turns' and the time's
+}
+
+// The level list is named by its label, which tells the level chosen, also
+// as the arrow keys choose another.
+TEST(Accessibility, TheLevelListTellsTheLevelChosen) {
+  Session session;
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&session.window()));
+  auto* levels = session.find<QComboBox>("cboMondai");
+  levels->setFocus();
+  levels->setCurrentIndex(0);
+  Listener listener;
+  QTest::keyClick(levels, Qt::Key_Down);
+  EXPECT_EQ(session.find<QLabel>("Label1_0")->accessibleName(), "レベル ノーマル");
+  ASSERT_FALSE(listener.heard.empty());
+  EXPECT_EQ(listener.heard.back(), (Heard{"shown", "announcer", "レベル ノーマル"}));
 }
 
 TEST(Accessibility, TheNewRecordWindowTellsItsMessage) {
