@@ -281,9 +281,20 @@ PY
     desktop_fail "Orca did not start: $(cat "$DESKTOP_WORK/orca.log")"
 }
 
-# What Orca said, one line each, without the log's decoration.
+# What Orca said, one utterance a line (one of several lines joined into
+# one), without the log's decoration.
 desktop_transcript() {
-  sed -n "s/^.*SPEECH OUTPUT: '\(.*\)'.*$/\1/p" "$DESKTOP_WORK/run/transcript"
+  awk -v q="'" '
+    index($0, "SPEECH OUTPUT: " q) { flush(); said = substr($0, index($0, "SPEECH OUTPUT: " q) + 16); next }
+    said != "" && /^                  / { said = said " " substr($0, 19); next }
+    { flush() }
+    END { flush() }
+    function flush() {
+      if (said == "") return
+      sub(q " ?[{].*$", "", said)  # the voice Orca would have used
+      print said
+      said = ""
+    }' "$DESKTOP_WORK/run/transcript"
 }
 
 # ---- Sound ----

@@ -70,12 +70,41 @@ key Return
 hear "イージーモードのタイム記録を更新しました！" >/dev/null
 key Return
 
+# With no window manager, a window closed leaves the keyboard nowhere: it is
+# given back to the main window, as a desktop would.
+focus_main() {
+  local id
+  id=$(desktop_run xdotool search --onlyvisible --name '^ポルカミナ$' | head -n 1)
+  desktop_run xdotool windowfocus --sync "$id"
+}
+
+# The help window reads its page as it opens, and the links Tab reaches.
+focus_main
+key F1
+hear "ポルカミナは、" >/dev/null
+key Tab
+hear "リンク " >/dev/null
+key Escape
+
+# A delay chosen from the open list by keyboard is confirmed once.
+focus_main
+desktop_click_main 483 40  # 設定
+hear "見せる" >/dev/null
+key Tab Tab Tab
+hear "コマが隠れる時間" >/dev/null
+key alt+Down Down Return
+hear "設定更新" >/dev/null
+key Return
+sleep 2
+[ "$(desktop_transcript | grep -c "設定更新")" -eq 1 ] ||
+  desktop_fail "設定更新 was told $(desktop_transcript | grep -c "設定更新") times"
+
 # Pieces turned were told with their pictures; no picture of a piece face
 # down ever was.
 turned=0
 for icon in "$DESKTOP_SOURCE"/assets/defaults/*.ico; do
   name=$(basename "$icon" .ico)
-  ! desktop_transcript | grep "伏せてある" | grep -q -- "$name" ||
+  ! desktop_transcript | grep -E "[0-9]+行[0-9]+列 伏せてある" | grep -q -- "$name" ||
     desktop_fail "a piece face down was told as $name"
   turned=$((turned + $(desktop_transcript | grep -c -- "めくれている $name" || true)))
 done
