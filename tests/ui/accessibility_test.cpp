@@ -154,26 +154,6 @@ TEST(Accessibility, APauseTellsNoFace) {
   }
 }
 
-TEST(Accessibility, TheEndOfTheGameIsHeardWithTheCounters) {
-  Session session;
-  session.chooseLevel(1);
-  QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
-  Listener listener;
-  // Each piece with the next one of its icon, by the mouse.
-  for (int first = 1; first <= 40; first += 8) {
-    for (int i = first; i < first + 4; ++i) {
-      QTest::mouseClick(session.back(i), Qt::LeftButton);
-      QTest::mouseClick(session.back(i + 4), Qt::LeftButton);
-    }
-  }
-  ASSERT_EQ(session.labelText("lblZan"), "0");
-  ASSERT_FALSE(listener.heard.empty());
-  EXPECT_EQ(listener.heard.back(),
-            (Heard{"shown", "announcer",
-                   "そろいました。ゲーム終了。ターン数 20、時間 " + session.labelText("lblByou")}));
-  EXPECT_EQ(session.recordMessages.size(), 2);  // the turns' and the time's
-}
-
 // The level list is named by its label, which tells the level chosen, also
 // as the arrow keys choose another.
 TEST(Accessibility, TheLevelListTellsTheLevelChosen) {
