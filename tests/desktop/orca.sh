@@ -14,7 +14,8 @@ desktop_start_orca
 # busy machine.
 folder=$(desktop_make_game_folder .5 .5)
 desktop_start_game "$folder" QT_QPA_PLATFORM=xcb
-e2e_eventually 20 desktop_main_origin >/dev/null || desktop_fail "no main window"
+e2e_eventually 20 desktop_main_origin >/dev/null ||
+  desktop_fail "no main window: $(cat "$DESKTOP_WORK/game.log")"
 
 said=0  # the lines of the transcript already heard
 # Waits until Orca says a line holding $1 after those already heard, and
