@@ -22,6 +22,8 @@ using namespace polkamina;
 namespace {
 
 int play(int argc, char* argv[]) {
+  ui::Preferences preferences(ui::Preferences::standardFile());
+  ui::scaleWindowsBy(preferences.boardScale());
   QApplication app(argc, argv);
   system::installPlayersLanguage();
   // Lets the desktop match the window to the installed menu entry and icon.
@@ -37,7 +39,6 @@ int play(int argc, char* argv[]) {
   system::QtHost host(
       [](QWidget* parent, const std::string& message) { ui::showRecordWindow(parent, message); });
   game::MainGame game(shared, folder, host, clock, random);
-  ui::Preferences preferences(ui::Preferences::standardFile());
   ui::MainWindow window(game, shared, folder, random, host, preferences);
 
   // A switch of picture sets that an ended run left half done is finished

@@ -1,6 +1,8 @@
 #include "ui/widgets.h"
 
+#include <QAbstractItemView>
 #include <QCoreApplication>
+#include <QKeyEvent>
 
 #include "ui/system/colours.h"
 
@@ -26,6 +28,35 @@ QString cellPlace(int index, int columns) {
   return QCoreApplication::translate("Board", "%1行%2列")
       .arg(index / columns + 1)
       .arg(index % columns + 1);
+}
+
+namespace {
+
+class ClosedPopupKeys : public QObject {
+ public:
+  explicit ClosedPopupKeys(QAbstractItemView* view) : QObject(view), view_(view) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::ShortcutOverride:
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+        return !view_->isVisible();
+      default:
+        return false;
+    }
+  }
+
+ private:
+  QAbstractItemView* view_;
+};
+
+}  // namespace
+
+void ignoreKeysOfClosedPopup(QComboBox* list) {
+  // Event filters run newest first: this one before the popup's own.
+  list->view()->installEventFilter(new ClosedPopupKeys(list->view()));
 }
 
 void setAccessibleNameIfChanged(QWidget* widget, const QString& name) {

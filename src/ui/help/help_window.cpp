@@ -8,6 +8,8 @@
 #include <functional>
 
 #include "ui/help/help_browser.h"
+#include "ui/system/accessible_roles.h"
+#include "ui/system/announcer.h"
 
 namespace polkamina::help {
 
@@ -21,6 +23,8 @@ const char* const kMissingDefaultTopicText = QT_TRANSLATE_NOOP(
 namespace {
 
 const char* const kFallbackTitle = QT_TRANSLATE_NOOP("Help", "ヘルプ");
+// What a screen reader says of a link that the keyboard reaches.
+const char* const kLinkText = QT_TRANSLATE_NOOP("Help", "リンク %1");
 constexpr int kWidth = 720;
 constexpr int kHeight = 560;
 
@@ -44,13 +48,16 @@ QString entryName(const std::string& entry) {
 }  // namespace
 
 HelpWindow::HelpWindow(std::shared_ptr<const ChmReader> chm, const QString& filePath)
-    : chm_(chm), filePath_(filePath), browser_(new HelpBrowser(std::move(chm), this)) {
+    : chm_(chm),
+      filePath_(filePath),
+      browser_(new HelpBrowser(std::move(chm), this)),
+      announcer_(new system::Announcer(this)) {
+  system::useAccessibleRoles();
   setAttribute(Qt::WA_DeleteOnClose);
   // Help is an accessory: closing the game's last window must still end it.
   setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle(shown(kFallbackTitle));
   setCentralWidget(browser_);
-  browser_->setAccessibleName(QCoreApplication::translate("Help", "ヘルプの本文"));
   resize(kWidth, kHeight);
 
   QToolBar* tools = addToolBar(QCoreApplication::translate("Help", "ヘルプの操作"));
@@ -72,6 +79,9 @@ HelpWindow::HelpWindow(std::shared_ptr<const ChmReader> chm, const QString& file
   addAction(close);
 
   connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::showPageTitle);
+  connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::tellPage);
+  connect(browser_, &HelpBrowser::linkFocused, this,
+          [this](const QString& link) { announcer_->announce(shown(kLinkText).arg(link)); });
   connect(browser_, &QTextBrowser::sourceChanged, statusBar(), &QStatusBar::clearMessage);
   connect(browser_, &HelpBrowser::linkRefused, this,
           [this] { statusBar()->showMessage(shown(kRefusedLinkText)); });
@@ -89,6 +99,12 @@ void HelpWindow::showDefaultTopic() {
         shown(kMissingDefaultTopicText)
             .arg(entryName(chm_->missingDefaultTopic()), entryName(chm_->defaultTopic())));
   }
+}
+
+// A page the player goes to is read to a screen reader as it opens; the first
+// one is read as the window opens, with the focus.
+void HelpWindow::tellPage() {
+  if (browser_->hasFocus()) announcer_->announce(browser_->toPlainText());
 }
 
 void HelpWindow::showPageTitle() {
