@@ -67,7 +67,7 @@ QAction* GameMenu::addSwitch(QMenu* menu, const QString& text, const QKeySequenc
 
 // The board sizes, one of them chosen, Ctrl+1 for the first and so on.
 void GameMenu::addBoardScales(Preferences& preferences) {
-  QMenu* scales = addMenu("表示倍率");
+  QMenu* scales = addMenu(QCoreApplication::translate("Menu", "表示倍率"));
   scales->setObjectName("boardScaleMenu");
   auto* group = new QActionGroup(scales);
   for (std::size_t i = 0; i < Preferences::kBoardScales.size(); ++i) {
