@@ -323,10 +323,6 @@ The default files are in %1.</translation>
         <translation>The help file has no first page “%1”, so “%2” is shown</translation>
     </message>
     <message>
-        <source>ヘルプの本文</source>
-        <translation>Help text</translation>
-    </message>
-    <message>
         <source>ヘルプの操作</source>
         <translation>Help navigation</translation>
     </message>
@@ -341,6 +337,10 @@ The default files are in %1.</translation>
     <message>
         <source>目次</source>
         <translation>Contents</translation>
+    </message>
+    <message>
+        <source>リンク %1</source>
+        <translation>Link %1</translation>
     </message>
 </context>
 <context>
@@ -660,6 +660,26 @@ The game starts without help.</translation>
         <source>履歴の自動保存を制御します</source>
         <translation>Save every game to the history</translation>
     </message>
+    <message>
+        <source>はずれ</source>
+        <translation>No match</translation>
+    </message>
+    <message>
+        <source>そろいました。ゲーム終了。ターン数 %1、時間 %2</source>
+        <translation>A match. Game over: %1 turns, time %2</translation>
+    </message>
+    <message>
+        <source>そろいました。残り %1</source>
+        <translation>A match. %1 left</translation>
+    </message>
+    <message>
+        <source>表示倍率を %1% にしました。次に起動したときから、この大きさで表示します。</source>
+        <translation>Window size set to %1%. The windows take this size from the next start.</translation>
+    </message>
+    <message>
+        <source>表示倍率</source>
+        <translation>Window size</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -678,6 +698,10 @@ The game starts without help.</translation>
     <message>
         <source>成績...</source>
         <translation>Progress...</translation>
+    </message>
+    <message>
+        <source>表示倍率</source>
+        <translation>Window size</translation>
     </message>
 </context>
 <context>
