@@ -15,7 +15,7 @@ constexpr int kCellHeight = 64;
 }  // namespace
 
 PictureGrid::PictureGrid(QWidget* parent) : QListWidget(parent) {
-  setObjectName("lstPictures");
+  setObjectName("pictureList");
   setAccessibleName("セットの絵");
   setViewMode(QListView::IconMode);
   setIconSize(QSize(system::kFaceSide, system::kFaceSide));

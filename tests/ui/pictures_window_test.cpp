@@ -45,7 +45,7 @@ class PicturesWindowTest : public ::testing::Test {
   T* find(const char* name) {
     return window_->findChild<T*>(name);
   }
-  void select(int row) { find<QListWidget>("lstSets")->setCurrentRow(row); }
+  void select(int row) { find<QListWidget>("setList")->setCurrentRow(row); }
 
   testsupport::TempFolder temp_;
   bool running_ = false;
@@ -54,12 +54,12 @@ class PicturesWindowTest : public ::testing::Test {
 
 TEST_F(PicturesWindowTest, ListsTheSetsAndOffersOnlyAPlayableSetWhileNoGameRuns) {
   open();
-  auto* sets = find<QListWidget>("lstSets");
+  auto* sets = find<QListWidget>("setList");
   ASSERT_EQ(sets->count(), 3);
   EXPECT_EQ(sets->item(0)->text(), "使用中の絵 ― 20 枚、遊べます");
   EXPECT_EQ(sets->item(1)->text(), "few ― 3 枚、あと 17 枚で遊べます");
   EXPECT_EQ(sets->item(2)->text(), "full ― 20 枚、遊べます");
-  EXPECT_EQ(find<QListWidget>("lstPictures")->count(), 20);
+  EXPECT_EQ(find<QListWidget>("pictureList")->count(), 20);
 
   auto* use = find<QPushButton>("cmdUseSet");
   EXPECT_FALSE(use->isEnabled());
@@ -67,7 +67,7 @@ TEST_F(PicturesWindowTest, ListsTheSetsAndOffersOnlyAPlayableSetWhileNoGameRuns)
       << "the set in use changes by switching";
   select(1);
   EXPECT_FALSE(use->isEnabled());
-  EXPECT_EQ(find<QListWidget>("lstPictures")->count(), 3);
+  EXPECT_EQ(find<QListWidget>("pictureList")->count(), 3);
   select(2);
   EXPECT_TRUE(use->isEnabled());
   EXPECT_TRUE(find<QPushButton>("cmdImport")->isEnabled());
