@@ -282,6 +282,10 @@ Failure useSet(const fs::path& gameFolder, const std::string& set) {
   return std::nullopt;
 }
 
+bool switchInterrupted(const fs::path& gameFolder) {
+  return isPresent(gameFolder / kSetsFolderName / kJournalName);
+}
+
 Failure finishInterruptedSwitch(const fs::path& gameFolder) {
   const fs::path journalPath = gameFolder / kSetsFolderName / kJournalName;
   if (!isPresent(journalPath)) {
