@@ -4,8 +4,11 @@
 
 #include <QAccessible>
 #include <QDir>
+#include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -85,6 +88,49 @@ TEST_F(PicturesWindowTest, ListsTheSetsAndOffersOnlyAPlayableSetWhileNoGameRuns)
     EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
         << control->objectName().toStdString();
   }
+}
+
+TEST_F(PicturesWindowTest, DroppedPicturesAreImportedUnderANameWindowsCanStore) {
+  open();
+  select(1);
+  QImage picture(90, 60, QImage::Format_RGB32);
+  picture.fill(Qt::yellow);
+  const QString folder = QString::fromStdString(temp_.path().string());
+  ASSERT_TRUE(picture.save(folder + "/photo.png", "PNG"));
+  uitest::writeFile(folder + "/notes.png", "not a picture");
+
+  QMimeData data;
+  data.setUrls(
+      {QUrl::fromLocalFile(folder + "/photo.png"), QUrl::fromLocalFile(folder + "/notes.png")});
+  // A drop reaches the widget that accepted the drag's entry.
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window_, &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  uitest::MessageBoxAnswerer answerer;
+  uitest::withModalWindow([&] { QCoreApplication::sendEvent(window_, &drop); },
+                          [](QWidget* dialog) {
+                            auto* name = dialog->findChild<QLineEdit*>();
+                            ASSERT_NE(name, nullptr);
+                            EXPECT_EQ(name->text(), "photo");
+                            QPushButton* import = nullptr;
+                            for (auto* button : dialog->findChildren<QPushButton*>()) {
+                              if (button->text().startsWith("取り込む")) import = button;
+                            }
+                            ASSERT_NE(import, nullptr);
+                            name->setText("few0");
+                            EXPECT_FALSE(import->isEnabled()) << "taken in this set";
+                            name->setText("a|b");
+                            EXPECT_FALSE(import->isEnabled());
+                            name->setText("ひよこ");
+                            EXPECT_TRUE(import->isEnabled());
+                            import->click();
+                          });
+  EXPECT_TRUE(fs::exists(temp_.path() / "絵" / "few" / "ひよこ.ico"));
+  ASSERT_EQ(answerer.texts.size(), 1);
+  EXPECT_TRUE(answerer.texts[0].startsWith("「notes.png」は取り込めません。"))
+      << answerer.texts[0].toStdString();
+  EXPECT_EQ(find<QListWidget>("pictureList")->count(), 4);
 }
 
 TEST_F(PicturesWindowTest, UsingASetSwitchesThePicturesAndRestartsTheGame) {
