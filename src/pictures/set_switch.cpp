@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "icons/icon_set.h"
+#include "pictures/folder_entries.h"
 #include "store/file_error.h"
 #include "store/file_read.h"
 #include "store/file_write.h"
@@ -64,12 +65,6 @@ Places placesOf(const fs::path& gameFolder, const std::string& set) {
   return {gameFolder, sets, sets / set, sets / kOutgoingName, sets / kJournalName};
 }
 
-// Whether anything has that name; a link counts, not followed.
-bool isPresent(const fs::path& path) {
-  struct stat info;
-  return ::lstat(path.c_str(), &info) == 0;
-}
-
 // ---- the journal's bytes: fields ended by NUL, the two lists ended by an empty field ----
 
 std::string journalBytes(const Journal& journal) {
@@ -102,8 +97,7 @@ std::optional<Journal> parseJournal(const std::string& bytes) {
     ++i;
   }
   const auto plainName = [](const std::string& name) {
-    return !name.empty() && name[0] != '.' && name.find('/') == std::string::npos &&
-           name.size() <= kLargestNameBytes;
+    return isVisibleEntryName(name) && name.size() <= kLargestNameBytes;
   };
   if (i != fields.size() || !plainName(journal.set) || !plainName(journal.keepAs)) {
     return std::nullopt;
@@ -228,11 +222,7 @@ std::string describe(const StepFailed& failed) {
 }
 
 Failure refusedSet(const Places& places, const std::string& set) {
-  struct stat info;
-  if (set.empty() || set[0] == '.' || set.find('/') != std::string::npos ||
-      ::stat(places.set.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-    return std::string("そのセットはもうありません。");
-  }
+  if (!isSetFolder(places.sets, set)) return std::string("そのセットはもうありません。");
   if (icons::listIconFiles(places.set).size() != icons::kIconCount) {
     return "使えるのは絵がちょうど " + std::to_string(icons::kIconCount) + " 枚のセットだけです。";
   }
@@ -315,11 +305,7 @@ std::string inUseSetName(const fs::path& gameFolder) {
   std::error_code error;
   const std::optional<std::string> name =
       store::readRegularFile(gameFolder / kSetsFolderName / kInUseName, kLargestNameBytes, error);
-  if (!name || name->empty() || (*name)[0] == '.' || name->find('/') != std::string::npos ||
-      name->find('\0') != std::string::npos) {
-    return "";
-  }
-  return *name;
+  return name && isVisibleEntryName(*name) ? *name : std::string();
 }
 
 }  // namespace polkamina::pictures
