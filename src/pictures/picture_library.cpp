@@ -161,8 +161,9 @@ Failure PictureLibrary::addPicture(const std::string& set, const std::string& na
   if (Failure refused = refusedPictureName(set, name)) return refused;
   try {
     store::replaceFile(setFolder(set) / (name + kIconExtension), iconBytes, name + kIconExtension);
-  } catch (const store::FileError& error) {
-    return store::describeFileError(error);
+  } catch (const store::FileError&) {
+    return std::string(
+        "絵を書き込めませんでした（ディスクがいっぱいか、書き込めないフォルダです）。");
   }
   return std::nullopt;
 }
