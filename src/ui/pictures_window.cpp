@@ -66,6 +66,10 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text,
   return created;
 }
 
+// The pictures window 絵の管理: a view over the game folder's picture sets,
+// composed of the set list, the picture grid and the import dialog. Each
+// button runs one action of the library (or the switch) and shows the sets
+// as they are afterwards, with the reason of a refusal.
 class PicturesWindow : public QWidget {
  public:
   PicturesWindow(const std::filesystem::path& gameFolder, std::function<bool()> gameRunning)
