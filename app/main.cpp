@@ -8,6 +8,7 @@
 #include "pictures/set_switch.h"
 #include "store/data_folder.h"
 #include "ui/main_window.h"
+#include "ui/preferences.h"
 #include "ui/record_window.h"
 #include "ui/system/file_error_report.h"
 #include "ui/system/fonts.h"
@@ -34,7 +35,8 @@ int play(int argc, char* argv[]) {
   system::QtHost host(
       [](QWidget* parent, const std::string& message) { ui::showRecordWindow(parent, message); });
   game::MainGame game(shared, folder, host, clock, random);
-  ui::MainWindow window(game, shared, folder, random, host);
+  ui::Preferences preferences(ui::Preferences::standardFile());
+  ui::MainWindow window(game, shared, folder, random, host, preferences);
 
   // A switch of picture sets that an ended run left half done is finished
   // before the icons are counted.

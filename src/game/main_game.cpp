@@ -25,6 +25,18 @@ const char* const kClearDoneCaption = "クリア終了";
 
 std::string historyMark(bool set) { return set ? kRecordMark : ""; }
 
+// Counts a running step for as long as it lives, however the step ends.
+class StepCount {
+ public:
+  explicit StepCount(int& count) : count_(count) { ++count_; }
+  ~StepCount() { --count_; }
+  StepCount(const StepCount&) = delete;
+  StepCount& operator=(const StepCount&) = delete;
+
+ private:
+  int& count_;
+};
+
 // Every level deals icons of the set, each on the same number of pieces.
 constexpr bool levelsFillTheBoard() {
   for (const levels::LevelInfo& info : levels::kLevelTable) {
@@ -89,17 +101,29 @@ void MainGame::cmdStart_Click() {
   const levels::Level level = options_.level().value_or(levels::Level::Normal);
   board_.deal(levels::levelInfo(level).kindCount, folder_.path(), random_);
   gameClock_.start(clock_);
+  pausePending_ = false;
+  setPaused(false);
 }
 
 // ---- The turn ----
 
 void MainGame::cmdKoma_Click(std::int16_t index) {
-  if (!board_.hasBack(index)) return;
+  // Under the cover no piece can be reached.
+  if (!board_.hasBack(index) || paused_) return;
   if (!board_.Playing()) {
     host_.messageBox(kStartReminder, kStartReminderCaption, MessageIcon::Exclamation,
                      MessageButtons::Ok);
     return;
   }
+  {
+    const StepCount step(turnSteps_);
+    playTurnStep(index);
+  }
+  // A pause asked for during the turn begins now that it is over.
+  if (turnSteps_ == 0 && std::exchange(pausePending_, false)) pause();
+}
+
+void MainGame::playTurnStep(int index) {
   board_.turnUp(index, options_.chkNamae() == 1);
 
   const unsigned dealBeforeYield = board_.dealSerial();
@@ -118,7 +142,7 @@ void MainGame::cmdKoma_Click(std::int16_t index) {
 
 void MainGame::settleTurn(int index) {
   if (board_.matchesFirst(index)) {
-    host_.beep();
+    if (matchSound_) host_.beep();
     host_.waitWithoutInput(shared_.EraseDelay);
     board_.removePair(index);
   } else {
@@ -130,12 +154,49 @@ void MainGame::settleTurn(int index) {
 // ---- Clock and stop ----
 
 void MainGame::Timer1_Timer() {
-  if (!board_.Playing()) return;
+  if (!board_.Playing() || paused_) return;
   gameClock_.tick(clock_);
-  showTime(clockText(gameClock_.ElapsedSec()));
+  showPlayingTime();
 }
 
 void MainGame::cmdYame_Click() { options_.enableLevelList(true); }
+
+// ---- Pause ----
+
+void MainGame::pause() {
+  if (!board_.Playing() || paused_) return;
+  if (turnSteps_ > 0) {
+    pausePending_ = true;
+    return;
+  }
+  gameClock_.pause(clock_);
+  showPlayingTime();
+  setPaused(true);
+}
+
+// The clock shows the time paused at once: the level list or the clear
+// button may have put another text there meanwhile.
+void MainGame::resume() {
+  pausePending_ = false;
+  if (!paused_) return;
+  gameClock_.resume(clock_);
+  showPlayingTime();
+  setPaused(false);
+}
+
+void MainGame::togglePause() {
+  if (paused_ || pausePending_) {
+    resume();
+  } else {
+    pause();
+  }
+}
+
+void MainGame::setPaused(bool paused) {
+  if (paused == paused_) return;
+  paused_ = paused;
+  changes_.add(ViewChanges::Pause);
+}
 
 // ---- Game end ----
 
@@ -212,6 +273,8 @@ void MainGame::setAutoSaveBox(int value) {
 // ---- What the window shows ----
 
 ViewChanges MainGame::takeViewChanges() { return std::exchange(changes_, ViewChanges{}); }
+
+void MainGame::showPlayingTime() { showTime(clockText(gameClock_.ElapsedSec())); }
 
 void MainGame::showTime(std::string text) {
   if (text == lblByou_) return;

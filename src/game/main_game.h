@@ -47,6 +47,17 @@ class MainGame {
   void chkNamae_Click();
   void chkAs_Click();
 
+  // Pause: while a game runs, the board is covered and the clock stands
+  // still. Asked for during a turn, the pause begins once the turn is over.
+  // togglePause pauses a running game or resumes a paused one.
+  void pause();
+  void resume();
+  void togglePause();
+  bool paused() const { return paused_; }
+  // The sound of a match, on unless switched off.
+  void setMatchSound(bool on) { matchSound_ = on; }
+  bool matchSound() const { return matchSound_; }
+
   // The player's changes to the boxes. Each sets the box and runs its handler
   // as a change of the box would.
   void chooseLevel(const std::string& levelName);
@@ -70,9 +81,12 @@ class MainGame {
   std::string helpFile() const;
 
  private:
+  void playTurnStep(int index);
   void settleTurn(int index);
   void endGame();
   void showTime(std::string text);
+  void showPlayingTime();
+  void setPaused(bool paused);
 
   SharedValues& shared_;
   const store::DataFolder& folder_;
@@ -90,6 +104,10 @@ class MainGame {
   // the records and the history read back from it; the level's best time
   // after a change of level.
   std::string lblByou_ = "00分00秒";
+  bool paused_ = false;        // the running game is paused
+  bool pausePending_ = false;  // a pause asked for during a turn, to begin after it
+  int turnSteps_ = 0;          // turn steps running, nested ones included
+  bool matchSound_ = true;     // a match sounds the beep
 };
 
 }  // namespace polkamina::game

@@ -20,6 +20,7 @@ class ViewChanges {
     Deal = 1u << 5,          // the faces and names a deal put on the pieces
     HistoryFrame = 1u << 6,  // fraRireki shown or hidden
     HistoryRows = 1u << 7,   // the rows of the history grid
+    Pause = 1u << 8,         // the game paused or resumed: the cover over the board
   };
 
   // Everything a view that has shown nothing yet draws: every part and

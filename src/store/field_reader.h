@@ -37,6 +37,9 @@ class FieldReader {
   // As UTF-8; only the first maxChars characters when there are more.
   std::string readText(std::size_t maxChars = std::numeric_limits<std::size_t>::max());
   void skipText();  // as readText, keeping nothing
+  // As readText, the field's own bytes, unconverted; they live as long as the
+  // reader's bytes.
+  std::string_view readRawText() { return readRawField(false); }
   std::int16_t readInt16();
   float readSingle();
 

@@ -28,6 +28,14 @@ std::string HistoryRows::field(std::size_t index, std::size_t column, std::size_
   return reader.readText(maxChars);
 }
 
+std::array<std::string_view, std::tuple_size<HistoryRow>::value> HistoryRows::rawRow(
+    std::size_t index) const {
+  FieldReader reader(bytes_, kHistoryFile, starts_.at(index));
+  std::array<std::string_view, std::tuple_size<HistoryRow>::value> row;
+  for (std::string_view& field : row) field = reader.readRawText();
+  return row;
+}
+
 void HistoryRows::append(const HistoryRow& row) {
   const std::string line = formatHistoryRow(row, kHistoryFile);
   starts_.push_back(bytes_.size());

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <limits>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace polkamina::store {
@@ -26,6 +28,11 @@ class HistoryRows {
   HistoryRow operator[](std::size_t index) const;
   std::string field(std::size_t index, std::size_t column,
                     std::size_t maxChars = std::numeric_limits<std::size_t>::max()) const;
+
+  // Row index as the file's own bytes (code page 932), field by field,
+  // unconverted: for reading many rows quickly. The views live as long as the
+  // rows are unchanged.
+  std::array<std::string_view, std::tuple_size<HistoryRow>::value> rawRow(std::size_t index) const;
 
   // Adds a row at the end; throws FileError when it has no code page 932 form.
   void append(const HistoryRow& row);

@@ -119,6 +119,7 @@ void BoardView::showDeal(const game::Board& board) {
 }
 
 void BoardView::showPieces(const game::Board& board, const game::ViewChanges& changes) {
+  if (dealHidden_) return;
   BackMap backs{};
   for (int cell = 0; cell < game::kPieceCount; ++cell) {
     backs[static_cast<std::size_t>(cell)] = board.piece(cell + 1).backVisible;
@@ -138,6 +139,20 @@ void BoardView::showPieces(const game::Board& board, const game::ViewChanges& ch
     const QString name = pieceName(cell, state);
     setAccessibleNameIfChanged(piece.back, name);
     setAccessibleNameIfChanged(piece.face, name);
+  }
+}
+
+void BoardView::hideDeal(bool hidden, const game::Board& board) {
+  if (hidden == dealHidden_) return;
+  dealHidden_ = hidden;
+  if (!hidden) {
+    showPieces(board, game::ViewChanges::everything());
+    return;
+  }
+  for (const Piece& piece : pieces_) {
+    piece.back->hide();
+    piece.face->hide();
+    piece.name->hide();
   }
 }
 
@@ -178,6 +193,13 @@ bool BoardView::event(QEvent* event) {
 }
 
 bool BoardView::isBare(const QPoint& position) const { return childAt(position) == nullptr; }
+
+bool BoardView::isPieceAt(const QPoint& globalPosition) const {
+  const QWidget* shown = childAt(mapFromGlobal(globalPosition));
+  return std::any_of(pieces_.begin(), pieces_.end(), [shown](const Piece& piece) {
+    return shown != nullptr && (shown == piece.back || shown == piece.face || shown == piece.name);
+  });
+}
 
 // ---- The keyboard on the board ----
 //

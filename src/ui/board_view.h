@@ -41,7 +41,13 @@ class BoardView : public QFrame {
 
   // While something covers the board, no piece takes the keyboard focus.
   void setCovered(bool covered);
+  // While the game is paused nothing of the deal shows, nor is it told to a
+  // screen reader; afterwards the pieces show as board has them.
+  void hideDeal(bool hidden, const game::Board& board);
   bool hasFocusOnAPiece() const;
+  // Whether a piece shows at that point of the screen: its back, or its face
+  // or name once turned.
+  bool isPieceAt(const QPoint& globalPosition) const;
   // Gives the keyboard focus to the piece that holds the board's tab stop.
   void focusTabStop();
 
@@ -73,7 +79,8 @@ class BoardView : public QFrame {
 
   std::array<Piece, game::kPieceCount> pieces_{};
   int tabStop_ = 0;                  // cell 0..39 of the piece the Tab key reaches
-  bool covered_ = false;             // the history lies over the board
+  bool covered_ = false;             // the history or the pause cover lies over the board
+  bool dealHidden_ = false;          // the game is paused: no piece shows
   bool lastPressElsewhere_ = false;  // the window's last press missed the bare frame
 };
 

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QHideEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QToolButton>
@@ -12,12 +14,16 @@
 #include "ui/design.h"
 #include "ui/engraved_rule.h"
 #include "ui/focus_visibility.h"
+#include "ui/game_menu.h"
 #include "ui/help/help_viewer.h"
 #include "ui/history_panel.h"
 #include "ui/input_watcher.h"
 #include "ui/level_list.h"
+#include "ui/pause_cover.h"
 #include "ui/picture_button.h"
 #include "ui/pictures_window.h"
+#include "ui/preferences.h"
+#include "ui/progress_window.h"
 #include "ui/record_panel.h"
 #include "ui/settings_window.h"
 #include "ui/shown_text.h"
@@ -83,13 +89,15 @@ QCheckBox* checkBox(QWidget* parent, const QString& name, const QRect& geometry,
 }  // namespace
 
 MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
-                       const store::DataFolder& folder, game::Random& random, system::QtHost& host)
+                       const store::DataFolder& folder, game::Random& random, system::QtHost& host,
+                       Preferences& preferences)
     : QWidget(nullptr),
       game_(game),
       shared_(shared),
       folder_(folder),
       random_(random),
       host_(host),
+      preferences_(preferences),
       input_(new InputWatcher(this)) {
   setObjectName("frmMain");
   setWindowTitle(kCaption);
@@ -104,6 +112,7 @@ MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
   buildBoard();
   arrangeTabOrder();
   connectHandlers();
+  connectMenu();
 
   Timer1_.setObjectName("Timer1");
   Timer1_.setInterval(kTimerIntervalMs);
@@ -154,6 +163,7 @@ void MainWindow::buildBoard() {
                     "履歴の自動保存を制御します");
   frmKiroku_ = new RecordPanel(fraKiri_);
   fraKiri_->addPieces();
+  cover_ = new PauseCover(fraKiri_);
   fraRireki_ = new HistoryPanel(fraKiri_, game_.history());
 }
 
@@ -163,8 +173,10 @@ void MainWindow::arrangeTabOrder() {
   for (std::size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
-  // The board is one stop of the tab order; the history grid comes after it.
-  fraRireki_->followInTabOrder(fraKiri_->chainTabOrder(chkAs_));
+  // The board is one stop of the tab order; the pause cover and the history
+  // grid, which lie over it, come after it.
+  QWidget::setTabOrder(fraKiri_->chainTabOrder(chkAs_), cover_);
+  fraRireki_->followInTabOrder(cover_);
 }
 
 void MainWindow::connectHandlers() {
@@ -188,10 +200,17 @@ void MainWindow::connectHandlers() {
   auto* history = new QAction(this);
   history->setShortcut(QKeySequence("Ctrl+H"));
   connect(history, &QAction::triggered, this, &MainWindow::fraKiri_DblClick);
-  auto* pictures = new QAction(this);
-  pictures->setShortcut(QKeySequence("Ctrl+E"));
-  connect(pictures, &QAction::triggered, this, &MainWindow::showPictures);
-  addActions({help, history, pictures});
+  addActions({help, history});
+}
+
+void MainWindow::connectMenu() {
+  menu_ = new GameMenu(this, preferences_);
+  game_.setMatchSound(preferences_.matchSound());
+  connect(menu_, &GameMenu::pauseChosen, this, &MainWindow::togglePause);
+  connect(cover_, &PauseCover::resumeAsked, this, &MainWindow::togglePause);
+  connect(menu_, &GameMenu::soundSwitched, this, [this](bool on) { game_.setMatchSound(on); });
+  connect(menu_, &GameMenu::progressChosen, this, &MainWindow::showProgress);
+  connect(menu_, &GameMenu::picturesChosen, this, &MainWindow::showPictures);
 }
 
 void MainWindow::showCentred() {
@@ -249,6 +268,44 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   QCoreApplication::quit();
 }
 
+// The menu opens anywhere but on a piece, whose own click is its turn.
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+  if (event->reason() != QContextMenuEvent::Mouse) {
+    menu_->openOnFocus();
+  } else if (!fraKiri_->isPieceAt(event->globalPos())) {
+    menu_->openAt(event->globalPos());
+  }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && isMinimized()) windowHidden();
+}
+
+// Hidden by the desktop, not by the program: on another workspace, say.
+void MainWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (event->spontaneous()) windowHidden();
+}
+
+void MainWindow::windowHidden() {
+  if (preferences_.pauseWhenHidden()) runHandler([this] { game_.pause(); });
+}
+
+void MainWindow::togglePause() {
+  runHandler([this] { game_.togglePause(); });
+}
+
+// Opens on the level the level list shows.
+void MainWindow::showProgress() {
+  if (progress_ == nullptr) {
+    const auto level = game_.options().level();
+    progress_ =
+        new ProgressWindow(this, game_.history().rows(), level ? levels::levelIndex(*level) : 0);
+  }
+  progress_->bringForward();
+}
+
 void MainWindow::cmdKoma_Click(int index) {
   runHandler([this, index] { game_.cmdKoma_Click(static_cast<std::int16_t>(index)); });
 }
@@ -303,7 +360,12 @@ void MainWindow::showChanges() {
   if (changes.has(ViewChanges::Deal)) fraKiri_->showDeal(game_.board());
   if (changes.hasAnyPiece()) fraKiri_->showPieces(game_.board(), changes);
   if (changes.has(ViewChanges::HistoryFrame)) showHistoryFrame();
-  if (changes.has(ViewChanges::HistoryRows)) fraRireki_->showRows();
+  if (changes.has(ViewChanges::HistoryRows)) {
+    fraRireki_->showRows();
+    if (progress_ != nullptr) progress_->refresh();
+  }
+  if (changes.has(ViewChanges::Pause)) showPause();
+  menu_->showGame(game_.board().Playing(), game_.paused());
 }
 
 // The history covers the whole board: the keyboard goes over to it and back,
@@ -314,11 +376,44 @@ void MainWindow::showHistoryFrame() {
   const bool focusHere = fraKiri_->hasFocusOnAPiece() || fraRireki_->gridHasFocus();
   if (shown) {
     fraRireki_->setShown(true, focusHere);
-    fraKiri_->setCovered(true);
+    coverBoard();
   } else {
-    fraKiri_->setCovered(false);
-    if (focusHere) fraKiri_->focusTabStop();
+    coverBoard();
+    if (focusHere) focusBoard();
     fraRireki_->setShown(false, false);
+  }
+}
+
+// The cover hides the deal while the game is paused, and takes the keyboard
+// from the board; resumed, the board has it back.
+void MainWindow::showPause() {
+  const bool paused = game_.paused();
+  const bool focusHere = fraKiri_->hasFocusOnAPiece() || cover_->hasFocus();
+  if (paused) {
+    cover_->show();
+    coverBoard();
+    if (focusHere) cover_->setFocus();
+    fraKiri_->hideDeal(true, game_.board());
+  } else {
+    fraKiri_->hideDeal(false, game_.board());
+    coverBoard();
+    if (focusHere) focusBoard();
+    cover_->hide();
+  }
+}
+
+void MainWindow::coverBoard() {
+  fraKiri_->setCovered(game_.history().fraRirekiVisible() || game_.paused());
+}
+
+// The keyboard goes to what lies uppermost on the board.
+void MainWindow::focusBoard() {
+  if (game_.history().fraRirekiVisible()) {
+    fraRireki_->setShown(true, true);
+  } else if (game_.paused()) {
+    cover_->setFocus();
+  } else {
+    fraKiri_->focusTabStop();
   }
 }
 

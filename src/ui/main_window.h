@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -19,9 +20,13 @@ class QtHost;
 namespace polkamina::ui {
 
 class BoardView;
+class GameMenu;
 class HistoryPanel;
 class InputWatcher;
 class LevelList;
+class PauseCover;
+class Preferences;
+class ProgressWindow;
 class RecordPanel;
 
 // The main window frmMain: a view over MainGame, composed of the top row of
@@ -29,12 +34,14 @@ class RecordPanel;
 // list, the two switches, the record panel, the pieces and the history over
 // them. It forwards the player's events to the game's handlers and shows what
 // each handler changed; every control carries its design name as its object
-// name ("cmdStart", "cmdKoma_8", ...; see docs/glossary.md).
+// name ("cmdStart", "cmdKoma_8", ...; see docs/glossary.md). Beyond the
+// buttons, a menu (right-click outside the pieces, the Menu key, Shift+F10)
+// pauses the game and holds the player's preferences.
 class MainWindow : public QWidget {
  public:
   // The window attaches itself to host as the view the game paints through.
   MainWindow(game::MainGame& game, game::SharedValues& shared, const store::DataFolder& folder,
-             game::Random& random, system::QtHost& host);
+             game::Random& random, system::QtHost& host, Preferences& preferences);
   ~MainWindow() override;
 
   // Shows the window centred on the screen, the start button holding the focus.
@@ -42,12 +49,16 @@ class MainWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void buildTopRow();
   void buildBoard();
   void arrangeTabOrder();
   void connectHandlers();
+  void connectMenu();
 
   // The window's events, named as in the game's description.
   void cmdStart_Click();
@@ -63,6 +74,10 @@ class MainWindow : public QWidget {
   void chkNamae_Click(bool checked);
   void chkAs_Click(bool checked);
   void Timer1_Timer();
+  void togglePause();
+  void showProgress();
+  // The window was minimised or hidden by the desktop.
+  void windowHidden();
 
   // Runs a handler of the game, reporting a failed data file, and shows what
   // it changed.
@@ -72,12 +87,17 @@ class MainWindow : public QWidget {
   void showHistoryFrame();
   // Opens the pictures window 絵の管理, or brings it forward.
   void showPictures();
+  void showPause();
+  // No piece takes the keyboard while the history or the pause cover lies over them.
+  void coverBoard();
+  void focusBoard();
 
   game::MainGame& game_;
   game::SharedValues& shared_;
   const store::DataFolder& folder_;
   game::Random& random_;
   system::QtHost& host_;
+  Preferences& preferences_;
 
   InputWatcher* input_ = nullptr;
   QToolButton* cmdEnd_ = nullptr;
@@ -94,6 +114,9 @@ class MainWindow : public QWidget {
   QCheckBox* chkAs_ = nullptr;
   RecordPanel* frmKiroku_ = nullptr;
   HistoryPanel* fraRireki_ = nullptr;
+  PauseCover* cover_ = nullptr;
+  GameMenu* menu_ = nullptr;
+  QPointer<ProgressWindow> progress_;  // while open
 };
 
 }  // namespace polkamina::ui

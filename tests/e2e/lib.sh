@@ -65,11 +65,11 @@ e2e_make_game_folder() {
 
 # Starts the game in the folder; its output goes to $E2E_WORK/game.log. With
 # no session bus to talk to, Qt would start one of its own that outlives the
-# test.
+# test. The player's preferences are kept in the test's own folder.
 e2e_start_game() {
   local folder=$1
-  (cd "$folder" && exec env -u QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS=disabled: "$E2E_PROGRAM") \
-    >"$E2E_WORK/game.log" 2>&1 &
+  (cd "$folder" && exec env -u QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS=disabled: \
+    XDG_CONFIG_HOME="$E2E_WORK/config" "$E2E_PROGRAM") >"$E2E_WORK/game.log" 2>&1 &
   E2E_GAME_PID=$!
 }
 

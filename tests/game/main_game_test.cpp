@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <sstream>
 
@@ -432,6 +433,100 @@ TEST_F(MainGameTest, ClockShowsThePlayingTimeAlsoAcrossMidnight) {
   EXPECT_TRUE(game.options().cboMondaiEnabled());
   EXPECT_TRUE(game.board().Playing());
   EXPECT_FALSE(game.history().fraRirekiVisible());
+}
+
+// ---- Pause ----
+
+TEST_F(MainGameTest, APauseStopsTheClockAndTheRecordedTimeLeavesItOut) {
+  ASSERT_TRUE(started());
+  game.pause();  // no game, nothing to pause
+  EXPECT_FALSE(game.paused());
+
+  deal(kNormal);
+  clock.advance(10.7);
+  game.pause();
+  EXPECT_TRUE(game.paused());
+  EXPECT_EQ(game.lblByou(), "00分10秒");  // taken at the pause itself
+  EXPECT_TRUE(game.takeViewChanges().has(ViewChanges::Pause));
+
+  // Paused: ticks leave the clock alone and the covered pieces take no click.
+  clock.advance(500);
+  game.Timer1_Timer();
+  EXPECT_EQ(game.lblByou(), "00分10秒");
+  host.calls.clear();
+  game.cmdKoma_Click(1);
+  EXPECT_TRUE(host.calls.empty());
+  EXPECT_TRUE(game.board().piece(1).backVisible);
+  // A level chosen meanwhile shows its best time until the game resumes.
+  game.cmdYame_Click();
+  game.chooseLevel(kHard);
+  EXPECT_EQ(game.lblByou(), "-----");
+
+  game.togglePause();
+  EXPECT_FALSE(game.paused());
+  EXPECT_EQ(game.lblByou(), "00分10秒");
+  clock.advance(0.4);  // 11.1 s of play
+  game.Timer1_Timer();
+  EXPECT_EQ(game.lblByou(), "00分11秒");
+
+  // The game's time, as recorded, is the playing time alone.
+  playToEnd(20);
+  EXPECT_EQ(lastRow()[4], "00分31秒");
+  EXPECT_EQ(lastRow()[2], kHard);
+}
+
+TEST_F(MainGameTest, APauseAskedForDuringATurnBeginsAfterIt) {
+  ASSERT_TRUE(started());
+  deal(kNormal);
+  game.cmdKoma_Click(1);
+  host.onWait = [this] {
+    game.pause();
+    EXPECT_FALSE(game.paused());
+  };
+  game.cmdKoma_Click(2);  // a miss, with its wait
+  EXPECT_TRUE(game.paused());
+  EXPECT_TRUE(game.board().piece(1).backVisible && game.board().piece(2).backVisible);
+  EXPECT_EQ(game.lblTrun(), "1");
+
+  // Asked for twice during a turn, the pause is called off again.
+  game.togglePause();
+  game.cmdKoma_Click(1);
+  host.onWait = [this] {
+    game.togglePause();
+    game.togglePause();
+  };
+  game.cmdKoma_Click(2);
+  EXPECT_FALSE(game.paused());
+
+  // A deal ends a pause; the last pair ends the game and any pause asked for.
+  game.pause();
+  game.cmdStart_Click();
+  EXPECT_FALSE(game.paused());
+  std::function<void()> duringTheLastWait = [&] {
+    if (game.board().ZanCount() == 2) {
+      game.pause();
+    } else {
+      host.onWait = duringTheLastWait;
+    }
+  };
+  host.onWait = duringTheLastWait;
+  playToEnd(5);
+  EXPECT_FALSE(game.board().Playing());
+  EXPECT_FALSE(game.paused());
+}
+
+TEST_F(MainGameTest, TheMatchSoundCanBeSwitchedOff) {
+  ASSERT_TRUE(started());
+  deal(kNormal);
+  game.setMatchSound(false);
+  turn(1, 5);
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"yield", "yield", FakeHost::waitCall(0.5f)}));
+  EXPECT_EQ(game.lblZan(), "38");
+  game.setMatchSound(true);
+  host.calls.clear();
+  turn(2, 6);
+  EXPECT_EQ(host.calls,
+            (std::vector<std::string>{"yield", "yield", "beep", FakeHost::waitCall(0.5f)}));
 }
 
 // ---- Game end ----

@@ -15,6 +15,7 @@
 #include "store/data_folder.h"
 #include "support/temp_folder.h"
 #include "ui/main_window.h"
+#include "ui/preferences.h"
 #include "ui/system/qt_host.h"
 #include "ui_test_support.h"
 
@@ -49,15 +50,20 @@ inline void makeGameFolder(const QString& folder, int historyLines) {
 // The game and its main window over a fresh game folder, started up and shown.
 class Session {
  public:
-  // adjustFolder, when given, changes the game folder before start-up.
+  // adjustFolder, when given, changes the game folder before start-up; clock
+  // replaces the system's clock; preferencesFile, the session's own.
   explicit Session(int historyLines = 0,
-                   const std::function<void(const std::string&)>& adjustFolder = {}) {
+                   const std::function<void(const std::string&)>& adjustFolder = {},
+                   std::unique_ptr<game::Clock> clock = std::make_unique<game::SystemClock>(),
+                   const QString& preferencesFile = {})
+      : clock_(std::move(clock)),
+        preferences_(preferencesFile.isEmpty() ? ownPreferencesFile() : preferencesFile) {
     uitest::application();
     makeGameFolder(QString::fromStdString(folder()), historyLines);
     if (adjustFolder) adjustFolder(folder());
     folder_ = std::make_unique<store::DataFolder>(dir_.path());
-    game_ = std::make_unique<game::MainGame>(shared_, *folder_, host_, clock_, random_);
-    window_ = std::make_unique<MainWindow>(*game_, shared_, *folder_, random_, host_);
+    game_ = std::make_unique<game::MainGame>(shared_, *folder_, host_, *clock_, random_);
+    window_ = std::make_unique<MainWindow>(*game_, shared_, *folder_, random_, host_, preferences_);
     startup_ = game_->Form_Load();
     window_->showCentred();
   }
@@ -86,11 +92,16 @@ class Session {
 
  private:
   testsupport::TempFolder dir_;
+  testsupport::TempFolder preferencesDir_;
+  QString ownPreferencesFile() const {
+    return QString::fromStdString(preferencesDir_.path().string()) + "/polkamina.ini";
+  }
   game::SharedValues shared_;
   std::unique_ptr<store::DataFolder> folder_;
   system::QtHost host_{
       [this](QWidget*, const std::string& message) { recordMessages.push_back(message); }};
-  game::SystemClock clock_;
+  std::unique_ptr<game::Clock> clock_;
+  Preferences preferences_;
   FirstDraws random_;
   std::unique_ptr<game::MainGame> game_;
   std::unique_ptr<MainWindow> window_;

@@ -1,0 +1,183 @@
+#include "ui/game_menu.h"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "game/game_fakes.h"
+#include "support/temp_folder.h"
+#include "ui/preferences.h"
+#include "ui_test_support.h"
+#include "window_session.h"
+
+namespace polkamina::ui {
+namespace {
+
+using game::testing::FakeClock;
+
+// The menu as it reads: each entry's text and shown shortcut, "-" for a line.
+QStringList entries(const QMenu* menu) {
+  QStringList shown;
+  for (const QAction* action : menu->actions()) {
+    shown << (action->isSeparator() ? "-" : action->text() + " " + action->shortcut().toString());
+  }
+  return shown;
+}
+
+QAction* entry(Session& session, const char* name) {
+  return session.find<QMenu>("gameMenu")->findChild<QAction*>(name);
+}
+
+// Everything a screen reader is told of the board's controls.
+QStringList toldOfTheBoard(Session& session) {
+  QStringList told;
+  for (QWidget* widget : session.find<QWidget>("fraKiri")->findChildren<QWidget*>()) {
+    if (widget->isVisible())
+      told << QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+  }
+  return told;
+}
+
+// What the window system sends for a right-click at a point of widget (its
+// middle by default).
+void rightClick(QWidget* widget, QPoint position = {}) {
+  if (position.isNull()) position = widget->rect().center();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, position, widget->mapToGlobal(position));
+  QApplication::sendEvent(widget, &event);
+}
+
+TEST(GameMenu, OpensOutsideThePiecesByMouseAndByKeyboard) {
+  Session session;
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&session.window()));
+  auto* menu = session.find<QMenu>("gameMenu");
+  EXPECT_EQ(entries(menu), (QStringList{"一時停止 P", "最小化したら一時停止 Shift+P", "-",
+                                        "効果音 M", "-", "成績... R", "絵の管理... E"}));
+
+  // A right-click on a piece is no turn and opens nothing.
+  rightClick(session.back(1));
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  rightClick(session.find<QWidget>("fraKiri"), QPoint(5, 345));
+  EXPECT_EQ(QApplication::activePopupWidget(), menu);
+  QTest::keyClick(menu, Qt::Key_Escape);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  rightClick(session.find<QToolButton>("cmdHozon"));
+  EXPECT_EQ(QApplication::activePopupWidget(), menu);
+  QTest::keyClick(menu, Qt::Key_Escape);
+
+  QTest::keyClick(&session.window(), Qt::Key_F10, Qt::ShiftModifier);
+  ASSERT_EQ(QApplication::activePopupWidget(), menu);
+  // Opened by keyboard, on the control that has the focus.
+  EXPECT_TRUE(session.find<QToolButton>("cmdStart")
+                  ->rect()
+                  .contains(session.find<QToolButton>("cmdStart")->mapFromGlobal(menu->pos())));
+  QTest::keyClick(menu, Qt::Key_Escape);
+  // With no game, there is nothing to pause.
+  EXPECT_FALSE(entry(session, "pauseEntry")->isEnabled());
+}
+
+TEST(GameMenu, PauseCoversTheDealAndStopsTheClockUntilResumed) {
+  auto clock = std::make_unique<FakeClock>();
+  FakeClock& time = *clock;
+  Session session(0, {}, std::move(clock));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&session.window()));
+  QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
+  QTest::mouseClick(session.back(1), Qt::LeftButton);
+  const QString turned = session.name(1)->text();
+  ASSERT_TRUE(toldOfTheBoard(session).join(" ").contains(turned));
+  time.advance(65);
+  session.back(2)->setFocus();
+
+  QTest::keyClick(&session.window(), Qt::Key_P);
+  auto* cover = session.find<QWidget>("pauseCover");
+  EXPECT_TRUE(cover->isVisible());
+  EXPECT_TRUE(entry(session, "pauseEntry")->isChecked());
+  EXPECT_EQ(session.labelText("lblByou"), "01分05秒");
+  // Nothing of the deal shows or is told, and the keyboard is on the cover.
+  EXPECT_FALSE(toldOfTheBoard(session).join(" ").contains(turned));
+  for (int i = 1; i <= 40; ++i)
+    EXPECT_FALSE(session.back(i)->isVisible() || session.face(i)->isVisible());
+  EXPECT_TRUE(cover->hasFocus());
+
+  time.advance(600);
+  QTest::qWait(1100);  // a tick of the window's timer
+  EXPECT_EQ(session.labelText("lblByou"), "01分05秒");
+
+  QTest::mouseClick(cover, Qt::LeftButton);
+  EXPECT_FALSE(cover->isVisible());
+  EXPECT_TRUE(session.face(1)->isVisible());
+  EXPECT_TRUE(session.back(2)->isVisible() && session.back(2)->hasFocus());
+  EXPECT_EQ(session.labelText("lblByou"), "01分05秒");
+  time.advance(1);
+  QTRY_COMPARE_WITH_TIMEOUT(session.labelText("lblByou"), QString("01分06秒"), 2000);
+
+  // The Pause key does as P; スタート deals a new game out of a pause.
+  QTest::keyClick(&session.window(), Qt::Key_Pause);
+  ASSERT_TRUE(cover->isVisible());
+  QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
+  EXPECT_FALSE(cover->isVisible());
+  EXPECT_TRUE(session.back(1)->isVisible());
+}
+
+}  // namespace
+}  // namespace polkamina::ui
+
+namespace polkamina::ui {
+namespace {
+
+TEST(GameMenu, SwitchesAreKeptInThePlayersPreferencesFile) {
+  testsupport::TempFolder folder;
+  const QString file = QString::fromStdString(folder.path().string()) + "/polkamina.ini";
+  {
+    Session session(0, {}, std::make_unique<game::SystemClock>(), file);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&session.window()));
+    EXPECT_TRUE(entry(session, "soundEntry")->isChecked());
+    EXPECT_TRUE(session.game().matchSound());
+    QTest::keyClick(&session.window(), Qt::Key_M);
+    EXPECT_FALSE(entry(session, "soundEntry")->isChecked());
+    EXPECT_FALSE(session.game().matchSound());
+
+    // Off by default, a minimised window leaves the game running.
+    QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
+    session.window().showMinimized();
+    QTRY_VERIFY(session.window().isMinimized());
+    EXPECT_FALSE(session.game().paused());
+    session.window().showNormal();
+    QTRY_VERIFY(!session.window().isMinimized());
+    QTest::keyClick(&session.window(), Qt::Key_P, Qt::ShiftModifier);
+    EXPECT_TRUE(entry(session, "pauseWhenHiddenEntry")->isChecked());
+    session.window().showMinimized();
+    QTRY_VERIFY(session.game().paused());
+  }
+  Session again(0, {}, std::make_unique<game::SystemClock>(), file);
+  EXPECT_FALSE(entry(again, "soundEntry")->isChecked());
+  EXPECT_FALSE(again.game().matchSound());
+  EXPECT_TRUE(entry(again, "pauseWhenHiddenEntry")->isChecked());
+  // The game folder holds only its own files.
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(again.folder()) + "/polkamina.ini"));
+}
+
+TEST(Preferences, ValuesNotUnderstoodReadAsDefaults) {
+  testsupport::TempFolder folder;
+  const QString file = QString::fromStdString(folder.path().string()) + "/polkamina.ini";
+  uitest::writeFile(file, "[sound]\nmatch=1\n[pause]\nwhenHidden=yes\n[view]\nboardScale=175\n");
+  Preferences preferences(file);
+  EXPECT_TRUE(preferences.matchSound());
+  EXPECT_FALSE(preferences.pauseWhenHidden());
+  EXPECT_EQ(preferences.boardScale(), 100);
+  preferences.setBoardScale(90);
+  EXPECT_EQ(Preferences(file).boardScale(), 100);
+  preferences.setBoardScale(150);
+  preferences.setMatchSound(false);
+  EXPECT_EQ(Preferences(file).boardScale(), 150);
+  EXPECT_FALSE(Preferences(file).matchSound());
+}
+
+}  // namespace
+}  // namespace polkamina::ui
