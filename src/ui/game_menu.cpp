@@ -31,7 +31,7 @@ GameMenu::GameMenu(QWidget* window, Preferences& preferences) : QMenu(window), w
   QAction* progress = addEntry(this, "成績...", {QKeySequence(Qt::Key_R)});
   progress->setObjectName("progressEntry");
   connect(progress, &QAction::triggered, this, &GameMenu::progressChosen);
-  QAction* pictures = addEntry(this, "絵の管理...", {QKeySequence(Qt::Key_E)});
+  QAction* pictures = addEntry(this, "絵の管理...", {QKeySequence("Ctrl+E")});
   pictures->setObjectName("picturesEntry");
   connect(pictures, &QAction::triggered, this, &GameMenu::picturesChosen);
 

@@ -85,12 +85,12 @@ class MainWindow : public QWidget {
   // Brings the controls up to date with what the game changed since the last time.
   void showChanges();
   void showHistoryFrame();
-  // Opens the pictures window 絵の管理, or brings it forward.
-  void showPictures();
   void showPause();
   // No piece takes the keyboard while the history or the pause cover lies over them.
   void coverBoard();
   void focusBoard();
+  // Opens the pictures window 絵の管理, or brings it forward.
+  void showPictures();
 
   game::MainGame& game_;
   game::SharedValues& shared_;

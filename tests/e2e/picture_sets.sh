@@ -26,7 +26,7 @@ holds_set() {
 e2e_start_game "$folder"
 e2e_find_main_window
 pid=$E2E_GAME_PID
-e2e_key e
+e2e_key ctrl+e
 pictures=$(e2e_wait_window "絵の管理")
 # The set list holds the focus: the second line is the set "mine".
 e2e_key Down "$pictures"

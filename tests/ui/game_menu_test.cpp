@@ -58,7 +58,7 @@ TEST(GameMenu, OpensOutsideThePiecesByMouseAndByKeyboard) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&session.window()));
   auto* menu = session.find<QMenu>("gameMenu");
   EXPECT_EQ(entries(menu), (QStringList{"一時停止 P", "最小化したら一時停止 Shift+P", "-",
-                                        "効果音 M", "-", "成績... R", "絵の管理... E"}));
+                                        "効果音 M", "-", "成績... R", "絵の管理... Ctrl+E"}));
 
   // A right-click on a piece is no turn and opens nothing.
   rightClick(session.back(1));
