@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "support/temp_folder.h"
+#include "ui/square_picker.h"
 #include "ui/system/restart.h"
 #include "ui_test_support.h"
 
@@ -122,6 +123,14 @@ TEST_F(PicturesWindowTest, DroppedPicturesAreImportedUnderANameWindowsCanStore) 
                             EXPECT_FALSE(import->isEnabled()) << "taken in this set";
                             name->setText("a|b");
                             EXPECT_FALSE(import->isEnabled());
+                            // The square starts in the middle and tells where the keys move it.
+                            auto* picker = dialog->findChild<SquarePicker*>();
+                            ASSERT_NE(picker, nullptr);
+                            EXPECT_EQ(picker->square(), QRect(15, 0, 60, 60));
+                            QTest::keyClick(picker, Qt::Key_Left, Qt::ShiftModifier);
+                            EXPECT_EQ(picker->square(), QRect(0, 0, 60, 60));
+                            EXPECT_TRUE(picker->accessibleDescription().startsWith(
+                                "正方形は左から 0%、上から 0% のところです。"));
                             name->setText("ひよこ");
                             EXPECT_TRUE(import->isEnabled());
                             import->click();
