@@ -284,20 +284,21 @@ Failure finishInterruptedSwitch(const fs::path& gameFolder) {
     ::rmdir((gameFolder / kSetsFolderName / kOutgoingName).c_str());
     return std::nullopt;
   }
+  // What the player can do when the switch cannot be finished: the game
+  // then counts whatever the game folder holds.
+  const std::string way = "\n記録 " + std::string(kSetsFolderName) + "/" + kJournalName +
+                          " を消すと、切り替えをやめて今のフォルダのまま起動します。";
   std::error_code error;
   const std::optional<std::string> bytes =
       store::readRegularFile(journalPath, kLargestJournalBytes, error);
   std::optional<Journal> journal = bytes ? parseJournal(*bytes) : std::nullopt;
-  if (!journal) {
-    return "絵のセットの切り替えの記録 " + std::string(kSetsFolderName) + "/" + kJournalName +
-           " が読めません。";
-  }
+  if (!journal) return "途中で止まった絵のセットの切り替えの記録が読めません。" + way;
   try {
     const Places places = placesOf(gameFolder, journal->set);
     moveTheRest(places, *journal);
     finish(places, *journal);
   } catch (const StepFailed& failed) {
-    return "途中で止まった絵のセットの切り替えを終えられませんでした。" + failed.message;
+    return "途中で止まった絵のセットの切り替えを終えられませんでした。" + failed.message + way;
   }
   return std::nullopt;
 }
