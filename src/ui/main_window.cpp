@@ -33,6 +33,7 @@
 #include "ui/system/colours.h"
 #include "ui/system/file_error_report.h"
 #include "ui/system/fonts.h"
+#include "ui/system/message_box.h"
 #include "ui/system/qt_host.h"
 #include "ui/system/twips.h"
 #include "ui/widgets.h"
@@ -229,6 +230,8 @@ void MainWindow::connectMenu() {
   connect(cover_, &PauseCover::resumeAsked, this, &MainWindow::togglePause);
   connect(menu_, &GameMenu::soundSwitched, this, [this](bool on) { game_.setMatchSound(on); });
   connect(menu_, &GameMenu::progressChosen, this, &MainWindow::showProgress);
+  boardScale_ = preferences_.boardScale();
+  connect(menu_, &GameMenu::boardScaleChosen, this, &MainWindow::boardScaleChosen);
 }
 
 void MainWindow::showCentred() {
@@ -322,6 +325,14 @@ void MainWindow::showProgress() {
         new ProgressWindow(this, game_.history().rows(), level ? levels::levelIndex(*level) : 0);
   }
   progress_->bringForward();
+}
+
+// Qt takes the scale of the windows only as the program starts.
+void MainWindow::boardScaleChosen(int percent) {
+  if (percent == boardScale_) return;
+  system::showMessageBox("表示倍率を " + std::to_string(percent) +
+                             "% にしました。次に起動したときから、この大きさで表示します。",
+                         "表示倍率", game::MessageIcon::Information, game::MessageButtons::Ok);
 }
 
 void MainWindow::cmdKoma_Click(int index) {

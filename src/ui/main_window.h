@@ -78,6 +78,7 @@ class MainWindow : public QWidget {
   void Timer1_Timer();
   void togglePause();
   void showProgress();
+  void boardScaleChosen(int percent);
   // The window was minimised or hidden by the desktop.
   void windowHidden();
 
@@ -122,6 +123,7 @@ class MainWindow : public QWidget {
   PauseCover* cover_ = nullptr;
   GameMenu* menu_ = nullptr;
   QPointer<ProgressWindow> progress_;  // while open
+  int boardScale_ = 100;               // the board size in percent this run shows
 };
 
 }  // namespace polkamina::ui

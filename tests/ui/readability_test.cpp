@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,21 +39,27 @@ void startApplication() {
   system::installFontSubstitutions();
 }
 
-// The main window and the settings window opened from it.
+// The main window, paused over a game, and the settings and progress
+// windows opened from it.
 struct Windows {
   Windows() {
     session.find<QToolButton>("cmdSettei")->click();
     for (QWidget* widget : QApplication::topLevelWidgets()) {
       if (widget->objectName() == "frmSub") settings = widget;
     }
+    session.find<QToolButton>("cmdStart")->click();
+    session.window().findChild<QAction*>("pauseEntry")->trigger();
+    session.window().findChild<QAction*>("progressEntry")->trigger();
+    progress = session.window().findChild<QWidget*>("progressWindow");
   }
   ~Windows() {
     if (settings != nullptr) settings->close();
   }
-  std::vector<QWidget*> all() { return {&session.window(), settings}; }
+  std::vector<QWidget*> all() { return {&session.window(), settings, progress}; }
 
   Session session;
   QWidget* settings = nullptr;
+  QWidget* progress = nullptr;
 };
 
 // The texts a control shows in its own font.
@@ -77,6 +84,8 @@ TEST(Readability, EveryTextOfTheProgramIsInItsFont) {
 #endif
   Windows windows;
   ASSERT_NE(windows.settings, nullptr);
+  ASSERT_NE(windows.progress, nullptr);
+  ASSERT_TRUE(windows.session.find<QWidget>("pauseCover")->isVisible());
   int checked = 0;
   for (QWidget* window : windows.all()) {
     for (QWidget* widget : window->findChildren<QWidget*>()) {
