@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "icons/icon_set.h"
+#include "pictures/folder_entries.h"
 #include "store/file_error.h"
 #include "store/file_read.h"
 #include "store/file_write.h"
@@ -33,11 +34,17 @@ const char* const kJournalMagic = "polkamina-switch";
 constexpr std::size_t kLargestJournalBytes = 1u << 20;
 constexpr std::size_t kLargestNameBytes = 4096;
 
-// A step that the system refused; the switch goes back or stops there.
+// A step that the system refused, told as the player reads it; the switch
+// goes back or stops there.
 struct StepFailed {
-  const char* what;  // before translation (context "Pictures")
-  int error;
+  std::string message;
 };
+
+// what (translated in context "Pictures") and the system's reason.
+StepFailed failedStep(const char* what, int error) {
+  return {store::translated("Pictures", what) + "(" +
+          std::error_code(error, std::generic_category()).message() + ")"};
+}
 
 // What a switch does, written down before the first file moves. The
 // switch is in one of two phases: moving the old pictures out of the game
@@ -63,12 +70,6 @@ struct Places {
 Places placesOf(const fs::path& gameFolder, const std::string& set) {
   const fs::path sets = gameFolder / kSetsFolderName;
   return {gameFolder, sets, sets / set, sets / kOutgoingName, sets / kJournalName};
-}
-
-// Whether anything has that name; a link counts, not followed.
-bool isPresent(const fs::path& path) {
-  struct stat info;
-  return ::lstat(path.c_str(), &info) == 0;
 }
 
 // ---- the journal's bytes: fields ended by NUL, the two lists ended by an empty field ----
@@ -103,8 +104,7 @@ std::optional<Journal> parseJournal(const std::string& bytes) {
     ++i;
   }
   const auto plainName = [](const std::string& name) {
-    return !name.empty() && name[0] != '.' && name.find('/') == std::string::npos &&
-           name.size() <= kLargestNameBytes;
+    return isVisibleEntryName(name) && name.size() <= kLargestNameBytes;
   };
   if (i != fields.size() || !plainName(journal.set) || !plainName(journal.keepAs)) {
     return std::nullopt;
@@ -121,7 +121,9 @@ void writeJournal(const Places& places, const Journal& journal) {
   try {
     store::replaceFile(places.journal, journalBytes(journal), kJournalName);
   } catch (const store::FileError&) {
-    throw StepFailed{store::untranslated("Pictures", "切り替えの記録を書けませんでした。"), errno};
+    throw StepFailed{store::translated(
+        "Pictures",
+        "切り替えの記録を書けませんでした（ディスクがいっぱいか、書き込めないフォルダです）。")};
   }
 }
 
@@ -129,10 +131,10 @@ void writeJournal(const Places& places, const Journal& journal) {
 
 void moveFile(const fs::path& from, const fs::path& to) {
   if (isPresent(to))
-    throw StepFailed{store::untranslated("Pictures", "移す先に同じ名前のファイルがあります。"),
-                     EEXIST};
+    throw failedStep(store::untranslated("Pictures", "移す先に同じ名前のファイルがあります。"),
+                     EEXIST);
   if (::rename(from.c_str(), to.c_str()) != 0)
-    throw StepFailed{store::untranslated("Pictures", "絵を移せませんでした。"), errno};
+    throw failedStep(store::untranslated("Pictures", "絵を移せませんでした。"), errno);
 }
 
 // Moves every listed file that is still at `from` to `to`.
@@ -146,12 +148,12 @@ void moveListed(const std::vector<std::string>& files, const fs::path& from, con
 void syncFolder(const fs::path& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0)
-    throw StepFailed{store::untranslated("Pictures", "フォルダを開けませんでした。"), errno};
+    throw failedStep(store::untranslated("Pictures", "フォルダを開けませんでした。"), errno);
   const bool synced = ::fsync(fd) == 0;
   const int error = errno;
   ::close(fd);
   if (!synced)
-    throw StepFailed{store::untranslated("Pictures", "フォルダを書き込めませんでした。"), error};
+    throw failedStep(store::untranslated("Pictures", "フォルダを書き込めませんでした。"), error);
 }
 
 // A set name not taken yet: `wanted`, else "wanted (2)", "wanted (3)", ...
@@ -167,8 +169,8 @@ std::string freeSetName(const fs::path& setsFolder, const std::string& wanted) {
 
 void moveOut(const Places& places, Journal& journal) {
   if (!isPresent(places.outgoing) && ::mkdir(places.outgoing.c_str(), 0777) != 0) {
-    throw StepFailed{store::untranslated("Pictures", "作業用のフォルダを作れませんでした。"),
-                     errno};
+    throw failedStep(store::untranslated("Pictures", "作業用のフォルダを作れませんでした。"),
+                     errno);
   }
   moveListed(journal.oldFiles, places.game, places.outgoing);
   syncFolder(places.game);
@@ -187,8 +189,8 @@ void finish(const Places& places, const Journal& journal) {
   if (isPresent(places.outgoing)) {
     const fs::path kept = places.sets / freeSetName(places.sets, journal.keepAs);
     if (::rename(places.outgoing.c_str(), kept.c_str()) != 0) {
-      throw StepFailed{store::untranslated("Pictures", "元の絵をセットにできませんでした。"),
-                       errno};
+      throw failedStep(store::untranslated("Pictures", "元の絵をセットにできませんでした。"),
+                       errno);
     }
   }
   try {
@@ -197,7 +199,7 @@ void finish(const Places& places, const Journal& journal) {
     // Only the set's name is lost: the pictures are whole.
   }
   if (::unlink(places.journal.c_str()) != 0) {
-    throw StepFailed{store::untranslated("Pictures", "切り替えの記録を消せませんでした。"), errno};
+    throw failedStep(store::untranslated("Pictures", "切り替えの記録を消せませんでした。"), errno);
   }
   syncFolder(places.sets);
 }
@@ -216,8 +218,8 @@ void moveTheRest(const Places& places, Journal& journal) {
 void runBack(const Places& places, Journal& journal) {
   if (journal.phase == Journal::Phase::In) {
     if (!isPresent(places.set) && ::mkdir(places.set.c_str(), 0777) != 0) {
-      throw StepFailed{store::untranslated("Pictures", "セットのフォルダを作れませんでした。"),
-                       errno};
+      throw failedStep(store::untranslated("Pictures", "セットのフォルダを作れませんでした。"),
+                       errno);
     }
     moveListed(journal.newFiles, places.game, places.set);
     syncFolder(places.set);
@@ -228,21 +230,13 @@ void runBack(const Places& places, Journal& journal) {
   syncFolder(places.game);
   ::rmdir(places.outgoing.c_str());
   if (::unlink(places.journal.c_str()) != 0) {
-    throw StepFailed{store::untranslated("Pictures", "切り替えの記録を消せませんでした。"), errno};
+    throw failedStep(store::untranslated("Pictures", "切り替えの記録を消せませんでした。"), errno);
   }
-}
-
-std::string describe(const StepFailed& failed) {
-  return store::translated("Pictures", failed.what) + "(" +
-         std::error_code(failed.error, std::generic_category()).message() + ")";
 }
 
 Failure refusedSet(const Places& places, const std::string& set) {
-  struct stat info;
-  if (set.empty() || set[0] == '.' || set.find('/') != std::string::npos ||
-      ::stat(places.set.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+  if (!isSetFolder(places.sets, set))
     return store::translated("Pictures", "そのセットはもうありません。");
-  }
   if (icons::listIconFiles(places.set).size() != icons::kIconCount) {
     return store::filled(
         store::translated("Pictures", "使えるのは絵がちょうど %1 枚のセットだけです。"),
@@ -269,13 +263,13 @@ Failure useSet(const fs::path& gameFolder, const std::string& set) {
                   icons::listIconFiles(gameFolder), icons::listIconFiles(places.set)};
   try {
     if (::mkdir(places.outgoing.c_str(), 0777) != 0) {
-      throw StepFailed{store::untranslated("Pictures", "作業用のフォルダを作れませんでした。"),
-                       errno};
+      throw failedStep(store::untranslated("Pictures", "作業用のフォルダを作れませんでした。"),
+                       errno);
     }
     writeJournal(places, journal);
   } catch (const StepFailed& failed) {
     ::rmdir(places.outgoing.c_str());
-    return describe(failed);
+    return failed.message;
   }
   try {
     moveTheRest(places, journal);
@@ -283,9 +277,9 @@ Failure useSet(const fs::path& gameFolder, const std::string& set) {
     try {
       runBack(places, journal);
     } catch (const StepFailed&) {
-      return describe(failed) + store::translated("Pictures", "\n絵は次の起動のときにそろえます。");
+      return failed.message + store::translated("Pictures", "\n絵は次の起動のときにそろえます。");
     }
-    return describe(failed) + store::translated("Pictures", "\n絵は元のままです。");
+    return failed.message + store::translated("Pictures", "\n絵は元のままです。");
   }
   try {
     finish(places, journal);
@@ -296,6 +290,10 @@ Failure useSet(const fs::path& gameFolder, const std::string& set) {
   return std::nullopt;
 }
 
+bool switchInterrupted(const fs::path& gameFolder) {
+  return isPresent(gameFolder / kSetsFolderName / kJournalName);
+}
+
 Failure finishInterruptedSwitch(const fs::path& gameFolder) {
   const fs::path journalPath = gameFolder / kSetsFolderName / kJournalName;
   if (!isPresent(journalPath)) {
@@ -303,14 +301,19 @@ Failure finishInterruptedSwitch(const fs::path& gameFolder) {
     ::rmdir((gameFolder / kSetsFolderName / kOutgoingName).c_str());
     return std::nullopt;
   }
+  // What the player can do when the switch cannot be finished: the game
+  // then counts whatever the game folder holds.
+  const std::string way = store::filled(
+      store::translated("Pictures",
+                        "\n記録 %1 を消すと、切り替えをやめて今のフォルダのまま起動します。"),
+      {std::string(kSetsFolderName) + "/" + kJournalName});
   std::error_code error;
   const std::optional<std::string> bytes =
       store::readRegularFile(journalPath, kLargestJournalBytes, error);
   std::optional<Journal> journal = bytes ? parseJournal(*bytes) : std::nullopt;
   if (!journal) {
-    return store::filled(
-        store::translated("Pictures", "絵のセットの切り替えの記録 %1 が読めません。"),
-        {std::string(kSetsFolderName) + "/" + kJournalName});
+    return store::translated("Pictures", "途中で止まった絵のセットの切り替えの記録が読めません。") +
+           way;
   }
   try {
     const Places places = placesOf(gameFolder, journal->set);
@@ -319,7 +322,7 @@ Failure finishInterruptedSwitch(const fs::path& gameFolder) {
   } catch (const StepFailed& failed) {
     return store::translated("Pictures",
                              "途中で止まった絵のセットの切り替えを終えられませんでした。") +
-           describe(failed);
+           failed.message + way;
   }
   return std::nullopt;
 }
@@ -328,11 +331,7 @@ std::string inUseSetName(const fs::path& gameFolder) {
   std::error_code error;
   const std::optional<std::string> name =
       store::readRegularFile(gameFolder / kSetsFolderName / kInUseName, kLargestNameBytes, error);
-  if (!name || name->empty() || (*name)[0] == '.' || name->find('/') != std::string::npos ||
-      name->find('\0') != std::string::npos) {
-    return "";
-  }
-  return *name;
+  return name && isVisibleEntryName(*name) ? *name : std::string();
 }
 
 }  // namespace polkamina::pictures

@@ -37,6 +37,10 @@ GameMenu::GameMenu(QWidget* window, Preferences& preferences) : QMenu(window), w
       addEntry(this, QCoreApplication::translate("Menu", "成績..."), {QKeySequence(Qt::Key_R)});
   progress->setObjectName("progressEntry");
   connect(progress, &QAction::triggered, this, &GameMenu::progressChosen);
+  QAction* pictures =
+      addEntry(this, QCoreApplication::translate("Menu", "絵の管理..."), {QKeySequence("Ctrl+E")});
+  pictures->setObjectName("picturesEntry");
+  connect(pictures, &QAction::triggered, this, &GameMenu::picturesChosen);
   addBoardScales(preferences);
 
   // The menu itself, from the keyboard; the Menu key reaches the window as a

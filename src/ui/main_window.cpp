@@ -227,10 +227,7 @@ void MainWindow::connectHandlers() {
   auto* history = new QAction(this);
   history->setShortcut(QKeySequence("Ctrl+H"));
   connect(history, &QAction::triggered, this, &MainWindow::fraKiri_DblClick);
-  auto* pictures = new QAction(this);
-  pictures->setShortcut(QKeySequence("Ctrl+E"));
-  connect(pictures, &QAction::triggered, this, &MainWindow::showPictures);
-  addActions({help, history, pictures});
+  addActions({help, history});
 }
 
 void MainWindow::connectMenu() {
@@ -240,6 +237,7 @@ void MainWindow::connectMenu() {
   connect(cover_, &PauseCover::resumeAsked, this, &MainWindow::togglePause);
   connect(menu_, &GameMenu::soundSwitched, this, [this](bool on) { game_.setMatchSound(on); });
   connect(menu_, &GameMenu::progressChosen, this, &MainWindow::showProgress);
+  connect(menu_, &GameMenu::picturesChosen, this, &MainWindow::showPictures);
   boardScale_ = preferences_.boardScale();
   connect(menu_, &GameMenu::boardScaleChosen, this, &MainWindow::boardScaleChosen);
 }

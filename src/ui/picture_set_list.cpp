@@ -5,7 +5,7 @@
 namespace polkamina::ui {
 
 PictureSetList::PictureSetList(QWidget* parent) : QListWidget(parent) {
-  setObjectName("lstSets");
+  setObjectName("setList");
   setAccessibleName(QCoreApplication::translate("PicturesWindow", "絵のセット"));
   setSelectionMode(QAbstractItemView::SingleSelection);
 }

@@ -62,13 +62,21 @@ bool confirm(const QString& text) {
                                 MessageButtons::OkCancel) == MessageAnswer::Ok;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text) {
+// A button whose short caption stands under the list it acts on; a screen
+// reader tells its whole name.
+QPushButton* button(QWidget* parent, const char* name, const QString& text,
+                    const QString& accessibleName) {
   auto* created = new QPushButton(text, parent);
   created->setObjectName(name);
+  created->setAccessibleName(accessibleName);
   created->setAutoDefault(false);
   return created;
 }
 
+// The pictures window 絵の管理: a view over the game folder's picture sets,
+// composed of the set list, the picture grid and the import dialog. Each
+// button runs one action of the library (or the switch) and shows the sets
+// as they are afterwards, with the reason of a refusal.
 class PicturesWindow : public QWidget {
   Q_DECLARE_TR_FUNCTIONS(PicturesWindow)
 
@@ -115,15 +123,15 @@ class PicturesWindow : public QWidget {
     picturesLabel_ = new QLabel(this);
     picturesLabel_->setBuddy(grid_);
 
-    makeSet_ = button(this, "cmdMakeSet", tr("新しいセット(&N)…"));
-    renameSet_ = button(this, "cmdRenameSet", tr("セットの名前(&R)…"));
-    deleteSet_ = button(this, "cmdDeleteSet", tr("セットを消す(&D)…"));
-    import_ = button(this, "cmdImport", tr("絵を取り込む(&I)…"));
-    renamePicture_ = button(this, "cmdRenamePicture", tr("絵の名前(&A)…"));
-    movePicture_ = button(this, "cmdMovePicture", tr("別のセットへ移す(&M)…"));
-    deletePicture_ = button(this, "cmdDeletePicture", tr("絵を消す(&E)…"));
-    useSet_ = button(this, "cmdUseSet", tr("このセットを使う(&U)"));
-    close_ = button(this, "cmdClose", tr("閉じる(&C)"));
+    makeSet_ = button(this, "cmdMakeSet", tr("新しいセット(&N)…"), tr("新しいセットを作る"));
+    renameSet_ = button(this, "cmdRenameSet", tr("名前(&R)…"), tr("セットの名前を変える"));
+    deleteSet_ = button(this, "cmdDeleteSet", tr("消す(&D)…"), tr("セットを消す"));
+    import_ = button(this, "cmdImport", tr("取り込む(&I)…"), tr("絵を取り込む"));
+    renamePicture_ = button(this, "cmdRenamePicture", tr("名前(&A)…"), tr("絵の名前を変える"));
+    movePicture_ = button(this, "cmdMovePicture", tr("移す(&M)…"), tr("絵を別のセットへ移す"));
+    deletePicture_ = button(this, "cmdDeletePicture", tr("消す(&E)…"), tr("絵を消す"));
+    useSet_ = button(this, "cmdUseSet", tr("このセットを使う(&U)"), tr("このセットを使う"));
+    close_ = button(this, "cmdClose", tr("閉じる(&C)"), tr("閉じる"));
     status_ = new QLabel(this);
     status_->setObjectName("lblStatus");
     status_->setTextFormat(Qt::PlainText);
@@ -151,7 +159,6 @@ class PicturesWindow : public QWidget {
     grid->addLayout(bottom, 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 1);
-    grid_->setMinimumSize(5 * 112 + 24, 4 * 64 + 8);
 
     QWidget* previous = sets_;
     for (QWidget* next : std::initializer_list<QWidget*>{grid_, makeSet_, renameSet_, deleteSet_,
@@ -206,7 +213,7 @@ class PicturesWindow : public QWidget {
       each->setEnabled(picture);
     }
     useSet_->setEnabled(set.usable(gameRunning_()));
-    status_->setText(statusText(set));
+    status_->setText(QString::fromStdString(statusText(set)));
   }
 
   QString statusText(const PictureSet& set) const {

@@ -1,8 +1,9 @@
 #include "ui/widgets.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QCoreApplication>
-#include <QKeyEvent>
+#include <QEvent>
 
 #include "ui/system/colours.h"
 

@@ -18,6 +18,11 @@ namespace {
 // accepted picture at four bytes a pixel.
 constexpr int kImportAllocationLimitMb = int(kLargestImportPixels * 4 / (1 << 20)) + 1;
 
+// The shorter side a picture is decoded at, at most: room for the largest
+// icon and the preview, while a JPEG decoder does a fraction of the work and
+// memory of a camera's photo.
+constexpr int kLargestDecodedShortSide = 1024;
+
 constexpr int kIcoHeaderBytes = 6;
 constexpr int kIcoEntryBytes = 16;
 
@@ -33,6 +38,12 @@ QByteArray importFormat(const std::string& bytes) {
   if (startsWith(0, "BM", 2)) return "bmp";
   if (startsWith(0, "RIFF", 4) && startsWith(8, "WEBP", 4)) return "webp";
   return QByteArray();
+}
+
+QSize decodedSize(const QSize& size) {
+  if (qMin(size.width(), size.height()) <= kLargestDecodedShortSide) return size;
+  return size.scaled(kLargestDecodedShortSide, kLargestDecodedShortSide,
+                     Qt::KeepAspectRatioByExpanding);
 }
 
 bool withinBounds(const QSize& size) {
@@ -129,12 +140,17 @@ std::variant<QImage, std::string> readPictureToImport(const std::filesystem::pat
                      "Import", "この %1 の絵は読めません（壊れているか、読む部品がありません）。")
                      .arg(QString::fromLatin1(format.toUpper())));
   }
-  if (!withinBounds(reader.size())) {
-    return shown(
-        QCoreApplication::translate(
-            "Import", "絵が大きすぎるか、大きさが読めません（%1 × %1 画素、5000 万画素まで）。")
-            .arg(kLargestImportSide));
+  const QSize size = reader.size();
+  if (!size.isValid() || size.isEmpty()) {
+    return shown(QCoreApplication::translate("Import", "絵が壊れていて読めません。"));
   }
+  if (!withinBounds(size)) {
+    return shown(
+        QCoreApplication::translate("Import", "絵が大きすぎます（%1 × %1 画素、%2 万画素まで）。")
+            .arg(kLargestImportSide)
+            .arg(kLargestImportPixels / 10'000));
+  }
+  reader.setScaledSize(decodedSize(size));
   const QImage image = reader.read();
   // The header may understate what the data holds; the result is checked too.
   if (image.isNull() || !withinBounds(image.size())) {
