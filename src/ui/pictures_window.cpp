@@ -213,7 +213,7 @@ class PicturesWindow : public QWidget {
       each->setEnabled(picture);
     }
     useSet_->setEnabled(set.usable(gameRunning_()));
-    status_->setText(QString::fromStdString(statusText(set)));
+    status_->setText(statusText(set));
   }
 
   QString statusText(const PictureSet& set) const {
