@@ -444,10 +444,6 @@ Remove the icons you do not need before you play.</translation>
         <translation>Square taken from the picture</translation>
     </message>
     <message>
-        <source>ドラッグするか矢印キーで正方形を動かします。Shift で大きく動きます。</source>
-        <translation>Drag the square, or move it with the arrow keys; hold Shift for bigger steps.</translation>
-    </message>
-    <message>
         <source>ファイルが大きすぎます（%1 MB まで）。</source>
         <translation>The file is too large (up to %1 MB).</translation>
     </message>
@@ -464,12 +460,20 @@ Remove the icons you do not need before you play.</translation>
         <translation>This %1 picture cannot be read (it is damaged, or its reader is not installed).</translation>
     </message>
     <message>
-        <source>絵が大きすぎるか、大きさが読めません（%1 × %1 画素、5000 万画素まで）。</source>
-        <translation>The picture is too large, or its size cannot be read (up to %1 × %1 pixels and 50 million pixels).</translation>
-    </message>
-    <message>
         <source>絵が壊れていて読めません（%1）。</source>
         <translation>The picture is damaged and cannot be read (%1).</translation>
+    </message>
+    <message>
+        <source>正方形は左から %1%、上から %2% のところです。ドラッグするか矢印キーで動かします。Shift で大きく動きます。</source>
+        <translation>The square is %1% from the left and %2% from the top. Drag it or move it with the arrow keys; hold Shift for bigger steps.</translation>
+    </message>
+    <message>
+        <source>絵が壊れていて読めません。</source>
+        <translation>The picture is damaged and cannot be read.</translation>
+    </message>
+    <message>
+        <source>絵が大きすぎます（%1 × %1 画素、%2 万画素まで）。</source>
+        <translation>The picture is too large (up to %1 × %1 pixels, and %2 × 10,000 pixels in all).</translation>
     </message>
 </context>
 <context>
@@ -703,6 +707,10 @@ The game starts without help.</translation>
         <source>表示倍率</source>
         <translation>Window size</translation>
     </message>
+    <message>
+        <source>絵の管理...</source>
+        <translation>Pictures...</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -829,10 +837,6 @@ The game starts without help.</translation>
         <translation>The name is too long.</translation>
     </message>
     <message>
-        <source>切り替えの記録を書けませんでした。</source>
-        <translation>The record of the switch could not be written.</translation>
-    </message>
-    <message>
         <source>移す先に同じ名前のファイルがあります。</source>
         <translation>A file of the same name is already where it should go.</translation>
     </message>
@@ -877,12 +881,26 @@ The pictures will be put in order at the next start.</translation>
 The pictures are as they were.</translation>
     </message>
     <message>
-        <source>絵のセットの切り替えの記録 %1 が読めません。</source>
-        <translation>The record of the picture set switch, %1, cannot be read.</translation>
-    </message>
-    <message>
         <source>途中で止まった絵のセットの切り替えを終えられませんでした。</source>
         <translation>A picture set switch that stopped halfway could not be finished.</translation>
+    </message>
+    <message>
+        <source>絵を書き込めませんでした（ディスクがいっぱいか、書き込めないフォルダです）。</source>
+        <translation>The picture could not be written (the disk is full, or the folder cannot be written to).</translation>
+    </message>
+    <message>
+        <source>切り替えの記録を書けませんでした（ディスクがいっぱいか、書き込めないフォルダです）。</source>
+        <translation>The record of the switch could not be written (the disk is full, or the folder cannot be written to).</translation>
+    </message>
+    <message>
+        <source>
+記録 %1 を消すと、切り替えをやめて今のフォルダのまま起動します。</source>
+        <translation>
+Delete the record %1 to give up the switch and start with the game folder as it is.</translation>
+    </message>
+    <message>
+        <source>途中で止まった絵のセットの切り替えの記録が読めません。</source>
+        <translation>The record of a picture set switch that stopped halfway cannot be read.</translation>
     </message>
 </context>
 <context>
@@ -910,30 +928,6 @@ The pictures are as they were.</translation>
     <message>
         <source>新しいセット(&amp;N)…</source>
         <translation>&amp;New set…</translation>
-    </message>
-    <message>
-        <source>セットの名前(&amp;R)…</source>
-        <translation>&amp;Rename set…</translation>
-    </message>
-    <message>
-        <source>セットを消す(&amp;D)…</source>
-        <translation>&amp;Delete set…</translation>
-    </message>
-    <message>
-        <source>絵を取り込む(&amp;I)…</source>
-        <translation>&amp;Import pictures…</translation>
-    </message>
-    <message>
-        <source>絵の名前(&amp;A)…</source>
-        <translation>Ren&amp;ame picture…</translation>
-    </message>
-    <message>
-        <source>別のセットへ移す(&amp;M)…</source>
-        <translation>&amp;Move to another set…</translation>
-    </message>
-    <message>
-        <source>絵を消す(&amp;E)…</source>
-        <translation>D&amp;elete picture…</translation>
     </message>
     <message>
         <source>このセットを使う(&amp;U)</source>
@@ -1028,6 +1022,66 @@ The pictures are as they were.</translation>
     <message>
         <source>セット「%1」の絵でゲームを始め直します。今の絵はセットとして残ります。よろしいですか？</source>
         <translation>The game starts again with the pictures of the set “%1”. The current pictures are kept as a set. Are you sure?</translation>
+    </message>
+    <message>
+        <source>新しいセットを作る</source>
+        <translation>Make a new set</translation>
+    </message>
+    <message>
+        <source>名前(&amp;R)…</source>
+        <translation>&amp;Rename…</translation>
+    </message>
+    <message>
+        <source>セットの名前を変える</source>
+        <translation>Rename the set</translation>
+    </message>
+    <message>
+        <source>消す(&amp;D)…</source>
+        <translation>&amp;Delete…</translation>
+    </message>
+    <message>
+        <source>セットを消す</source>
+        <translation>Delete the set</translation>
+    </message>
+    <message>
+        <source>取り込む(&amp;I)…</source>
+        <translation>&amp;Import…</translation>
+    </message>
+    <message>
+        <source>絵を取り込む</source>
+        <translation>Import pictures</translation>
+    </message>
+    <message>
+        <source>名前(&amp;A)…</source>
+        <translation>Ren&amp;ame…</translation>
+    </message>
+    <message>
+        <source>絵の名前を変える</source>
+        <translation>Rename the picture</translation>
+    </message>
+    <message>
+        <source>移す(&amp;M)…</source>
+        <translation>&amp;Move…</translation>
+    </message>
+    <message>
+        <source>絵を別のセットへ移す</source>
+        <translation>Move the picture to another set</translation>
+    </message>
+    <message>
+        <source>消す(&amp;E)…</source>
+        <translation>D&amp;elete…</translation>
+    </message>
+    <message>
+        <source>絵を消す</source>
+        <translation>Delete the picture</translation>
+    </message>
+    <message>
+        <source>このセットを使う</source>
+        <translation>Use this set</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
