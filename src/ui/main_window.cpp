@@ -21,6 +21,7 @@
 #include "ui/level_list.h"
 #include "ui/pause_cover.h"
 #include "ui/picture_button.h"
+#include "ui/pictures_window.h"
 #include "ui/preferences.h"
 #include "ui/progress_window.h"
 #include "ui/record_panel.h"
@@ -200,7 +201,10 @@ void MainWindow::connectHandlers() {
   auto* history = new QAction(this);
   history->setShortcut(QKeySequence("Ctrl+H"));
   connect(history, &QAction::triggered, this, &MainWindow::fraKiri_DblClick);
-  addActions({help, history});
+  auto* pictures = new QAction(this);
+  pictures->setShortcut(QKeySequence("Ctrl+E"));
+  connect(pictures, &QAction::triggered, this, &MainWindow::showPictures);
+  addActions({help, history, pictures});
 }
 
 void MainWindow::connectMenu() {
@@ -245,6 +249,10 @@ void MainWindow::cmdClear_Click() {
 
 void MainWindow::cmdSettei_Click() {
   runHandler([this] { showSettingsWindow(this, shared_, folder_, random_, host_); });
+}
+
+void MainWindow::showPictures() {
+  showPicturesWindow(this, folder_.path(), [this] { return game_.board().Playing(); });
 }
 
 // The help window opens beside this one and never over its top row of buttons.

@@ -90,6 +90,8 @@ class MainWindow : public QWidget {
   // No piece takes the keyboard while the history or the pause cover lies over them.
   void coverBoard();
   void focusBoard();
+  // Opens the pictures window 絵の管理, or brings it forward.
+  void showPictures();
 
   game::MainGame& game_;
   game::SharedValues& shared_;

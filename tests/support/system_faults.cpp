@@ -58,6 +58,7 @@ Verdict enter(SystemCall call, PathOf pathOf, const char* to = nullptr) {
     return Verdict::Fail;
   }
   if (!state.fault || state.fault->index != index) return Verdict::Run;
+  if (state.fault->exit) ::_exit(kExitedStatus);
   return state.fault->tear && isWrite(call) ? Verdict::Tear : Verdict::Fail;
 }
 

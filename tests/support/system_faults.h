@@ -31,6 +31,9 @@ enum class SystemCall {
 
 const char* nameOf(SystemCall call);
 
+// The exit status of a process that a Fault with `exit` ended.
+constexpr int kExitedStatus = 86;
+
 // One call made while watched, and the file it concerned: the path opened
 // or unlinked, the file an fd stood for, or for a rename its old name
 // (`path`) and its new one (`to`).
@@ -47,6 +50,8 @@ struct Fault {
   std::size_t index = 0;
   int error = EIO;
   bool tear = false;
+  // The process ends at that call instead, as if killed, before it runs.
+  bool exit = false;
 };
 
 // Watches the calls from now on, failing the one `fault` names, if any.

@@ -38,8 +38,9 @@ class TempFolder {
   void write(const std::string& name, const std::string& bytes = "") const {
     std::ofstream(path_ / name, std::ios::binary) << bytes;
   }
-  std::string read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
+  std::string read(const std::string& name) const { return readFile(path_ / name); }
+  static std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
