@@ -115,6 +115,8 @@ MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
   connectHandlers();
   connectMenu();
 
+  // One of the window's controls, as in the design.
+  Timer1_.setParent(this);
   Timer1_.setObjectName("Timer1");
   Timer1_.setInterval(kTimerIntervalMs);
   Timer1_.start();
