@@ -33,6 +33,7 @@
 #include "ui/system/fonts.h"
 #include "ui/system/message_box.h"
 #include "ui/system/qt_host.h"
+#include "ui/system/restart.h"
 #include "ui/system/twips.h"
 #include "ui/widgets.h"
 
@@ -313,12 +314,19 @@ void MainWindow::showProgress() {
   progress_->bringForward();
 }
 
-// Qt takes the scale of the windows only as the program starts.
+// Qt takes the scale of the windows only as the program starts: the program
+// starts again at once if the player wishes, else the size comes with the
+// next start.
 void MainWindow::boardScaleChosen(int percent) {
   if (percent == boardScale_) return;
-  system::showMessageBox("表示倍率を " + std::to_string(percent) +
-                             "% にしました。次に起動したときから、この大きさで表示します。",
-                         "表示倍率", game::MessageIcon::Information, game::MessageButtons::Ok);
+  std::string question = "表示倍率を " + std::to_string(percent) +
+                         "% にしました。今すぐ起動し直して、この大きさにしますか？";
+  if (game_.board().Playing()) question += "\r\n遊んでいる途中のゲームは記録されずに終わります。";
+  question += "\r\n「キャンセル」のときは、次に起動したときからこの大きさになります。";
+  if (system::showMessageBox(question, "表示倍率", game::MessageIcon::Information,
+                             game::MessageButtons::OkCancel) == game::MessageAnswer::Ok) {
+    system::requestRestart();
+  }
 }
 
 void MainWindow::cmdKoma_Click(int index) {
