@@ -17,13 +17,6 @@ bool hasIcoExtension(const std::string& name) {
   return name.size() >= 4 && asciiLower(name.substr(name.size() - 4)) == ".ico";
 }
 
-// Sorted without regard to case; names equal but for case keep a fixed order.
-bool comesBefore(const std::string& a, const std::string& b) {
-  std::string la = asciiLower(a);
-  std::string lb = asciiLower(b);
-  return la != lb ? la < lb : a < b;
-}
-
 // Follows symlinks; an entry whose type cannot be read is no file.
 bool isRegularFile(const fs::path& path) {
   std::error_code error;
@@ -41,8 +34,14 @@ std::vector<std::string> listIconFiles(const fs::path& folder) {
     if (!isRegularFile(it->path())) continue;
     names.push_back(std::move(name));
   }
-  std::sort(names.begin(), names.end(), comesBefore);
+  std::sort(names.begin(), names.end(), sortsBeforeIgnoringCase);
   return names;
+}
+
+bool sortsBeforeIgnoringCase(const std::string& a, const std::string& b) {
+  std::string la = asciiLower(a);
+  std::string lb = asciiLower(b);
+  return la != lb ? la < lb : a < b;
 }
 
 std::optional<CountProblem> checkIconCount(std::size_t count) {

@@ -16,6 +16,10 @@ constexpr std::size_t kIconCount = 20;
 // directories left out, sorted ascending without regard to case.
 std::vector<std::string> listIconFiles(const std::filesystem::path& folder);
 
+// The order of the listing: ASCII letters compared without regard to case;
+// names equal but for case keep a fixed order.
+bool sortsBeforeIgnoringCase(const std::string& a, const std::string& b);
+
 // The message shown when the folder holds other than kIconCount icon files.
 struct CountProblem {
   std::string text;

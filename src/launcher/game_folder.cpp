@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "icons/icon_set.h"
+#include "pictures/set_switch.h"
 #include "store/file_read.h"
 #include "store/file_write.h"
 #include "store/folder_lookup.h"
@@ -248,14 +249,14 @@ bool hasName(const fs::path& folder, const std::string& name) {
 
 // Adds what a game folder that exists lacks: each missing data file, and the
 // icons when it holds none at all (the player's own icons are never mixed
-// with the shipped ones).
+// with the shipped ones, nor with a set that a switch left half moved in).
 void fillGameFolder(const fs::path& defaults, const DefaultFiles& files, const fs::path& game) {
   bool added = false;
   try {
     for (const std::string& name : files.dataFiles) {
       if (!hasName(game, name)) added = copyDefault(defaults, name, game) || added;
     }
-    if (icons::listIconFiles(game).empty()) {
+    if (icons::listIconFiles(game).empty() && !pictures::switchInterrupted(game)) {
       for (const std::string& name : files.icons) {
         added = copyDefault(defaults, name, game) || added;
       }

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "icons/icon_set.h"
+#include "pictures/folder_entries.h"
 #include "pictures/picture_names.h"
 #include "pictures/set_switch.h"
 #include "store/file_error.h"
@@ -26,23 +27,6 @@ namespace {
 
 const char* const kIconExtension = ".ico";
 
-bool isFolder(const fs::path& path) {
-  std::error_code error;
-  return fs::is_directory(path, error);
-}
-
-// Whether anything has that name; a link counts, not followed.
-bool isPresent(const fs::path& path) {
-  struct stat info;
-  return ::lstat(path.c_str(), &info) == 0;
-}
-
-bool sortsBefore(const std::string& a, const std::string& b) {
-  const std::string la = store::asciiLower(a);
-  const std::string lb = store::asciiLower(b);
-  return la != lb ? la < lb : a < b;
-}
-
 // The player's sets: the visible folders of the sets folder.
 std::vector<std::string> setNames(const fs::path& setsFolder) {
   std::vector<std::string> names;
@@ -50,10 +34,10 @@ std::vector<std::string> setNames(const fs::path& setsFolder) {
   for (fs::directory_iterator it(setsFolder, error), end; !error && it != end;
        it.increment(error)) {
     std::string name = it->path().filename().string();
-    if (name.empty() || name[0] == '.' || !isFolder(it->path())) continue;
+    if (!isSetFolder(setsFolder, name)) continue;
     names.push_back(std::move(name));
   }
-  std::sort(names.begin(), names.end(), sortsBefore);
+  std::sort(names.begin(), names.end(), icons::sortsBeforeIgnoringCase);
   return names;
 }
 
@@ -100,8 +84,7 @@ std::vector<PictureSet> PictureLibrary::sets() const {
 }
 
 Failure PictureLibrary::missingSet(const std::string& set) const {
-  if (set.empty() || set[0] == '.' || set.find('/') != std::string::npos ||
-      !isFolder(setFolder(set))) {
+  if (!isSetFolder(setsFolder(), set)) {
     return std::string("そのセットはもうありません。");
   }
   return std::nullopt;
@@ -178,8 +161,9 @@ Failure PictureLibrary::addPicture(const std::string& set, const std::string& na
   if (Failure refused = refusedPictureName(set, name)) return refused;
   try {
     store::replaceFile(setFolder(set) / (name + kIconExtension), iconBytes, name + kIconExtension);
-  } catch (const store::FileError& error) {
-    return store::describeFileError(error);
+  } catch (const store::FileError&) {
+    return std::string(
+        "絵を書き込めませんでした（ディスクがいっぱいか、書き込めないフォルダです）。");
   }
   return std::nullopt;
 }

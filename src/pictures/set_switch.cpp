@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "icons/icon_set.h"
+#include "pictures/folder_entries.h"
 #include "store/file_error.h"
 #include "store/file_read.h"
 #include "store/file_write.h"
@@ -32,11 +33,15 @@ const char* const kJournalMagic = "polkamina-switch";
 constexpr std::size_t kLargestJournalBytes = 1u << 20;
 constexpr std::size_t kLargestNameBytes = 4096;
 
-// A step that the system refused; the switch goes back or stops there.
+// A step that the system refused, told as the player reads it; the switch
+// goes back or stops there.
 struct StepFailed {
-  std::string what;
-  int error;
+  std::string message;
 };
+
+StepFailed failedStep(const std::string& what, int error) {
+  return {what + "(" + std::error_code(error, std::generic_category()).message() + ")"};
+}
 
 // What a switch does, written down before the first file moves. The
 // switch is in one of two phases: moving the old pictures out of the game
@@ -62,12 +67,6 @@ struct Places {
 Places placesOf(const fs::path& gameFolder, const std::string& set) {
   const fs::path sets = gameFolder / kSetsFolderName;
   return {gameFolder, sets, sets / set, sets / kOutgoingName, sets / kJournalName};
-}
-
-// Whether anything has that name; a link counts, not followed.
-bool isPresent(const fs::path& path) {
-  struct stat info;
-  return ::lstat(path.c_str(), &info) == 0;
 }
 
 // ---- the journal's bytes: fields ended by NUL, the two lists ended by an empty field ----
@@ -102,8 +101,7 @@ std::optional<Journal> parseJournal(const std::string& bytes) {
     ++i;
   }
   const auto plainName = [](const std::string& name) {
-    return !name.empty() && name[0] != '.' && name.find('/') == std::string::npos &&
-           name.size() <= kLargestNameBytes;
+    return isVisibleEntryName(name) && name.size() <= kLargestNameBytes;
   };
   if (i != fields.size() || !plainName(journal.set) || !plainName(journal.keepAs)) {
     return std::nullopt;
@@ -120,15 +118,16 @@ void writeJournal(const Places& places, const Journal& journal) {
   try {
     store::replaceFile(places.journal, journalBytes(journal), kJournalName);
   } catch (const store::FileError&) {
-    throw StepFailed{"切り替えの記録を書けませんでした。", errno};
+    throw StepFailed{
+        "切り替えの記録を書けませんでした（ディスクがいっぱいか、書き込めないフォルダです）。"};
   }
 }
 
 // ---- single steps ----
 
 void moveFile(const fs::path& from, const fs::path& to) {
-  if (isPresent(to)) throw StepFailed{"移す先に同じ名前のファイルがあります。", EEXIST};
-  if (::rename(from.c_str(), to.c_str()) != 0) throw StepFailed{"絵を移せませんでした。", errno};
+  if (isPresent(to)) throw failedStep("移す先に同じ名前のファイルがあります。", EEXIST);
+  if (::rename(from.c_str(), to.c_str()) != 0) throw failedStep("絵を移せませんでした。", errno);
 }
 
 // Moves every listed file that is still at `from` to `to`.
@@ -141,11 +140,11 @@ void moveListed(const std::vector<std::string>& files, const fs::path& from, con
 // Puts the renames in a folder on the disk before the journal moves on.
 void syncFolder(const fs::path& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) throw StepFailed{"フォルダを開けませんでした。", errno};
+  if (fd < 0) throw failedStep("フォルダを開けませんでした。", errno);
   const bool synced = ::fsync(fd) == 0;
   const int error = errno;
   ::close(fd);
-  if (!synced) throw StepFailed{"フォルダを書き込めませんでした。", error};
+  if (!synced) throw failedStep("フォルダを書き込めませんでした。", error);
 }
 
 // A set name not taken yet: `wanted`, else "wanted (2)", "wanted (3)", ...
@@ -161,7 +160,7 @@ std::string freeSetName(const fs::path& setsFolder, const std::string& wanted) {
 
 void moveOut(const Places& places, Journal& journal) {
   if (!isPresent(places.outgoing) && ::mkdir(places.outgoing.c_str(), 0777) != 0) {
-    throw StepFailed{"作業用のフォルダを作れませんでした。", errno};
+    throw failedStep("作業用のフォルダを作れませんでした。", errno);
   }
   moveListed(journal.oldFiles, places.game, places.outgoing);
   syncFolder(places.game);
@@ -180,7 +179,7 @@ void finish(const Places& places, const Journal& journal) {
   if (isPresent(places.outgoing)) {
     const fs::path kept = places.sets / freeSetName(places.sets, journal.keepAs);
     if (::rename(places.outgoing.c_str(), kept.c_str()) != 0) {
-      throw StepFailed{"元の絵をセットにできませんでした。", errno};
+      throw failedStep("元の絵をセットにできませんでした。", errno);
     }
   }
   try {
@@ -189,7 +188,7 @@ void finish(const Places& places, const Journal& journal) {
     // Only the set's name is lost: the pictures are whole.
   }
   if (::unlink(places.journal.c_str()) != 0) {
-    throw StepFailed{"切り替えの記録を消せませんでした。", errno};
+    throw failedStep("切り替えの記録を消せませんでした。", errno);
   }
   syncFolder(places.sets);
 }
@@ -208,7 +207,7 @@ void moveTheRest(const Places& places, Journal& journal) {
 void runBack(const Places& places, Journal& journal) {
   if (journal.phase == Journal::Phase::In) {
     if (!isPresent(places.set) && ::mkdir(places.set.c_str(), 0777) != 0) {
-      throw StepFailed{"セットのフォルダを作れませんでした。", errno};
+      throw failedStep("セットのフォルダを作れませんでした。", errno);
     }
     moveListed(journal.newFiles, places.game, places.set);
     syncFolder(places.set);
@@ -219,20 +218,12 @@ void runBack(const Places& places, Journal& journal) {
   syncFolder(places.game);
   ::rmdir(places.outgoing.c_str());
   if (::unlink(places.journal.c_str()) != 0) {
-    throw StepFailed{"切り替えの記録を消せませんでした。", errno};
+    throw failedStep("切り替えの記録を消せませんでした。", errno);
   }
-}
-
-std::string describe(const StepFailed& failed) {
-  return failed.what + "(" + std::error_code(failed.error, std::generic_category()).message() + ")";
 }
 
 Failure refusedSet(const Places& places, const std::string& set) {
-  struct stat info;
-  if (set.empty() || set[0] == '.' || set.find('/') != std::string::npos ||
-      ::stat(places.set.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-    return std::string("そのセットはもうありません。");
-  }
+  if (!isSetFolder(places.sets, set)) return std::string("そのセットはもうありません。");
   if (icons::listIconFiles(places.set).size() != icons::kIconCount) {
     return "使えるのは絵がちょうど " + std::to_string(icons::kIconCount) + " 枚のセットだけです。";
   }
@@ -256,12 +247,12 @@ Failure useSet(const fs::path& gameFolder, const std::string& set) {
                   icons::listIconFiles(gameFolder), icons::listIconFiles(places.set)};
   try {
     if (::mkdir(places.outgoing.c_str(), 0777) != 0) {
-      throw StepFailed{"作業用のフォルダを作れませんでした。", errno};
+      throw failedStep("作業用のフォルダを作れませんでした。", errno);
     }
     writeJournal(places, journal);
   } catch (const StepFailed& failed) {
     ::rmdir(places.outgoing.c_str());
-    return describe(failed);
+    return failed.message;
   }
   try {
     moveTheRest(places, journal);
@@ -269,9 +260,9 @@ Failure useSet(const fs::path& gameFolder, const std::string& set) {
     try {
       runBack(places, journal);
     } catch (const StepFailed&) {
-      return describe(failed) + "\n絵は次の起動のときにそろえます。";
+      return failed.message + "\n絵は次の起動のときにそろえます。";
     }
-    return describe(failed) + "\n絵は元のままです。";
+    return failed.message + "\n絵は元のままです。";
   }
   try {
     finish(places, journal);
@@ -282,6 +273,10 @@ Failure useSet(const fs::path& gameFolder, const std::string& set) {
   return std::nullopt;
 }
 
+bool switchInterrupted(const fs::path& gameFolder) {
+  return isPresent(gameFolder / kSetsFolderName / kJournalName);
+}
+
 Failure finishInterruptedSwitch(const fs::path& gameFolder) {
   const fs::path journalPath = gameFolder / kSetsFolderName / kJournalName;
   if (!isPresent(journalPath)) {
@@ -289,20 +284,21 @@ Failure finishInterruptedSwitch(const fs::path& gameFolder) {
     ::rmdir((gameFolder / kSetsFolderName / kOutgoingName).c_str());
     return std::nullopt;
   }
+  // What the player can do when the switch cannot be finished: the game
+  // then counts whatever the game folder holds.
+  const std::string way = "\n記録 " + std::string(kSetsFolderName) + "/" + kJournalName +
+                          " を消すと、切り替えをやめて今のフォルダのまま起動します。";
   std::error_code error;
   const std::optional<std::string> bytes =
       store::readRegularFile(journalPath, kLargestJournalBytes, error);
   std::optional<Journal> journal = bytes ? parseJournal(*bytes) : std::nullopt;
-  if (!journal) {
-    return "絵のセットの切り替えの記録 " + std::string(kSetsFolderName) + "/" + kJournalName +
-           " が読めません。";
-  }
+  if (!journal) return "途中で止まった絵のセットの切り替えの記録が読めません。" + way;
   try {
     const Places places = placesOf(gameFolder, journal->set);
     moveTheRest(places, *journal);
     finish(places, *journal);
   } catch (const StepFailed& failed) {
-    return "途中で止まった絵のセットの切り替えを終えられませんでした。" + describe(failed);
+    return "途中で止まった絵のセットの切り替えを終えられませんでした。" + failed.message + way;
   }
   return std::nullopt;
 }
@@ -311,11 +307,7 @@ std::string inUseSetName(const fs::path& gameFolder) {
   std::error_code error;
   const std::optional<std::string> name =
       store::readRegularFile(gameFolder / kSetsFolderName / kInUseName, kLargestNameBytes, error);
-  if (!name || name->empty() || (*name)[0] == '.' || name->find('/') != std::string::npos ||
-      name->find('\0') != std::string::npos) {
-    return "";
-  }
-  return *name;
+  return name && isVisibleEntryName(*name) ? *name : std::string();
 }
 
 }  // namespace polkamina::pictures

@@ -21,6 +21,10 @@ Failure useSet(const std::filesystem::path& gameFolder, const std::string& set);
 // start-up before the icon files are counted.
 Failure finishInterruptedSwitch(const std::filesystem::path& gameFolder);
 
+// Whether a switch was left half done: its icon files are partly in the
+// game folder and partly in the sets folder until the next start.
+bool switchInterrupted(const std::filesystem::path& gameFolder);
+
 // The name of the set last switched to, or "" when the game folder's
 // pictures came from elsewhere.
 std::string inUseSetName(const std::filesystem::path& gameFolder);

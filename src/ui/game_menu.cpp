@@ -32,6 +32,9 @@ GameMenu::GameMenu(QWidget* window, Preferences& preferences) : QMenu(window), w
   QAction* progress = addEntry(this, "成績...", {QKeySequence(Qt::Key_R)});
   progress->setObjectName("progressEntry");
   connect(progress, &QAction::triggered, this, &GameMenu::progressChosen);
+  QAction* pictures = addEntry(this, "絵の管理...", {QKeySequence("Ctrl+E")});
+  pictures->setObjectName("picturesEntry");
+  connect(pictures, &QAction::triggered, this, &GameMenu::picturesChosen);
   addBoardScales(preferences);
 
   // The menu itself, from the keyboard; the Menu key reaches the window as a

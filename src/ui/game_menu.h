@@ -34,6 +34,7 @@ class GameMenu : public QMenu {
   void soundSwitched(bool on);
   void progressChosen();
   void boardScaleChosen(int percent);
+  void picturesChosen();
 
  private:
   // An entry of menu with its shortcuts, the first of them shown.

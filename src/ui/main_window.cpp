@@ -27,6 +27,8 @@
 #include "ui/record_panel.h"
 #include "ui/settings_window.h"
 #include "ui/shown_text.h"
+#include "ui/system/accessible_roles.h"
+#include "ui/system/announcer.h"
 #include "ui/system/art.h"
 #include "ui/system/colours.h"
 #include "ui/system/file_error_report.h"
@@ -48,6 +50,7 @@ using system::twipsRect;
 using system::twipsToPixels;
 
 const char* const kCaption = "ポルカミナ";
+const char* const kLevelCaption = "レベル";
 constexpr int kClientHeight = 6780;
 constexpr int kTimerIntervalMs = 1000;
 
@@ -85,7 +88,17 @@ QCheckBox* checkBox(QWidget* parent, const QString& name, const QRect& geometry,
   box->setFont(designFont(kPGothic, design::kControlPoints));
   box->setToolTip(toolTip);
   system::keepCheckBoxVisible(box);
+  useClearFocusFrame(box);
   return box;
+}
+
+// What a screen reader is told at the end of a turn: whether it matched, and
+// what the counters say now.
+QString turnEndMessage(bool matched, bool gameOver, const QString& piecesLeft, const QString& turns,
+                       const QString& time) {
+  if (!matched) return QString("はずれ");
+  if (gameOver) return QString("そろいました。ゲーム終了。ターン数 %1、時間 %2").arg(turns, time);
+  return QString("そろいました。残り %1").arg(piecesLeft);
 }
 
 }  // namespace
@@ -101,6 +114,7 @@ MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
       host_(host),
       preferences_(preferences),
       input_(new InputWatcher(this)) {
+  system::useAccessibleRoles();
   setObjectName("frmMain");
   setWindowTitle(kCaption);
   setWindowIcon(system::windowIcon());
@@ -155,12 +169,12 @@ void MainWindow::buildTopRow() {
 void MainWindow::buildBoard() {
   fraKiri_ = new BoardView(this, input_);
 
-  QLabel* levelLabel = boxedLabel(fraKiri_, "Label1_0", twipsRect(225, 300, 960, 405),
-                                  design::kPaleYellow, designFont(kPGothic, design::kLevelPoints));
-  levelLabel->setText("レベル");
+  levelLabel_ = boxedLabel(fraKiri_, "Label1_0", twipsRect(225, 300, 960, 405), design::kPaleYellow,
+                           designFont(kPGothic, design::kLevelPoints));
+  levelLabel_->setText(kLevelCaption);
   cboMondai_ = new LevelList(fraKiri_);
   // Screen readers name the list by its label.
-  levelLabel->setBuddy(cboMondai_);
+  levelLabel_->setBuddy(cboMondai_);
   chkNamae_ = checkBox(fraKiri_, "chkNamae", twipsRect(225, 750, 1215, 315), "名前表示",
                        "アイコンの名前表示を制御します");
   chkAs_ = checkBox(fraKiri_, "chkAs", twipsRect(1650, 750, 1245, 315), "履歴保存",
@@ -169,6 +183,7 @@ void MainWindow::buildBoard() {
   fraKiri_->addPieces();
   cover_ = new PauseCover(fraKiri_);
   fraRireki_ = new HistoryPanel(fraKiri_, game_.history());
+  announcer_ = new system::Announcer(this);
 }
 
 void MainWindow::arrangeTabOrder() {
@@ -194,6 +209,7 @@ void MainWindow::connectHandlers() {
   connect(cmdEnd_, &QToolButton::clicked, this, &MainWindow::cmdEnd_Click);
   connect(fraKiri_, &BoardView::pieceChosen, this, &MainWindow::cmdKoma_Click);
   connect(fraKiri_, &BoardView::bareFrameDoubleClicked, this, &MainWindow::fraKiri_DblClick);
+  connect(fraKiri_, &BoardView::turnEnded, this, &MainWindow::announceTurnEnd);
   connect(cboMondai_, &QComboBox::textActivated, this, &MainWindow::cboMondai_Click);
   connect(chkNamae_, &QCheckBox::clicked, this, &MainWindow::chkNamae_Click);
   connect(chkAs_, &QCheckBox::clicked, this, &MainWindow::chkAs_Click);
@@ -204,10 +220,7 @@ void MainWindow::connectHandlers() {
   auto* history = new QAction(this);
   history->setShortcut(QKeySequence("Ctrl+H"));
   connect(history, &QAction::triggered, this, &MainWindow::fraKiri_DblClick);
-  auto* pictures = new QAction(this);
-  pictures->setShortcut(QKeySequence("Ctrl+E"));
-  connect(pictures, &QAction::triggered, this, &MainWindow::showPictures);
-  addActions({help, history, pictures});
+  addActions({help, history});
 }
 
 void MainWindow::connectMenu() {
@@ -217,6 +230,7 @@ void MainWindow::connectMenu() {
   connect(cover_, &PauseCover::resumeAsked, this, &MainWindow::togglePause);
   connect(menu_, &GameMenu::soundSwitched, this, [this](bool on) { game_.setMatchSound(on); });
   connect(menu_, &GameMenu::progressChosen, this, &MainWindow::showProgress);
+  connect(menu_, &GameMenu::picturesChosen, this, &MainWindow::showPictures);
   boardScale_ = preferences_.boardScale();
   connect(menu_, &GameMenu::boardScaleChosen, this, &MainWindow::boardScaleChosen);
 }
@@ -339,6 +353,9 @@ void MainWindow::fraKiri_DblClick() {
 
 void MainWindow::cboMondai_Click(const QString& level) {
   runHandler([this, level] { game_.chooseLevel(level.toStdString()); });
+  // Screen readers find no value of their own in the list (see showChanges),
+  // and so do not tell a level chosen with the arrow keys.
+  if (cboMondai_->hasFocus()) announcer_->announce(levelLabel_->accessibleName());
 }
 
 void MainWindow::chkNamae_Click(bool checked) {
@@ -377,8 +394,11 @@ void MainWindow::showChanges() {
   if (changes.has(ViewChanges::LevelList)) {
     QStringList entries;
     for (const std::string& entry : game_.options().cboMondaiItems()) entries << text(entry);
-    cboMondai_->showChoice(entries, text(game_.options().cboMondaiText()),
-                           game_.options().cboMondaiEnabled());
+    const QString level = text(game_.options().cboMondaiText());
+    cboMondai_->showChoice(entries, level, game_.options().cboMondaiEnabled());
+    // Screen readers take a list's label for its name and, with Qt, find no
+    // value of their own in it: the label carries the level chosen.
+    setAccessibleNameIfChanged(levelLabel_, QString(kLevelCaption) + " " + level);
   }
   if (changes.has(ViewChanges::Deal)) fraKiri_->showDeal(game_.board());
   if (changes.hasAnyPiece()) fraKiri_->showPieces(game_.board(), changes);
@@ -405,6 +425,12 @@ void MainWindow::showHistoryFrame() {
     if (focusHere) focusBoard();
     fraRireki_->setShown(false, false);
   }
+}
+
+void MainWindow::announceTurnEnd(bool matched) {
+  const bool gameOver = !game_.board().Playing() && game_.board().ZanCount() == 0;
+  announcer_->announce(turnEndMessage(matched, gameOver, text(game_.lblZan()),
+                                      text(game_.lblTrun()), text(game_.lblByou())));
 }
 
 // The cover hides the deal while the game is paused, and takes the keyboard

@@ -8,14 +8,16 @@
 #include "game/main_game.h"
 
 class QCheckBox;
+class QLabel;
 class QToolButton;
 
 namespace polkamina::store {
 class DataFolder;
 }
 namespace polkamina::system {
+class Announcer;
 class QtHost;
-}
+}  // namespace polkamina::system
 
 namespace polkamina::ui {
 
@@ -86,6 +88,7 @@ class MainWindow : public QWidget {
   // Brings the controls up to date with what the game changed since the last time.
   void showChanges();
   void showHistoryFrame();
+  void announceTurnEnd(bool matched);
   void showPause();
   // No piece takes the keyboard while the history or the pause cover lies over them.
   void coverBoard();
@@ -110,11 +113,13 @@ class MainWindow : public QWidget {
   QToolButton* cmdStart_ = nullptr;
   QTimer Timer1_;
   BoardView* fraKiri_ = nullptr;
+  QLabel* levelLabel_ = nullptr;
   LevelList* cboMondai_ = nullptr;
   QCheckBox* chkNamae_ = nullptr;
   QCheckBox* chkAs_ = nullptr;
   RecordPanel* frmKiroku_ = nullptr;
   HistoryPanel* fraRireki_ = nullptr;
+  system::Announcer* announcer_ = nullptr;
   PauseCover* cover_ = nullptr;
   GameMenu* menu_ = nullptr;
   QPointer<ProgressWindow> progress_;  // while open

@@ -11,11 +11,17 @@ namespace {
 // A cell of the grid: the face and a line of its name, in logical pixels.
 constexpr int kCellWidth = 112;
 constexpr int kCellHeight = 64;
+// Room around the cells for the frame and a scroll bar.
+constexpr int kMargin = 24;
+
+QSize cellsSize(int columns, int rows) {
+  return QSize(columns * kCellWidth + kMargin, rows * kCellHeight + kMargin);
+}
 
 }  // namespace
 
 PictureGrid::PictureGrid(QWidget* parent) : QListWidget(parent) {
-  setObjectName("lstPictures");
+  setObjectName("pictureList");
   setAccessibleName("セットの絵");
   setViewMode(QListView::IconMode);
   setIconSize(QSize(system::kFaceSide, system::kFaceSide));
@@ -24,7 +30,11 @@ PictureGrid::PictureGrid(QWidget* parent) : QListWidget(parent) {
   setMovement(QListView::Static);
   setWordWrap(true);
   setSelectionMode(QAbstractItemView::SingleSelection);
+  setMinimumSize(cellsSize(3, 3));
 }
+
+// A set of 20 shows whole, as the settings window's catalogue does.
+QSize PictureGrid::sizeHint() const { return cellsSize(5, 4); }
 
 void PictureGrid::showPictures(const std::filesystem::path& folder,
                                const std::vector<std::string>& files, const std::string& selected) {

@@ -20,6 +20,7 @@ class PictureGrid : public QListWidget {
                     const std::string& selected);
   // The selected picture's file name, if one is selected.
   std::optional<std::string> selectedFile() const;
+  QSize sizeHint() const override;
 
  private:
   std::vector<std::string> files_;  // the files shown, in order

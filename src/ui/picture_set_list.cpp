@@ -3,7 +3,7 @@
 namespace polkamina::ui {
 
 PictureSetList::PictureSetList(QWidget* parent) : QListWidget(parent) {
-  setObjectName("lstSets");
+  setObjectName("setList");
   setAccessibleName("絵のセット");
   setSelectionMode(QAbstractItemView::SingleSelection);
 }

@@ -55,13 +55,21 @@ bool confirm(const std::string& text) {
                                 MessageButtons::OkCancel) == MessageAnswer::Ok;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text) {
+// A button whose short caption stands under the list it acts on; a screen
+// reader tells its whole name.
+QPushButton* button(QWidget* parent, const char* name, const QString& text,
+                    const QString& accessibleName) {
   auto* created = new QPushButton(text, parent);
   created->setObjectName(name);
+  created->setAccessibleName(accessibleName);
   created->setAutoDefault(false);
   return created;
 }
 
+// The pictures window 絵の管理: a view over the game folder's picture sets,
+// composed of the set list, the picture grid and the import dialog. Each
+// button runs one action of the library (or the switch) and shows the sets
+// as they are afterwards, with the reason of a refusal.
 class PicturesWindow : public QWidget {
  public:
   PicturesWindow(const std::filesystem::path& gameFolder, std::function<bool()> gameRunning)
@@ -106,15 +114,15 @@ class PicturesWindow : public QWidget {
     picturesLabel_ = new QLabel(this);
     picturesLabel_->setBuddy(grid_);
 
-    makeSet_ = button(this, "cmdMakeSet", "新しいセット(&N)…");
-    renameSet_ = button(this, "cmdRenameSet", "セットの名前(&R)…");
-    deleteSet_ = button(this, "cmdDeleteSet", "セットを消す(&D)…");
-    import_ = button(this, "cmdImport", "絵を取り込む(&I)…");
-    renamePicture_ = button(this, "cmdRenamePicture", "絵の名前(&A)…");
-    movePicture_ = button(this, "cmdMovePicture", "別のセットへ移す(&M)…");
-    deletePicture_ = button(this, "cmdDeletePicture", "絵を消す(&E)…");
-    useSet_ = button(this, "cmdUseSet", "このセットを使う(&U)");
-    close_ = button(this, "cmdClose", "閉じる(&C)");
+    makeSet_ = button(this, "cmdMakeSet", "新しいセット(&N)…", "新しいセットを作る");
+    renameSet_ = button(this, "cmdRenameSet", "名前(&R)…", "セットの名前を変える");
+    deleteSet_ = button(this, "cmdDeleteSet", "消す(&D)…", "セットを消す");
+    import_ = button(this, "cmdImport", "取り込む(&I)…", "絵を取り込む");
+    renamePicture_ = button(this, "cmdRenamePicture", "名前(&A)…", "絵の名前を変える");
+    movePicture_ = button(this, "cmdMovePicture", "移す(&M)…", "絵を別のセットへ移す");
+    deletePicture_ = button(this, "cmdDeletePicture", "消す(&E)…", "絵を消す");
+    useSet_ = button(this, "cmdUseSet", "このセットを使う(&U)", "このセットを使う");
+    close_ = button(this, "cmdClose", "閉じる(&C)", "閉じる");
     status_ = new QLabel(this);
     status_->setObjectName("lblStatus");
     status_->setTextFormat(Qt::PlainText);
@@ -142,7 +150,6 @@ class PicturesWindow : public QWidget {
     grid->addLayout(bottom, 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 1);
-    grid_->setMinimumSize(5 * 112 + 24, 4 * 64 + 8);
 
     QWidget* previous = sets_;
     for (QWidget* next : std::initializer_list<QWidget*>{grid_, makeSet_, renameSet_, deleteSet_,

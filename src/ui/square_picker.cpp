@@ -24,7 +24,19 @@ SquarePicker::SquarePicker(const QImage& picture, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::SizeAllCursor);
   setAccessibleName("絵から使う正方形");
-  setAccessibleDescription("ドラッグするか矢印キーで正方形を動かします。Shift で大きく動きます。");
+  describePlace();
+}
+
+// Where the square lies, as parts of the room it has to move in, so that a
+// player who cannot see it hears where the keys took it.
+void SquarePicker::describePlace() {
+  const auto percent = [](int at, int room) { return room > 0 ? at * 100 / room : 0; };
+  const int across = percent(square_.left(), picture_.width() - square_.width());
+  const int down = percent(square_.top(), picture_.height() - square_.height());
+  setAccessibleDescription(QString("正方形は左から %1%、上から %2% のところです。"
+                                   "ドラッグするか矢印キーで動かします。Shift で大きく動きます。")
+                               .arg(across)
+                               .arg(down));
 }
 
 QSize SquarePicker::sizeHint() const {
@@ -95,6 +107,7 @@ void SquarePicker::keyPressEvent(QKeyEvent* event) {
 
 void SquarePicker::moveSquare(const QPoint& offset) {
   square_ = system::movedSquare(picture_.size(), square_, offset);
+  describePlace();
   update();
 }
 

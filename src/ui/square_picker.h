@@ -10,6 +10,8 @@ namespace polkamina::ui {
 // player moves the square by dragging it or with the arrow keys (Shift for
 // larger steps); the rest of the picture is shaded.
 class SquarePicker : public QWidget {
+  Q_OBJECT
+
  public:
   SquarePicker(const QImage& picture, QWidget* parent);
 
@@ -29,6 +31,7 @@ class SquarePicker : public QWidget {
   QRect pictureArea() const;
   qreal scale() const;
   void moveSquare(const QPoint& offset);
+  void describePlace();
 
   QImage picture_;
   QRect square_;

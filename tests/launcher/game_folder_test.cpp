@@ -113,6 +113,14 @@ TEST_F(Launcher, AnExistingFolderGetsWhatItLacksAndKeepsWhatItHas) {
   prepareGameFolder(defaults_, empty);
   EXPECT_EQ(names(empty), kShipped);
   EXPECT_EQ(read(empty / "ねこ.ico"), "changed");
+
+  // A folder whose icons a switch of picture sets left moved out: the game
+  // moves the new ones in, so no shipped icon may join them.
+  const fs::path switching = root_ / "switching";
+  fs::create_directories(switching / "絵");
+  write(switching / "絵" / ".switching", "journal");
+  prepareGameFolder(defaults_, switching);
+  EXPECT_EQ(names(switching), (std::set<std::string>{"絵", "設定.txt", "履歴.txt"}));
 }
 
 TEST_F(Launcher, StartsAtTheSameTimeAllSucceedWithOneWholeFolder) {

@@ -60,6 +60,13 @@ TEST_F(Import, ReadsEveryFormatByItsBytesWhateverItsName) {
   EXPECT_EQ(std::get<QImage>(gif).pixelColor(1, 0), QColor(Qt::blue));
   fs::rename(dir_ / "picture.png", dir_ / "picture.jpg");
   EXPECT_FALSE(refused("picture.jpg"));
+
+  // A photo is read no larger than an icon and its preview need.
+  QImage photo(3000, 2000, QImage::Format_RGB32);
+  photo.fill(Qt::green);
+  const auto read = readPictureToImport(dir_ / save(photo, "jpeg"));
+  ASSERT_TRUE(std::holds_alternative<QImage>(read));
+  EXPECT_EQ(std::get<QImage>(read).size(), QSize(1536, 1024));
 }
 
 TEST_F(Import, RefusesOtherFormatsDamageAndSizesBeyondTheBounds) {
@@ -78,16 +85,16 @@ TEST_F(Import, RefusesOtherFormatsDamageAndSizesBeyondTheBounds) {
   temp_.write("cut.png", png.substr(0, png.size() / 2));
   EXPECT_TRUE(refused("cut.png"));
 
-  // A BMP header that claims 20000 × 20000 pixels is refused unread.
-  std::string bmp = temp_.read(save(twoHalves(), "bmp"));
-  for (int at : {18, 22}) {
-    bmp[at] = char(0x20);
-    bmp[at + 1] = char(0x4E);
-  }
-  temp_.write("huge.bmp", bmp);
-  const auto huge = read("huge.bmp");
+  // A JPEG whose frame claims 20000 × 20000 pixels is refused unread.
+  std::string jpeg = temp_.read(save(twoHalves(), "jpeg"));
+  const std::size_t frame = jpeg.find("\xff\xc0");
+  ASSERT_NE(frame, std::string::npos);
+  for (std::size_t at : {frame + 5, frame + 7}) jpeg.replace(at, 2, "\x4e\x20");
+  temp_.write("huge.jpg", jpeg);
+  const auto huge = read("huge.jpg");
   ASSERT_TRUE(std::holds_alternative<std::string>(huge));
-  EXPECT_NE(std::get<std::string>(huge).find("大きすぎ"), std::string::npos);
+  EXPECT_NE(std::get<std::string>(huge).find("大きすぎ"), std::string::npos)
+      << std::get<std::string>(huge);
 
   temp_.write("big.png", png);
   fs::resize_file(dir_ / "big.png", kLargestImportBytes + 1);

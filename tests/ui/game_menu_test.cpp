@@ -61,7 +61,8 @@ TEST(GameMenu, OpensOutsideThePiecesByMouseAndByKeyboard) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&session.window()));
   auto* menu = session.find<QMenu>("gameMenu");
   EXPECT_EQ(entries(menu), (QStringList{"一時停止 P", "最小化したら一時停止 Shift+P", "-",
-                                        "効果音 M", "-", "成績... R", "表示倍率 "}));
+                                        "効果音 M", "-", "成績... R", "絵の管理... Ctrl+E",
+                                        "表示倍率 "}));
   EXPECT_EQ(
       entries(menu->findChild<QMenu*>("boardScaleMenu")),
       (QStringList{"100% Ctrl+1", "125% Ctrl+2", "150% Ctrl+3", "200% Ctrl+4", "300% Ctrl+5"}));

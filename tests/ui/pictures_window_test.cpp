@@ -4,14 +4,18 @@
 
 #include <QAccessible>
 #include <QDir>
+#include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
 
 #include "support/temp_folder.h"
+#include "ui/square_picker.h"
 #include "ui/system/restart.h"
 #include "ui_test_support.h"
 
@@ -45,7 +49,7 @@ class PicturesWindowTest : public ::testing::Test {
   T* find(const char* name) {
     return window_->findChild<T*>(name);
   }
-  void select(int row) { find<QListWidget>("lstSets")->setCurrentRow(row); }
+  void select(int row) { find<QListWidget>("setList")->setCurrentRow(row); }
 
   testsupport::TempFolder temp_;
   bool running_ = false;
@@ -54,12 +58,12 @@ class PicturesWindowTest : public ::testing::Test {
 
 TEST_F(PicturesWindowTest, ListsTheSetsAndOffersOnlyAPlayableSetWhileNoGameRuns) {
   open();
-  auto* sets = find<QListWidget>("lstSets");
+  auto* sets = find<QListWidget>("setList");
   ASSERT_EQ(sets->count(), 3);
   EXPECT_EQ(sets->item(0)->text(), "使用中の絵 ― 20 枚、遊べます");
   EXPECT_EQ(sets->item(1)->text(), "few ― 3 枚、あと 17 枚で遊べます");
   EXPECT_EQ(sets->item(2)->text(), "full ― 20 枚、遊べます");
-  EXPECT_EQ(find<QListWidget>("lstPictures")->count(), 20);
+  EXPECT_EQ(find<QListWidget>("pictureList")->count(), 20);
 
   auto* use = find<QPushButton>("cmdUseSet");
   EXPECT_FALSE(use->isEnabled());
@@ -67,7 +71,7 @@ TEST_F(PicturesWindowTest, ListsTheSetsAndOffersOnlyAPlayableSetWhileNoGameRuns)
       << "the set in use changes by switching";
   select(1);
   EXPECT_FALSE(use->isEnabled());
-  EXPECT_EQ(find<QListWidget>("lstPictures")->count(), 3);
+  EXPECT_EQ(find<QListWidget>("pictureList")->count(), 3);
   select(2);
   EXPECT_TRUE(use->isEnabled());
   EXPECT_TRUE(find<QPushButton>("cmdImport")->isEnabled());
@@ -85,6 +89,57 @@ TEST_F(PicturesWindowTest, ListsTheSetsAndOffersOnlyAPlayableSetWhileNoGameRuns)
     EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
         << control->objectName().toStdString();
   }
+}
+
+TEST_F(PicturesWindowTest, DroppedPicturesAreImportedUnderANameWindowsCanStore) {
+  open();
+  select(1);
+  QImage picture(90, 60, QImage::Format_RGB32);
+  picture.fill(Qt::yellow);
+  const QString folder = QString::fromStdString(temp_.path().string());
+  ASSERT_TRUE(picture.save(folder + "/photo.png", "PNG"));
+  uitest::writeFile(folder + "/notes.png", "not a picture");
+
+  QMimeData data;
+  data.setUrls(
+      {QUrl::fromLocalFile(folder + "/photo.png"), QUrl::fromLocalFile(folder + "/notes.png")});
+  // A drop reaches the widget that accepted the drag's entry.
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window_, &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  uitest::MessageBoxAnswerer answerer;
+  uitest::withModalWindow([&] { QCoreApplication::sendEvent(window_, &drop); },
+                          [](QWidget* dialog) {
+                            auto* name = dialog->findChild<QLineEdit*>();
+                            ASSERT_NE(name, nullptr);
+                            EXPECT_EQ(name->text(), "photo");
+                            QPushButton* import = nullptr;
+                            for (auto* button : dialog->findChildren<QPushButton*>()) {
+                              if (button->text().startsWith("取り込む")) import = button;
+                            }
+                            ASSERT_NE(import, nullptr);
+                            name->setText("few0");
+                            EXPECT_FALSE(import->isEnabled()) << "taken in this set";
+                            name->setText("a|b");
+                            EXPECT_FALSE(import->isEnabled());
+                            // The square starts in the middle and tells where the keys move it.
+                            auto* picker = dialog->findChild<SquarePicker*>();
+                            ASSERT_NE(picker, nullptr);
+                            EXPECT_EQ(picker->square(), QRect(15, 0, 60, 60));
+                            QTest::keyClick(picker, Qt::Key_Left, Qt::ShiftModifier);
+                            EXPECT_EQ(picker->square(), QRect(0, 0, 60, 60));
+                            EXPECT_TRUE(picker->accessibleDescription().startsWith(
+                                "正方形は左から 0%、上から 0% のところです。"));
+                            name->setText("ひよこ");
+                            EXPECT_TRUE(import->isEnabled());
+                            import->click();
+                          });
+  EXPECT_TRUE(fs::exists(temp_.path() / "絵" / "few" / "ひよこ.ico"));
+  ASSERT_EQ(answerer.texts.size(), 1);
+  EXPECT_TRUE(answerer.texts[0].startsWith("「notes.png」は取り込めません。"))
+      << answerer.texts[0].toStdString();
+  EXPECT_EQ(find<QListWidget>("pictureList")->count(), 4);
 }
 
 TEST_F(PicturesWindowTest, UsingASetSwitchesThePicturesAndRestartsTheGame) {

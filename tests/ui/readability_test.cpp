@@ -16,7 +16,9 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -198,6 +200,9 @@ void expectReadable(Windows& windows) {
   const QRect field = levels->style()->subControlRect(QStyle::CC_ComboBox, &option,
                                                       QStyle::SC_ComboBoxEditField, levels);
   EXPECT_GE(drawnContrast(levels, field), kTextContrast) << "the closed level list";
+  levels->setEnabled(false);  // as during a game
+  EXPECT_GE(drawnContrast(levels, field), kTextContrast) << "the level list during a game";
+  levels->setEnabled(true);
   levels->showPopup();
   QAbstractItemView* list = levels->view();
   for (int row = 0; row < levels->count(); ++row) {
@@ -206,6 +211,53 @@ void expectReadable(Windows& windows) {
     EXPECT_GE(drawnContrast(list->viewport(), item), kTextContrast) << "open list, row " << row;
   }
   levels->hidePopup();
+}
+
+// How much the keyboard focus stands out on a control: the colour its frame
+// draws most against the colour it covers there most.
+double focusContrast(QWidget* control, QWidget* elsewhere) {
+  control->window()->setAttribute(Qt::WA_KeyboardFocusChange, true);
+  elsewhere->setFocus();
+  const QImage before = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  control->setFocus();
+  const QImage after = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  std::map<QRgb, int> drawn;
+  std::map<QRgb, int> covered;
+  for (int y = 0; y < after.height(); ++y) {
+    for (int x = 0; x < after.width(); ++x) {
+      if (after.pixel(x, y) == before.pixel(x, y)) continue;
+      ++drawn[after.pixel(x, y)];
+      ++covered[before.pixel(x, y)];
+    }
+  }
+  const auto most = [](const std::map<QRgb, int>& counts) {
+    return std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+             return a.second < b.second;
+           })->first;
+  };
+  if (drawn.empty()) return 1;
+  return contrast(most(drawn), most(covered));
+}
+
+void expectFocusStandsOut(Session& session) {
+  QWidget* window = &session.window();
+  QApplication::setActiveWindow(window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QWidget* elsewhere = session.find<QWidget>("cmdEnd");
+  for (const char* name : {"cmdStart", "chkNamae", "chkAs", "cmdKoma_12"}) {
+    EXPECT_GE(focusContrast(session.find<QWidget>(name), elsewhere), kShapeContrast) << name;
+  }
+}
+
+TEST(Readability, FocusFramesStandOutInEveryPalette) {
+  startApplication();
+  for (const QPalette& palette :
+       {QApplication::style()->standardPalette(), darkPalette(), highContrastPalette()}) {
+    QApplication::setPalette(palette);
+    Session session;
+    expectFocusStandsOut(session);
+  }
+  QApplication::setPalette(QApplication::style()->standardPalette());
 }
 
 TEST(Readability, TextsStandOutInADarkPalette) {

@@ -17,6 +17,11 @@ namespace {
 // accepted picture at four bytes a pixel.
 constexpr int kImportAllocationLimitMb = int(kLargestImportPixels * 4 / (1 << 20)) + 1;
 
+// The shorter side a picture is decoded at, at most: room for the largest
+// icon and the preview, while a JPEG decoder does a fraction of the work and
+// memory of a camera's photo.
+constexpr int kLargestDecodedShortSide = 1024;
+
 constexpr int kIcoHeaderBytes = 6;
 constexpr int kIcoEntryBytes = 16;
 
@@ -32,6 +37,12 @@ QByteArray importFormat(const std::string& bytes) {
   if (startsWith(0, "BM", 2)) return "bmp";
   if (startsWith(0, "RIFF", 4) && startsWith(8, "WEBP", 4)) return "webp";
   return QByteArray();
+}
+
+QSize decodedSize(const QSize& size) {
+  if (qMin(size.width(), size.height()) <= kLargestDecodedShortSide) return size;
+  return size.scaled(kLargestDecodedShortSide, kLargestDecodedShortSide,
+                     Qt::KeepAspectRatioByExpanding);
 }
 
 bool withinBounds(const QSize& size) {
@@ -122,10 +133,14 @@ std::variant<QImage, std::string> readPictureToImport(const std::filesystem::pat
     return "この " + format.toUpper().toStdString() +
            " の絵は読めません（壊れているか、読む部品がありません）。";
   }
-  if (!withinBounds(reader.size())) {
-    return "絵が大きすぎるか、大きさが読めません（" + std::to_string(kLargestImportSide) + " × " +
-           std::to_string(kLargestImportSide) + " 画素、5000 万画素まで）。";
+  const QSize size = reader.size();
+  if (!size.isValid() || size.isEmpty()) return std::string("絵が壊れていて読めません。");
+  if (!withinBounds(size)) {
+    return "絵が大きすぎます（" + std::to_string(kLargestImportSide) + " × " +
+           std::to_string(kLargestImportSide) + " 画素、" +
+           std::to_string(kLargestImportPixels / 10'000) + " 万画素まで）。";
   }
+  reader.setScaledSize(decodedSize(size));
   const QImage image = reader.read();
   // The header may understate what the data holds; the result is checked too.
   if (image.isNull() || !withinBounds(image.size())) {

@@ -22,7 +22,8 @@ constexpr qint64 kLargestImportPixels = 50'000'000;
 constexpr int kIconSides[] = {16, 32, 64, 256};
 
 // The picture of a PNG, JPEG, GIF (its first frame), BMP or WebP file, turned
-// as the camera meant it; or why it cannot be imported, as the player reads
+// as the camera meant it and no larger than an icon needs (its shorter side
+// at most 1024 pixels); or why it cannot be imported, as the player reads
 // it. The format is told by the first bytes, never by the name, and nothing
 // else (SVG above all) is read; the file and the picture are bounded before
 // anything is decoded.
