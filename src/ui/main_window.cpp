@@ -318,12 +318,15 @@ void MainWindow::togglePause() {
   runHandler([this] { game_.togglePause(); });
 }
 
-// Opens on the level the level list shows.
+// Opens on the level the level list shows, beside this window as the help
+// does, so that the game stays in view.
 void MainWindow::showProgress() {
   if (progress_ == nullptr) {
     const auto level = game_.options().level();
     progress_ =
         new ProgressWindow(this, game_.history().rows(), level ? levels::levelIndex(*level) : 0);
+    progress_->adjustSize();
+    help::placeNear(progress_, this, cmdStart_->geometry().united(cmdEnd_->geometry()));
   }
   progress_->bringForward();
 }
