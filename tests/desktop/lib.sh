@@ -228,6 +228,17 @@ desktop_click_main() {
   fi
 }
 
+# Presses a key (an xkb key name, "m", "shift+Tab") in the main window.
+desktop_key_main() {
+  if [ -n "${DESKTOP_X:-}" ]; then
+    local id
+    id=$(desktop_run xdotool search --onlyvisible --name "^ポルカミナ\$" | head -n 1)
+    desktop_run xdotool windowfocus --sync "$id" key "$1"
+  else
+    desktop_input key "$1"
+  fi
+}
+
 # Pixels that differ between two screenshots in a rectangle (x y w h) of the
 # main window.
 desktop_changed() {
