@@ -677,12 +677,24 @@ The game starts without help.</translation>
         <translation>A match. %1 left</translation>
     </message>
     <message>
-        <source>表示倍率を %1% にしました。次に起動したときから、この大きさで表示します。</source>
-        <translation>Window size set to %1%. The windows take this size from the next start.</translation>
-    </message>
-    <message>
         <source>表示倍率</source>
         <translation>Window size</translation>
+    </message>
+    <message>
+        <source>表示倍率を %1% にしました。今すぐ起動し直して、この大きさにしますか？</source>
+        <translation>Window size set to %1%. Start again now at this size?</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+遊んでいる途中のゲームは記録されずに終わります。</source>
+        <translation><byte value="xd"/>
+The game in progress ends without a record.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+「キャンセル」のときは、次に起動したときからこの大きさになります。</source>
+        <translation><byte value="xd"/>
+With Cancel, the windows take this size from the next start.</translation>
     </message>
 </context>
 <context>
