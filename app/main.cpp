@@ -21,6 +21,8 @@ using namespace polkamina;
 namespace {
 
 int play(int argc, char* argv[]) {
+  ui::Preferences preferences(ui::Preferences::standardFile());
+  ui::scaleWindowsBy(preferences.boardScale());
   QApplication app(argc, argv);
   // Lets the desktop match the window to the installed menu entry and icon.
   QApplication::setDesktopFileName(QStringLiteral("io.github.polkamina.Polkamina"));
@@ -35,7 +37,6 @@ int play(int argc, char* argv[]) {
   system::QtHost host(
       [](QWidget* parent, const std::string& message) { ui::showRecordWindow(parent, message); });
   game::MainGame game(shared, folder, host, clock, random);
-  ui::Preferences preferences(ui::Preferences::standardFile());
   ui::MainWindow window(game, shared, folder, random, host, preferences);
 
   // A switch of picture sets that an ended run left half done is finished

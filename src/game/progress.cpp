@@ -138,7 +138,7 @@ Progress readProgress(const store::HistoryRows& rows) {
   const FileForms& forms = fileForms();
   Progress progress;
   for (std::size_t row = 0; row < rows.size(); ++row) {
-    const auto fields = rows.rawRow(row);
+    const auto fields = rows.rawRow(row, kTimeColumn + 1);
     const auto level = levelIn(fields[kLevelColumn], forms);
     const auto turns = turnsIn(fields[kTurnsColumn], forms.marks);
     const auto seconds = secondsIn(fields[kTimeColumn], forms.marks);

@@ -29,10 +29,10 @@ std::string HistoryRows::field(std::size_t index, std::size_t column, std::size_
 }
 
 std::array<std::string_view, std::tuple_size<HistoryRow>::value> HistoryRows::rawRow(
-    std::size_t index) const {
+    std::size_t index, std::size_t fields) const {
   FieldReader reader(bytes_, kHistoryFile, starts_.at(index));
   std::array<std::string_view, std::tuple_size<HistoryRow>::value> row;
-  for (std::string_view& field : row) field = reader.readRawText();
+  for (std::size_t k = 0; k < fields && k < row.size(); ++k) row[k] = reader.readRawText();
   return row;
 }
 

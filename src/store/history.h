@@ -29,10 +29,11 @@ class HistoryRows {
   std::string field(std::size_t index, std::size_t column,
                     std::size_t maxChars = std::numeric_limits<std::size_t>::max()) const;
 
-  // Row index as the file's own bytes (code page 932), field by field,
-  // unconverted: for reading many rows quickly. The views live as long as the
-  // rows are unchanged.
-  std::array<std::string_view, std::tuple_size<HistoryRow>::value> rawRow(std::size_t index) const;
+  // The first `fields` fields of row index (the others left empty) as the
+  // file's own bytes (code page 932), unconverted: for reading many rows
+  // quickly. The views live as long as the rows are unchanged.
+  std::array<std::string_view, std::tuple_size<HistoryRow>::value> rawRow(
+      std::size_t index, std::size_t fields = std::tuple_size<HistoryRow>::value) const;
 
   // Adds a row at the end; throws FileError when it has no code page 932 form.
   void append(const HistoryRow& row);

@@ -1,8 +1,5 @@
 #include "ui/board_focus.h"
 
-#include <cstdlib>
-#include <tuple>
-
 namespace polkamina::ui {
 
 namespace {
@@ -14,43 +11,54 @@ struct Cell {
 
 Cell cellOf(int index) { return {index / game::kBoardColumns, index % game::kBoardColumns}; }
 
-// How far `to` lies beyond `from` in the direction, and how far aside.
-struct Offset {
-  int along;
-  int aside;
-};
+// A cell's place when the board is read column by column.
+int columnOrder(int index) {
+  const Cell cell = cellOf(index);
+  return cell.column * game::kBoardRows + cell.row;
+}
 
-Offset offsetIn(BoardDirection direction, Cell from, Cell to) {
-  switch (direction) {
-    case BoardDirection::Left:
-      return {from.column - to.column, std::abs(to.row - from.row)};
-    case BoardDirection::Right:
-      return {to.column - from.column, std::abs(to.row - from.row)};
-    case BoardDirection::Up:
-      return {from.row - to.row, std::abs(to.column - from.column)};
-    case BoardDirection::Down:
-      return {to.row - from.row, std::abs(to.column - from.column)};
+int cellAtColumnOrder(int order) {
+  return (order % game::kBoardRows) * game::kBoardColumns + order / game::kBoardRows;
+}
+
+// The first back after `from` (step +1) or before it (step -1), going round
+// the board in reading order, or column by column.
+std::optional<int> nextBack(const BackMap& backs, int from, int step, bool byColumns) {
+  const int start = byColumns ? columnOrder(from) : from;
+  for (int distance = 1; distance < game::kPieceCount; ++distance) {
+    const int order = (start + step * distance + game::kPieceCount) % game::kPieceCount;
+    const int index = byColumns ? cellAtColumnOrder(order) : order;
+    if (backs[static_cast<std::size_t>(index)]) return index;
   }
-  return {0, 0};
+  return std::nullopt;
+}
+
+// The first back met from cell `start` on, stepping by `step` in reading order.
+std::optional<int> edgeBack(const BackMap& backs, int start, int step) {
+  for (int index = start; index >= 0 && index < game::kPieceCount; index += step) {
+    if (backs[static_cast<std::size_t>(index)]) return index;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<int> backInDirection(const BackMap& backs, int from, BoardDirection direction) {
-  std::optional<int> best;
-  std::tuple<int, int> bestScore;
-  for (int index = 0; index < game::kPieceCount; ++index) {
-    if (!backs[static_cast<std::size_t>(index)]) {
-      continue;
-    }
-    const Offset offset = offsetIn(direction, cellOf(from), cellOf(index));
-    const std::tuple<int, int> score(offset.aside, offset.along);
-    if (offset.along > 0 && (!best || score < bestScore)) {
-      best = index;
-      bestScore = score;
-    }
+  switch (direction) {
+    case BoardDirection::Left:
+      return nextBack(backs, from, -1, false);
+    case BoardDirection::Right:
+      return nextBack(backs, from, +1, false);
+    case BoardDirection::Up:
+      return nextBack(backs, from, -1, true);
+    case BoardDirection::Down:
+      return nextBack(backs, from, +1, true);
+    case BoardDirection::First:
+      return edgeBack(backs, 0, +1);
+    case BoardDirection::Last:
+      return edgeBack(backs, game::kPieceCount - 1, -1);
   }
-  return best;
+  return std::nullopt;
 }
 
 std::optional<int> nearestBack(const BackMap& backs, int from) {

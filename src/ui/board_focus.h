@@ -11,11 +11,14 @@ namespace polkamina::ui {
 // only cells that still show a back can hold the focus.
 using BackMap = std::array<bool, game::kPieceCount>;
 
-enum class BoardDirection { Left, Right, Up, Down };
+enum class BoardDirection { Left, Right, Up, Down, First, Last };
 
-// The back an arrow key moves to from `from`: of the backs beyond it in that
-// direction, one on the nearest row (column, for Up and Down), and of those the
-// nearest; a tie goes to the one first in reading order. None at the edge.
+// The back a key moves to from `from` (any cell, with a back or not). Left and
+// Right go to the nearest back along the row, and past its end on to the next
+// row with one, round from the last row to the first; Up and Down do the same
+// along the column and on to the next column. So each of them passes every
+// back in turn, whatever is left. First and Last are the first and last back
+// in reading order. None when no other back is left.
 std::optional<int> backInDirection(const BackMap& backs, int from, BoardDirection direction);
 
 // The back nearest to `from`, `from` itself excepted, by straight distance in

@@ -5,16 +5,17 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QToolTip>
-#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <optional>
 
 #include "ui/design.h"
+#include "ui/focus_visibility.h"
 #include "ui/icon_name_label.h"
 #include "ui/input_watcher.h"
 #include "ui/picture_button.h"
 #include "ui/piece_button.h"
+#include "ui/piece_face.h"
 #include "ui/shown_text.h"
 #include "ui/system/art.h"
 #include "ui/system/fonts.h"
@@ -38,6 +39,8 @@ constexpr int kBackHeight = 780;
 
 int columnOf(int cell) { return cell % game::kBoardColumns; }
 int rowOf(int cell) { return cell / game::kBoardColumns; }
+
+bool isFaceUp(const game::Piece& piece) { return piece.faceVisible && !piece.backVisible; }
 
 // What a screen reader tells of a piece: its place and state, and its icon's
 // name only while the piece is face up.
@@ -69,13 +72,18 @@ void BoardView::addPieces() {
     const int top = design::kCellHeight * rowOf(cell);
     Piece& piece = pieces_[static_cast<std::size_t>(cell)];
     piece.face =
-        placed(new QLabel(this), "imgKoma_" + index,
+        placed(new PieceFace(this), "imgKoma_" + index,
                twipsRect(375 + left, 1200 + top, design::kPictureSide, design::kPictureSide));
     piece.face->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(piece.face, &PieceFace::boardKeyPressed, this,
+            [this, cell](BoardDirection direction) { moveFocus(cell, direction); });
     piece.name = iconNameLabel(
         this, "lblKoma_" + index,
         twipsRect(105 + left, 1665 + top, design::kNameWidth, design::kNameHeight), nameFont);
   }
+  // The focus on a face is framed around the picture.
+  auto* ring = new FocusRing(this);
+  for (const Piece& piece : pieces_) ring->watch(piece.face);
   const QIcon back = system::artIcon("piece-back");
   for (int cell = 0; cell < game::kPieceCount; ++cell) {
     auto* button = placed(
@@ -84,7 +92,8 @@ void BoardView::addPieces() {
     button->setIcon(back);
     button->setIconSize(QSize(kIconSide, kIconSide));
     connect(button, &PieceButton::clicked, this, [this, cell] { emit pieceChosen(cell + 1); });
-    connect(button, &PieceButton::arrowPressed, this, &BoardView::moveFocus);
+    connect(button, &PieceButton::boardKeyPressed, this,
+            [this, cell](BoardDirection direction) { moveFocus(cell, direction); });
     connect(button, &PieceButton::focused, this, [this, cell] { takeTabStop(cell); });
     pieces_[static_cast<std::size_t>(cell)].back = button;
   }
@@ -120,26 +129,52 @@ void BoardView::showDeal(const game::Board& board) {
 
 void BoardView::showPieces(const game::Board& board, const game::ViewChanges& changes) {
   if (dealHidden_) return;
-  BackMap backs{};
-  for (int cell = 0; cell < game::kPieceCount; ++cell) {
-    backs[static_cast<std::size_t>(cell)] = board.piece(cell + 1).backVisible;
-  }
-  // The focus leaves a back about to be hidden for the nearest other one
-  // before Qt would hand it along the tab order.
-  keepFocusOnABack(backs);
+  std::optional<int> turnedUp;
+  bool removed = false;
+  bool turnedDown = false;
   for (int cell = 0; cell < game::kPieceCount; ++cell) {
     if (!changes.hasPiece(cell + 1)) continue;
     const game::Piece& state = board.piece(cell + 1);
-    const Piece& piece = pieces_[static_cast<std::size_t>(cell)];
-    piece.back->setVisible(state.backVisible);
-    // A face under its back cannot be seen, and so is not told either.
-    piece.face->setVisible(state.faceVisible && !state.backVisible);
-    piece.name->setFrameStyle(state.nameBorder ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
-    piece.name->setVisible(state.nameVisible);
+    const game::Piece& before = pieces_[static_cast<std::size_t>(cell)].shown;
+    if (isFaceUp(state) && !isFaceUp(before)) turnedUp = cell;
+    if (isFaceUp(before) && !state.backVisible && !state.faceVisible) removed = true;
+    if (isFaceUp(before) && state.backVisible) turnedDown = true;
+  }
+  // What comes into view is shown before the focus moves, and what goes out
+  // of view is hidden after: Qt would hand the focus of a control it hides on
+  // along the tab order.
+  for (int cell = 0; cell < game::kPieceCount; ++cell) {
+    if (changes.hasPiece(cell + 1)) showPiece(cell, board.piece(cell + 1), true);
+  }
+  moveFocusAfter(board, turnedUp);
+  for (int cell = 0; cell < game::kPieceCount; ++cell) {
+    if (changes.hasPiece(cell + 1)) showPiece(cell, board.piece(cell + 1), false);
+  }
+  // A new deal turns an open piece down too, but ends no turn.
+  if (!changes.has(game::ViewChanges::Deal) && (removed || turnedDown)) emit turnEnded(removed);
+}
+
+// Tells a piece's new state and shows what comes into view of it (showing),
+// or hides what goes out of view.
+void BoardView::showPiece(int cell, const game::Piece& state, bool showing) {
+  Piece& piece = pieces_[static_cast<std::size_t>(cell)];
+  // A face under its back cannot be seen, and so is not told either.
+  const bool faceShown = isFaceUp(state);
+  const auto apply = [showing](QWidget* widget, bool visible) {
+    if (visible == showing) widget->setVisible(visible);
+  };
+  apply(piece.back, state.backVisible);
+  apply(piece.face, faceShown);
+  apply(piece.name, state.nameVisible);
+  if (showing) {
+    // Told before anything moves the focus to it.
     const QString name = pieceName(cell, state);
     setAccessibleNameIfChanged(piece.back, name);
     setAccessibleNameIfChanged(piece.face, name);
+    return;
   }
+  piece.name->setFrameStyle(state.nameBorder ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+  piece.shown = state;
 }
 
 void BoardView::hideDeal(bool hidden, const game::Board& board) {
@@ -209,13 +244,51 @@ bool BoardView::isPieceAt(const QPoint& globalPosition) const {
 BackMap BoardView::shownBacks() const {
   BackMap backs{};
   for (std::size_t cell = 0; cell < pieces_.size(); ++cell) {
-    backs[cell] = pieces_[cell].back->isVisibleTo(this);
+    backs[cell] = pieces_[cell].shown.backVisible;
   }
   return backs;
 }
 
-void BoardView::moveFocus(BoardDirection direction) {
-  if (const std::optional<int> target = backInDirection(shownBacks(), tabStop_, direction)) {
+// The cell whose back or face holds the keyboard focus.
+std::optional<int> BoardView::focusedCell() const {
+  const QWidget* focused = QApplication::focusWidget();
+  for (int cell = 0; cell < game::kPieceCount; ++cell) {
+    const Piece& piece = pieces_[static_cast<std::size_t>(cell)];
+    if (piece.back == focused || piece.face == focused) return cell;
+  }
+  return std::nullopt;
+}
+
+// After pieces changed: a piece turned up takes the focus on its face; a
+// piece turned down again gives it to its back; from a piece removed it goes
+// to the nearest back. The tab stop always stays on a back.
+void BoardView::moveFocusAfter(const game::Board& board, std::optional<int> turnedUp) {
+  BackMap backs{};
+  for (int cell = 0; cell < game::kPieceCount; ++cell) {
+    backs[static_cast<std::size_t>(cell)] = board.piece(cell + 1).backVisible;
+  }
+  if (!backs[static_cast<std::size_t>(tabStop_)]) {
+    if (const std::optional<int> nearest = nearestBack(backs, tabStop_)) takeTabStop(*nearest);
+  }
+  const std::optional<int> focused = focusedCell();
+  if (!focused) return;
+  if (turnedUp) {
+    pieces_[static_cast<std::size_t>(*turnedUp)].face->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  const game::Piece& state = board.piece(*focused + 1);
+  const bool onBack =
+      QApplication::focusWidget() == pieces_[static_cast<std::size_t>(*focused)].back;
+  if (onBack ? state.backVisible : isFaceUp(state)) return;
+  if (state.backVisible) {
+    focusPiece(*focused);
+  } else if (const std::optional<int> nearest = nearestBack(backs, *focused)) {
+    focusPiece(*nearest);
+  }
+}
+
+void BoardView::moveFocus(int from, BoardDirection direction) {
+  if (const std::optional<int> target = backInDirection(shownBacks(), from, direction)) {
     focusPiece(*target);
   }
 }
@@ -232,21 +305,6 @@ void BoardView::takeTabStop(int cell) {
   applyTabStop();
 }
 
-void BoardView::keepFocusOnABack(const BackMap& backs) {
-  if (backs[static_cast<std::size_t>(tabStop_)]) {
-    return;
-  }
-  const std::optional<int> nearest = nearestBack(backs, tabStop_);
-  if (!nearest) {
-    return;
-  }
-  if (hasFocusOnAPiece()) {
-    focusPiece(*nearest);
-  } else {
-    takeTabStop(*nearest);
-  }
-}
-
 void BoardView::setCovered(bool covered) {
   covered_ = covered;
   applyTabStop();
@@ -260,10 +318,6 @@ void BoardView::applyTabStop() {
   }
 }
 
-bool BoardView::hasFocusOnAPiece() const {
-  const QWidget* focused = QApplication::focusWidget();
-  return std::any_of(pieces_.begin(), pieces_.end(),
-                     [focused](const Piece& piece) { return piece.back == focused; });
-}
+bool BoardView::hasFocusOnAPiece() const { return focusedCell().has_value(); }
 
 }  // namespace polkamina::ui

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QPoint>
 #include <array>
+#include <optional>
 
 #include "game/board.h"
 #include "game/view_changes.h"
@@ -14,13 +15,15 @@ namespace polkamina::ui {
 
 class InputWatcher;
 class PieceButton;
+class PieceFace;
 
 // The board frame fraKiri and the 40 pieces on it, each a back cmdKoma(i), a
 // face imgKoma(i) and a name lblKoma(i). The window places its other game
 // controls in the frame too. The board tells of a piece chosen (clicked, or
-// Space or Return on it) and of a double-click on the frame's bare area; the
-// arrow keys move the keyboard focus over the backs, and a screen reader hears
-// each piece by its place and state.
+// Space or Return on it), of the end of a turn and of a double-click on the
+// frame's bare area; the arrow keys, Home and End move the keyboard focus over
+// the backs, and a screen reader hears each piece by its place and state. A
+// piece turned up holds the focus on its face until its turn ends.
 class BoardView : public QFrame {
   Q_OBJECT
 
@@ -53,6 +56,8 @@ class BoardView : public QFrame {
 
  signals:
   void pieceChosen(int index);  // piece 1..40
+  // The two pieces of a turn were removed (matched) or turned back.
+  void turnEnded(bool matched);
   void bareFrameDoubleClicked();
 
  protected:
@@ -60,21 +65,24 @@ class BoardView : public QFrame {
   bool event(QEvent* event) override;
 
  private:
-  // The three controls of a piece.
+  // The three controls of a piece, and what the board shows of it.
   struct Piece {
     PieceButton* back = nullptr;
-    QLabel* face = nullptr;
+    PieceFace* face = nullptr;
     QLabel* name = nullptr;
+    game::Piece shown;
   };
 
   void notePress(QWidget* receiver, QPoint position);
   bool isBare(const QPoint& position) const;
 
+  void showPiece(int cell, const game::Piece& state, bool showing);
   BackMap shownBacks() const;
-  void moveFocus(BoardDirection direction);
+  std::optional<int> focusedCell() const;
+  void moveFocusAfter(const game::Board& board, std::optional<int> turnedUp);
+  void moveFocus(int from, BoardDirection direction);
   void focusPiece(int cell);
   void takeTabStop(int cell);
-  void keepFocusOnABack(const BackMap& backs);
   void applyTabStop();
 
   std::array<Piece, game::kPieceCount> pieces_{};

@@ -3,12 +3,15 @@
 #include <QLineEdit>
 #include <QWheelEvent>
 
+#include "ui/widgets.h"
+
 namespace polkamina::ui {
 
 DelayList::DelayList(QWidget* parent) : QComboBox(parent) {
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
   disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+  ignoreKeysOfClosedPopup(this);
 }
 
 void DelayList::showDelays(const QStringList& entries, const QString& shown) {

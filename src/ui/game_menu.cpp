@@ -1,5 +1,6 @@
 #include "ui/game_menu.h"
 
+#include <QActionGroup>
 #include <QApplication>
 
 #include "ui/preferences.h"
@@ -34,6 +35,7 @@ GameMenu::GameMenu(QWidget* window, Preferences& preferences) : QMenu(window), w
   QAction* pictures = addEntry(this, "絵の管理...", {QKeySequence("Ctrl+E")});
   pictures->setObjectName("picturesEntry");
   connect(pictures, &QAction::triggered, this, &GameMenu::picturesChosen);
+  addBoardScales(preferences);
 
   // The menu itself, from the keyboard; the Menu key reaches the window as a
   // request for a context menu.
@@ -59,6 +61,25 @@ QAction* GameMenu::addSwitch(QMenu* menu, const QString& text, const QKeySequenc
   action->setCheckable(true);
   action->setChecked(on);
   return action;
+}
+
+// The board sizes, one of them chosen, Ctrl+1 for the first and so on.
+void GameMenu::addBoardScales(Preferences& preferences) {
+  QMenu* scales = addMenu("表示倍率");
+  scales->setObjectName("boardScaleMenu");
+  auto* group = new QActionGroup(scales);
+  for (std::size_t i = 0; i < Preferences::kBoardScales.size(); ++i) {
+    const int percent = Preferences::kBoardScales[i];
+    QAction* scale = addEntry(scales, QString("%1%").arg(percent),
+                              {QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + int(i)))});
+    scale->setCheckable(true);
+    scale->setChecked(percent == preferences.boardScale());
+    group->addAction(scale);
+    connect(scale, &QAction::triggered, this, [this, &preferences, percent] {
+      preferences.setBoardScale(percent);
+      emit boardScaleChosen(percent);
+    });
+  }
 }
 
 void GameMenu::showGame(bool running, bool paused) {

@@ -11,7 +11,8 @@ class Preferences;
 // The menu of the main window, which holds what the game offers beyond its
 // buttons. Every entry shows its shortcut, and the shortcuts work while the
 // menu is closed too. The entries are all made in the constructor, in the
-// order the menu shows them.
+// order the menu shows them: a new one is added there with addEntry (or
+// addSwitch for one with a tick) and tells the window through a signal.
 class GameMenu : public QMenu {
   Q_OBJECT
 
@@ -33,11 +34,13 @@ class GameMenu : public QMenu {
   void soundSwitched(bool on);
   void progressChosen();
   void picturesChosen();
+  void boardScaleChosen(int percent);
 
  private:
   // An entry of menu with its shortcuts, the first of them shown.
   QAction* addEntry(QMenu* menu, const QString& text, const QList<QKeySequence>& shortcuts);
   QAction* addSwitch(QMenu* menu, const QString& text, const QKeySequence& shortcut, bool on);
+  void addBoardScales(Preferences& preferences);
 
   QWidget* window_;
   QAction* pause_ = nullptr;

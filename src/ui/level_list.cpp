@@ -20,6 +20,7 @@ LevelList::LevelList(QWidget* parent) : QComboBox(parent) {
   // The open list: plain entries on the same colour, not the style's menu.
   setItemDelegate(new QStyledItemDelegate(this));
   view()->setPalette(palette());
+  ignoreKeysOfClosedPopup(this);
 }
 
 void LevelList::showChoice(const QStringList& entries, const QString& selected, bool enabled) {

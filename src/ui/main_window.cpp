@@ -27,10 +27,13 @@
 #include "ui/record_panel.h"
 #include "ui/settings_window.h"
 #include "ui/shown_text.h"
+#include "ui/system/accessible_roles.h"
+#include "ui/system/announcer.h"
 #include "ui/system/art.h"
 #include "ui/system/colours.h"
 #include "ui/system/file_error_report.h"
 #include "ui/system/fonts.h"
+#include "ui/system/message_box.h"
 #include "ui/system/qt_host.h"
 #include "ui/system/twips.h"
 #include "ui/widgets.h"
@@ -46,6 +49,7 @@ using system::twipsRect;
 using system::twipsToPixels;
 
 const char* const kCaption = "ポルカミナ";
+const char* const kLevelCaption = "レベル";
 constexpr int kClientHeight = 6780;
 constexpr int kTimerIntervalMs = 1000;
 
@@ -83,7 +87,17 @@ QCheckBox* checkBox(QWidget* parent, const QString& name, const QRect& geometry,
   box->setFont(designFont(kPGothic, design::kControlPoints));
   box->setToolTip(toolTip);
   system::keepCheckBoxVisible(box);
+  useClearFocusFrame(box);
   return box;
+}
+
+// What a screen reader is told at the end of a turn: whether it matched, and
+// what the counters say now.
+QString turnEndMessage(bool matched, bool gameOver, const QString& piecesLeft, const QString& turns,
+                       const QString& time) {
+  if (!matched) return QString("はずれ");
+  if (gameOver) return QString("そろいました。ゲーム終了。ターン数 %1、時間 %2").arg(turns, time);
+  return QString("そろいました。残り %1").arg(piecesLeft);
 }
 
 }  // namespace
@@ -99,6 +113,7 @@ MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
       host_(host),
       preferences_(preferences),
       input_(new InputWatcher(this)) {
+  system::useAccessibleRoles();
   setObjectName("frmMain");
   setWindowTitle(kCaption);
   setWindowIcon(system::windowIcon());
@@ -151,12 +166,12 @@ void MainWindow::buildTopRow() {
 void MainWindow::buildBoard() {
   fraKiri_ = new BoardView(this, input_);
 
-  QLabel* levelLabel = boxedLabel(fraKiri_, "Label1_0", twipsRect(225, 300, 960, 405),
-                                  design::kPaleYellow, designFont(kPGothic, design::kLevelPoints));
-  levelLabel->setText("レベル");
+  levelLabel_ = boxedLabel(fraKiri_, "Label1_0", twipsRect(225, 300, 960, 405), design::kPaleYellow,
+                           designFont(kPGothic, design::kLevelPoints));
+  levelLabel_->setText(kLevelCaption);
   cboMondai_ = new LevelList(fraKiri_);
   // Screen readers name the list by its label.
-  levelLabel->setBuddy(cboMondai_);
+  levelLabel_->setBuddy(cboMondai_);
   chkNamae_ = checkBox(fraKiri_, "chkNamae", twipsRect(225, 750, 1215, 315), "名前表示",
                        "アイコンの名前表示を制御します");
   chkAs_ = checkBox(fraKiri_, "chkAs", twipsRect(1650, 750, 1245, 315), "履歴保存",
@@ -165,6 +180,7 @@ void MainWindow::buildBoard() {
   fraKiri_->addPieces();
   cover_ = new PauseCover(fraKiri_);
   fraRireki_ = new HistoryPanel(fraKiri_, game_.history());
+  announcer_ = new system::Announcer(this);
 }
 
 void MainWindow::arrangeTabOrder() {
@@ -190,6 +206,7 @@ void MainWindow::connectHandlers() {
   connect(cmdEnd_, &QToolButton::clicked, this, &MainWindow::cmdEnd_Click);
   connect(fraKiri_, &BoardView::pieceChosen, this, &MainWindow::cmdKoma_Click);
   connect(fraKiri_, &BoardView::bareFrameDoubleClicked, this, &MainWindow::fraKiri_DblClick);
+  connect(fraKiri_, &BoardView::turnEnded, this, &MainWindow::announceTurnEnd);
   connect(cboMondai_, &QComboBox::textActivated, this, &MainWindow::cboMondai_Click);
   connect(chkNamae_, &QCheckBox::clicked, this, &MainWindow::chkNamae_Click);
   connect(chkAs_, &QCheckBox::clicked, this, &MainWindow::chkAs_Click);
@@ -211,6 +228,8 @@ void MainWindow::connectMenu() {
   connect(menu_, &GameMenu::soundSwitched, this, [this](bool on) { game_.setMatchSound(on); });
   connect(menu_, &GameMenu::progressChosen, this, &MainWindow::showProgress);
   connect(menu_, &GameMenu::picturesChosen, this, &MainWindow::showPictures);
+  boardScale_ = preferences_.boardScale();
+  connect(menu_, &GameMenu::boardScaleChosen, this, &MainWindow::boardScaleChosen);
 }
 
 void MainWindow::showCentred() {
@@ -306,6 +325,14 @@ void MainWindow::showProgress() {
   progress_->bringForward();
 }
 
+// Qt takes the scale of the windows only as the program starts.
+void MainWindow::boardScaleChosen(int percent) {
+  if (percent == boardScale_) return;
+  system::showMessageBox("表示倍率を " + std::to_string(percent) +
+                             "% にしました。次に起動したときから、この大きさで表示します。",
+                         "表示倍率", game::MessageIcon::Information, game::MessageButtons::Ok);
+}
+
 void MainWindow::cmdKoma_Click(int index) {
   runHandler([this, index] { game_.cmdKoma_Click(static_cast<std::int16_t>(index)); });
 }
@@ -316,6 +343,9 @@ void MainWindow::fraKiri_DblClick() {
 
 void MainWindow::cboMondai_Click(const QString& level) {
   runHandler([this, level] { game_.chooseLevel(level.toStdString()); });
+  // Screen readers find no value of their own in the list (see showChanges),
+  // and so do not tell a level chosen with the arrow keys.
+  if (cboMondai_->hasFocus()) announcer_->announce(levelLabel_->accessibleName());
 }
 
 void MainWindow::chkNamae_Click(bool checked) {
@@ -354,8 +384,11 @@ void MainWindow::showChanges() {
   if (changes.has(ViewChanges::LevelList)) {
     QStringList entries;
     for (const std::string& entry : game_.options().cboMondaiItems()) entries << text(entry);
-    cboMondai_->showChoice(entries, text(game_.options().cboMondaiText()),
-                           game_.options().cboMondaiEnabled());
+    const QString level = text(game_.options().cboMondaiText());
+    cboMondai_->showChoice(entries, level, game_.options().cboMondaiEnabled());
+    // Screen readers take a list's label for its name and, with Qt, find no
+    // value of their own in it: the label carries the level chosen.
+    setAccessibleNameIfChanged(levelLabel_, QString(kLevelCaption) + " " + level);
   }
   if (changes.has(ViewChanges::Deal)) fraKiri_->showDeal(game_.board());
   if (changes.hasAnyPiece()) fraKiri_->showPieces(game_.board(), changes);
@@ -382,6 +415,12 @@ void MainWindow::showHistoryFrame() {
     if (focusHere) focusBoard();
     fraRireki_->setShown(false, false);
   }
+}
+
+void MainWindow::announceTurnEnd(bool matched) {
+  const bool gameOver = !game_.board().Playing() && game_.board().ZanCount() == 0;
+  announcer_->announce(turnEndMessage(matched, gameOver, text(game_.lblZan()),
+                                      text(game_.lblTrun()), text(game_.lblByou())));
 }
 
 // The cover hides the deal while the game is paused, and takes the keyboard

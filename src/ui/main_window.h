@@ -8,14 +8,16 @@
 #include "game/main_game.h"
 
 class QCheckBox;
+class QLabel;
 class QToolButton;
 
 namespace polkamina::store {
 class DataFolder;
 }
 namespace polkamina::system {
+class Announcer;
 class QtHost;
-}
+}  // namespace polkamina::system
 
 namespace polkamina::ui {
 
@@ -76,6 +78,7 @@ class MainWindow : public QWidget {
   void Timer1_Timer();
   void togglePause();
   void showProgress();
+  void boardScaleChosen(int percent);
   // The window was minimised or hidden by the desktop.
   void windowHidden();
 
@@ -85,6 +88,7 @@ class MainWindow : public QWidget {
   // Brings the controls up to date with what the game changed since the last time.
   void showChanges();
   void showHistoryFrame();
+  void announceTurnEnd(bool matched);
   void showPause();
   // No piece takes the keyboard while the history or the pause cover lies over them.
   void coverBoard();
@@ -109,14 +113,17 @@ class MainWindow : public QWidget {
   QToolButton* cmdStart_ = nullptr;
   QTimer Timer1_;
   BoardView* fraKiri_ = nullptr;
+  QLabel* levelLabel_ = nullptr;
   LevelList* cboMondai_ = nullptr;
   QCheckBox* chkNamae_ = nullptr;
   QCheckBox* chkAs_ = nullptr;
   RecordPanel* frmKiroku_ = nullptr;
   HistoryPanel* fraRireki_ = nullptr;
+  system::Announcer* announcer_ = nullptr;
   PauseCover* cover_ = nullptr;
   GameMenu* menu_ = nullptr;
   QPointer<ProgressWindow> progress_;  // while open
+  int boardScale_ = 100;               // the board size in percent this run shows
 };
 
 }  // namespace polkamina::ui

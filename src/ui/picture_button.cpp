@@ -1,9 +1,9 @@
 #include "ui/picture_button.h"
 
 #include <QKeyEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
+#include "ui/focus_visibility.h"
 #include "ui/system/art.h"
 #include "ui/widgets.h"
 
@@ -59,15 +59,13 @@ bool pressOnReturn(QAbstractButton* button, const QKeyEvent* event) {
 }
 
 void paintFocus(QAbstractButton* button) {
-  if (!button->hasFocus()) {
+  if (!button->hasFocus() || !focusIsShown(button)) {
     return;
   }
-  QStylePainter painter(button);
-  QStyleOptionFocusRect option;
-  option.initFrom(button);
-  option.rect = button->rect().adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset);
-  option.backgroundColor = button->palette().color(QPalette::Button);
-  painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+  QPainter painter(button);
+  drawFocusFrame(painter,
+                 button->rect().adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset),
+                 button->palette().color(QPalette::Button));
 }
 
 }  // namespace polkamina::ui

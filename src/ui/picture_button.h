@@ -24,7 +24,7 @@ QToolButton* pictureButton(QWidget* parent, const QString& name, const QRect& ge
 bool pressOnReturn(QAbstractButton* button, const QKeyEvent* event);
 
 // Draws the keyboard focus on a button whose style shows none of its own (the
-// style's tool buttons and push buttons), as the style draws it on a check box.
+// style's tool buttons and push buttons).
 void paintFocus(QAbstractButton* button);
 
 }  // namespace polkamina::ui

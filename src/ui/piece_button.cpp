@@ -7,9 +7,7 @@
 
 namespace polkamina::ui {
 
-namespace {
-
-std::optional<BoardDirection> arrowDirection(int key) {
+std::optional<BoardDirection> boardDirectionOfKey(int key) {
   switch (key) {
     case Qt::Key_Left:
       return BoardDirection::Left;
@@ -19,16 +17,18 @@ std::optional<BoardDirection> arrowDirection(int key) {
       return BoardDirection::Up;
     case Qt::Key_Down:
       return BoardDirection::Down;
+    case Qt::Key_Home:
+      return BoardDirection::First;
+    case Qt::Key_End:
+      return BoardDirection::Last;
     default:
       return std::nullopt;
   }
 }
 
-}  // namespace
-
 void PieceButton::keyPressEvent(QKeyEvent* event) {
-  if (const std::optional<BoardDirection> direction = arrowDirection(event->key())) {
-    emit arrowPressed(*direction);
+  if (const std::optional<BoardDirection> direction = boardDirectionOfKey(event->key())) {
+    emit boardKeyPressed(*direction);
   } else if (!pressOnReturn(this, event)) {
     QPushButton::keyPressEvent(event);
   }

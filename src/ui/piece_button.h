@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QPushButton>
+#include <optional>
 
 #include "ui/board_focus.h"
 
 namespace polkamina::ui {
 
-// The back of a piece, cmdKoma(i). The arrow keys move over the board instead
+// Where a key moves the focus on the board: the arrows, Home and End.
+std::optional<BoardDirection> boardDirectionOfKey(int key);
+
+// The back of a piece, cmdKoma(i). The board keys move over the board instead
 // of along the tab order, and Return turns the piece as Space does.
 class PieceButton : public QPushButton {
   Q_OBJECT
@@ -15,7 +19,7 @@ class PieceButton : public QPushButton {
   using QPushButton::QPushButton;
 
  signals:
-  void arrowPressed(BoardDirection direction);
+  void boardKeyPressed(BoardDirection direction);
   void focused();
 
  protected:

@@ -43,6 +43,14 @@ void Preferences::setBoardScale(int percent) {
   if (isOffered(percent)) write(kBoardScale, percent);
 }
 
+void scaleWindowsBy(int percent) {
+  if (percent == 100) return;
+  bool ok = false;
+  const double screen = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+  const double factor = (ok && screen > 0 ? screen : 1.0) * percent / 100.0;
+  qputenv("QT_SCALE_FACTOR", QByteArray::number(factor));
+}
+
 // Only "true" and "false", as written, are taken; anything else is the default.
 bool Preferences::flag(const char* key, bool fallback) const {
   const QString text = settings_.value(key).toString();

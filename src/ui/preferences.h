@@ -34,4 +34,10 @@ class Preferences {
   mutable QSettings settings_;
 };
 
+// Scales every window of the program by percent, as Qt scales a screen
+// (QT_SCALE_FACTOR, on top of a factor the environment already sets), so
+// that every place stays the designed one in logical pixels. Qt reads it
+// once: call it before the application object is made.
+void scaleWindowsBy(int percent);
+
 }  // namespace polkamina::ui

@@ -31,6 +31,9 @@ class RecordWindow : public QDialog {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(system::twipsToPixels(kClientWidth), system::twipsToPixels(kClientHeight));
     setFont(system::designFont(system::kPGothic, kWindowPoints));
+    // Screen readers read a dialog's message from its description: the
+    // label alone would be passed over as too short.
+    setAccessibleDescription(QString::fromStdString(message));
 
     auto* picture = new QLabel(this);
     picture->setObjectName("Image1");

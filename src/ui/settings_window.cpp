@@ -19,6 +19,7 @@
 #include "ui/input_watcher.h"
 #include "ui/picture_button.h"
 #include "ui/shown_text.h"
+#include "ui/system/accessible_roles.h"
 #include "ui/system/art.h"
 #include "ui/system/file_error_report.h"
 #include "ui/system/fonts.h"
@@ -91,6 +92,8 @@ class SettingsWindow : public QWidget {
     setFixedSize(twipsToPixels(design::kClientWidth), twipsToPixels(kClientHeight));
     setFont(designFont(kPGothic, design::kWindowPoints));
 
+    // A picture is pressed as a button is, and then tells its new name.
+    system::useAccessibleRole(CataloguePicture::staticMetaObject.className(), QAccessible::Button);
     buildDelayFrame();
     buildCatalogueFrame();
     buildRecordFrame();
@@ -147,14 +150,17 @@ class SettingsWindow : public QWidget {
 
   void buildDelayFrame() {
     QGroupBox* frame2 = frame(this, "Frame2", twipsRect(150, 75, 7065, 765), "設定");
-    headerLabel(frame2, "Label1_0", twipsRect(225, 300, 2190, 345), "コマが隠れる時間",
-                design::kPaleYellow);
+    QLabel* hideLabel = headerLabel(frame2, "Label1_0", twipsRect(225, 300, 2190, 345),
+                                    "コマが隠れる時間", design::kPaleYellow);
     cboHide_ = delayList(frame2, "cboHide", twipsRect(2475, 300, 915, 345),
                          "間違った時にコマを隠すまでの時間です");
-    headerLabel(frame2, "Label1_1", twipsRect(3750, 300, 2190, 345), "コマが消える時間",
-                design::kPaleCyan);
+    QLabel* eraseLabel = headerLabel(frame2, "Label1_1", twipsRect(3750, 300, 2190, 345),
+                                     "コマが消える時間", design::kPaleCyan);
     cboDel_ = delayList(frame2, "cboDel", twipsRect(5925, 300, 915, 345),
                         "正解したときにコマを消すまでの時間です");
+    // Screen readers name each list by its header.
+    hideLabel->setBuddy(cboHide_);
+    eraseLabel->setBuddy(cboDel_);
   }
 
   DelayList* delayList(QWidget* parent, const QString& name, const QRect& geometry,
@@ -169,6 +175,7 @@ class SettingsWindow : public QWidget {
     QGroupBox* frame1 = frame(this, "Frame1", twipsRect(150, 1050, 7065, 3915),
                               "コマ一覧　（ コマをクリックすると名前を表示します）");
     const QFont nameFont = system::outsideTextFont(kPGothic, design::kNamePoints);
+    auto* ring = new FocusRing(frame1);
     for (int k = 1; k <= game::kCatalogueCells; ++k) {
       const int left = design::kCellWidth * ((k - 1) % game::kCatalogueColumns);
       const int top = design::kCellHeight * ((k - 1) / game::kCatalogueColumns);
@@ -179,9 +186,17 @@ class SettingsWindow : public QWidget {
           placed(new CataloguePicture(frame1), "imgKoma_" + index,
                  twipsRect(450 + left, 450 + top, design::kPictureSide, design::kPictureSide));
       controls.picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      ring->watch(controls.picture);
       connect(controls.picture, &CataloguePicture::clicked, this, [this, k] {
         runHandler([this, k] { model_.imgKoma_Click(static_cast<std::int16_t>(k)); });
       });
+      connect(controls.picture, &CataloguePicture::boardKeyPressed, this,
+              [this, k](BoardDirection direction) {
+                focusPicture(catalogueCellInDirection(k - 1, direction, game::kCatalogueCells,
+                                                      game::kCatalogueColumns));
+              });
+      connect(controls.picture, &CataloguePicture::focused, this,
+              [this, k] { takePictureTabStop(k - 1); });
 
       controls.name = iconNameLabel(
           frame1, "lblKoma_" + index,
@@ -217,9 +232,17 @@ class SettingsWindow : public QWidget {
     }
   }
 
+  // The catalogue is one stop of the tab order, on the picture that last
+  // held the focus; the board keys move over it.
   void arrangeTabOrder() {
     QWidget::setTabOrder(cmdShow_, cmdHide_);
-    QWidget::setTabOrder(cmdHide_, cboHide_);
+    QWidget* previous = cmdHide_;
+    for (const CellControls& controls : cells_) {
+      QWidget::setTabOrder(previous, controls.picture);
+      previous = controls.picture;
+    }
+    takePictureTabStop(0);
+    QWidget::setTabOrder(previous, cboHide_);
     QWidget::setTabOrder(cboHide_, cboDel_);
     QWidget::setTabOrder(cboDel_, cmdModori_);
   }
@@ -234,6 +257,17 @@ class SettingsWindow : public QWidget {
     connect(cmdHide_, &QToolButton::clicked, this,
             [this] { runHandler([this] { model_.cmdHide_Click(); }); });
     connect(cmdModori_, &QToolButton::clicked, this, [this] { close(); });
+  }
+
+  void focusPicture(int cell) {
+    cells_[static_cast<std::size_t>(cell)].picture->setFocus(Qt::OtherFocusReason);
+  }
+
+  void takePictureTabStop(int cell) {
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+      cells_[i].picture->setFocusPolicy(static_cast<int>(i) == cell ? Qt::StrongFocus
+                                                                    : Qt::ClickFocus);
+    }
   }
 
   // Runs a handler of the model, reporting a failed data file, and redraws.

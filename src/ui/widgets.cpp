@@ -1,5 +1,8 @@
 #include "ui/widgets.h"
 
+#include <QAbstractItemView>
+#include <QKeyEvent>
+
 #include "ui/system/colours.h"
 
 namespace polkamina::ui {
@@ -22,6 +25,35 @@ QLabel* boxedLabel(QWidget* parent, const QString& name, const QRect& geometry,
 
 QString cellPlace(int index, int columns) {
   return QString("%1行%2列").arg(index / columns + 1).arg(index % columns + 1);
+}
+
+namespace {
+
+class ClosedPopupKeys : public QObject {
+ public:
+  explicit ClosedPopupKeys(QAbstractItemView* view) : QObject(view), view_(view) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::ShortcutOverride:
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+        return !view_->isVisible();
+      default:
+        return false;
+    }
+  }
+
+ private:
+  QAbstractItemView* view_;
+};
+
+}  // namespace
+
+void ignoreKeysOfClosedPopup(QComboBox* list) {
+  // Event filters run newest first: this one before the popup's own.
+  list->view()->installEventFilter(new ClosedPopupKeys(list->view()));
 }
 
 void setAccessibleNameIfChanged(QWidget* widget, const QString& name) {

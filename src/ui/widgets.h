@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QComboBox>
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
@@ -31,6 +32,12 @@ QLabel* boxedLabel(QWidget* parent, const QString& name, const QRect& geometry,
 // "2行3列": the cell at index (from 0, row by row) of a grid of that many
 // columns, as a screen reader names it.
 QString cellPlace(int index, int columns);
+
+// Keeps the keys that reach the list's popup after it has closed from
+// choosing an entry once more. A screen reader's bridge holds each key press
+// until the screen reader has seen it, then delivers it again; by then the
+// popup has chosen the entry from the key's shortcut override and closed.
+void ignoreKeysOfClosedPopup(QComboBox* list);
 
 // Sets the name a screen reader gives the widget, telling it only of a change.
 void setAccessibleNameIfChanged(QWidget* widget, const QString& name);

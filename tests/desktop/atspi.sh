@@ -7,7 +7,8 @@ desktop_start_x
 desktop_start_session_bus
 folder=$(desktop_make_game_folder 5 5)
 desktop_start_game "$folder" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-e2e_eventually 20 desktop_main_origin >/dev/null || desktop_fail "no main window"
+e2e_eventually 20 desktop_main_origin >/dev/null ||
+  desktop_fail "no main window: $(cat "$DESKTOP_WORK/game.log")"
 desktop_click_main 263 40  # スタート
 read -r x y < <(e2e_piece_centre 1)
 desktop_click_main "$x" "$y"

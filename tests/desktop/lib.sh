@@ -263,6 +263,40 @@ desktop_start_session_bus() {
     org.a11y.Bus.GetAddress >/dev/null || desktop_fail "no accessibility bus"
 }
 
+# Starts Orca, Debian's screen reader, before the game, as a desktop session
+# would. It has no speech server to talk to: what it says is kept, one
+# "SPEECH OUTPUT: '...'" line each, in $DESKTOP_WORK/run/transcript, written
+# the moment it is said.
+desktop_start_orca() {
+  local prefs="$DESKTOP_WORK/home/orca"
+  mkdir -p "$prefs"
+  cat >"$prefs/orca-customizations.py" <<PY
+import orca.debug
+orca.debug.debugLevel = orca.debug.LEVEL_INFO
+orca.debug.debugFile = open("$DESKTOP_WORK/run/transcript", "w", buffering=1)
+PY
+  chown -R "$DESKTOP_USER" "$prefs"
+  desktop_start orca orca --user-prefs "$prefs"
+  e2e_eventually 30 grep -q "SPEECH OUTPUT: 'Screen reader on" "$DESKTOP_WORK/run/transcript" ||
+    desktop_fail "Orca did not start: $(cat "$DESKTOP_WORK/orca.log")"
+}
+
+# What Orca said, one utterance a line (one of several lines joined into
+# one), without the log's decoration.
+desktop_transcript() {
+  awk -v q="'" '
+    index($0, "SPEECH OUTPUT: " q) { flush(); said = substr($0, index($0, "SPEECH OUTPUT: " q) + 16); next }
+    said != "" && /^                  / { said = said " " substr($0, 19); next }
+    { flush() }
+    END { flush() }
+    function flush() {
+      if (said == "") return
+      sub(q " ?[{].*$", "", said)  # the voice Orca would have used
+      print said
+      said = ""
+    }' "$DESKTOP_WORK/run/transcript"
+}
+
 # ---- Sound ----
 
 # Starts a PulseAudio server of the desktop's own with one null sink, and

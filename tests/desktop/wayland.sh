@@ -22,6 +22,7 @@ desktop_input key Return  # スタート holds the focus
 desktop_screenshot "$DESKTOP_WORK/dealt.png"
 desktop_input key shift+Tab  # to the board
 desktop_input key space
+desktop_input key Right  # from the face turned up to the next back
 desktop_input key Return
 e2e_eventually 10 turn_counted dealt || desktop_fail "no turn was counted by keyboard"
 cp "$DESKTOP_WORK/now.png" "$DESKTOP_WORK/one_turn.png"

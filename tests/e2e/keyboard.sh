@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A game played by keyboard alone: Return on the focused start button deals,
 # Shift+Tab reaches the board, Space and Return turn pieces and the arrow
-# keys move between them, Ctrl+H shows the history, Esc closes the settings
+# keys move between them, also from a face turned up, Ctrl+H shows the history, Esc closes the settings
 # window, and Tab and Return on the exit button end the program.
 source "$(dirname "$0")/lib.sh"
 
@@ -23,8 +23,9 @@ e2e_key Return  # スタート has the focus from the start
 e2e_shot_until "$(shot dealt)" 10 "Return on スタート dealt no game" \
   e2e_changed "$(shot idle)" "$(shot dealt)" $level_list 20
 e2e_key shift+Tab  # to the board's focused piece, 1
-e2e_key space      # piece 1; the focus goes on to piece 2
-e2e_key Return     # piece 2 settles the first turn
+e2e_key space      # piece 1, whose face keeps the focus
+e2e_key Right      # piece 2
+e2e_key Return     # settles the first turn
 # shellcheck disable=SC2086
 e2e_shot_until "$(shot one_turn)" 10 "no turn was counted" \
   e2e_changed "$(shot dealt)" "$(shot one_turn)" $turns 20

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -178,6 +180,29 @@ TEST_F(HelpWindowTest, KeyboardMovesThroughPagesAndEscCloses) {
   QTest::keyClick(browser, Qt::Key_Escape);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(openHelpWindows().empty());
+}
+
+// A screen reader is told of each link the keyboard reaches, and reads each
+// page that the player goes to.
+TEST_F(HelpWindowTest, ScreenReadersHearTheLinksAndPagesTheKeyboardReaches) {
+  HelpWindow* window = openTestHelp();
+  ASSERT_TRUE(window);
+  QApplication::setActiveWindow(window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  HelpBrowser* browser = window->browser();
+  auto* announcer = window->findChild<QWidget*>("announcer");
+  ASSERT_TRUE(announcer);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(announcer)->role(), QAccessible::Notification);
+
+  QTest::keyClick(browser, Qt::Key_Tab);
+  const QString link = browser->textCursor().selectedText();
+  ASSERT_FALSE(link.isEmpty());
+  EXPECT_EQ(announcer->accessibleName(), "リンク " + link);
+  EXPECT_TRUE(browser->hasFocus());
+
+  QTest::keyClick(browser, Qt::Key_Return);
+  EXPECT_NE(browser->source(), QUrl("chm:/start.html"));
+  EXPECT_EQ(announcer->accessibleName(), browser->toPlainText());
 }
 
 TEST(HelpPlacement, BesideTheOwnerAndNeverOverItsButtons) {

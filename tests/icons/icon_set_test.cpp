@@ -97,12 +97,13 @@ std::vector<int> iconSizes(const std::string& path) {
   return sizes;
 }
 
-TEST(ShippedIcons, TwentyPicturesEachWithBothSizes) {
+// 32 and 16 as designed, and larger images for faces on scaled screens.
+TEST(ShippedIcons, TwentyPicturesEachInEverySize) {
   const std::vector<std::string> files = listIconFiles(POLKAMINA_DEFAULTS_DIR);
   ASSERT_EQ(files.size(), kIconCount);
   for (const std::string& file : files) {
     EXPECT_EQ(iconSizes(std::string(POLKAMINA_DEFAULTS_DIR) + "/" + file),
-              (std::vector<int>{32, 16}))
+              (std::vector<int>{32, 16, 48, 64, 128}))
         << file;
   }
 }

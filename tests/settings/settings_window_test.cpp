@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
@@ -94,7 +95,8 @@ TEST_F(SettingsWindowTest, WindowFrameSizeAndKeyboardOrder) {
   EXPECT_EQ(child<QLabel>(window, cellName(1))->textFormat(), Qt::PlainText);
   EXPECT_EQ(namesShown(window), 0);
 
-  const QStringList order = {"cmdShow", "cmdHide", "cboHide", "cboDel", "cmdModori", "cmdShow"};
+  const QStringList order = {"cmdShow", "cmdHide",   "imgKoma_1", "cboHide",
+                             "cboDel",  "cmdModori", "cmdShow"};
   EXPECT_EQ(window->focusWidget()->objectName(), order[0]);
   for (int i = 1; i < order.size(); ++i) {
     QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
@@ -212,6 +214,63 @@ TEST_F(SettingsWindowTest, PicturesLoadWhereTheyCanAndAClickShowsThatName) {
   EXPECT_EQ(namesShown(window), 1);
   child<QToolButton>(window, "cmdHide")->click();
   EXPECT_EQ(namesShown(window), 0);
+}
+
+// The catalogue is one stop of the tab order; the board keys move over it,
+// round past its edges, and Space or Return shows a name as a click does.
+TEST_F(SettingsWindowTest, TheKeyboardShowsAPicturesName) {
+  QWidget* window = open();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  child<QWidget>(window, "imgKoma_1")->setFocus();
+  const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+  const std::vector<std::pair<Qt::Key, QString>> moves = {
+      {Qt::Key_Left, "imgKoma_20"}, {Qt::Key_Down, "imgKoma_5"}, {Qt::Key_Right, "imgKoma_6"},
+      {Qt::Key_Up, "imgKoma_1"},    {Qt::Key_End, "imgKoma_20"}, {Qt::Key_Up, "imgKoma_15"}};
+  for (const auto& [key, expected] : moves) {
+    press(key);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), expected);
+  }
+  QAccessibleInterface* picture =
+      QAccessible::queryAccessibleInterface(child<QWidget>(window, "imgKoma_15"));
+  EXPECT_EQ(picture->role(), QAccessible::Button);
+  press(Qt::Key_Space);
+  EXPECT_TRUE(child<QLabel>(window, cellName(15))->isVisibleTo(window));
+  EXPECT_TRUE(picture->text(QAccessible::Name).startsWith("3行5列 "));
+  press(Qt::Key_Right);
+  press(Qt::Key_Return);
+  EXPECT_EQ(namesShown(window), 2);
+
+  press(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "cboHide");
+  press(Qt::Key_Backtab);
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "imgKoma_16");
+}
+
+// A screen reader's bridge delivers each key again once the screen reader
+// has seen it: the Return that chose an entry from the open list reaches the
+// closed list a second time, and must not choose again.
+TEST_F(SettingsWindowTest, AChoiceFromTheOpenListIsAppliedOnce) {
+  QWidget* window = open();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  auto* cboDel = child<QComboBox>(window, "cboDel");
+  cboDel->setFocus();
+  cboDel->showPopup();
+  QAbstractItemView* list = cboDel->view();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+  QTest::keyClick(list, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(host.calls.size(), 1u);
+  EXPECT_FALSE(list->isVisible());
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(host.calls.size(), 1u);
+
+  // Both lists are named by their headers.
+  QAccessibleInterface* node = QAccessible::queryAccessibleInterface(cboDel);
+  QStringList labels;
+  for (const auto& [label, relation] : node->relations(QAccessible::Label)) {
+    labels << label->text(QAccessible::Name);
+  }
+  EXPECT_TRUE(labels.contains("コマが消える時間")) << labels.join(", ").toStdString();
 }
 
 // The names of every accessible object of the window, hidden ones included.

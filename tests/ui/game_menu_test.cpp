@@ -57,8 +57,12 @@ TEST(GameMenu, OpensOutsideThePiecesByMouseAndByKeyboard) {
   Session session;
   ASSERT_TRUE(QTest::qWaitForWindowActive(&session.window()));
   auto* menu = session.find<QMenu>("gameMenu");
-  EXPECT_EQ(entries(menu), (QStringList{"一時停止 P", "最小化したら一時停止 Shift+P", "-",
-                                        "効果音 M", "-", "成績... R", "絵の管理... Ctrl+E"}));
+  EXPECT_EQ(entries(menu),
+            (QStringList{"一時停止 P", "最小化したら一時停止 Shift+P", "-", "効果音 M", "-",
+                         "成績... R", "絵の管理... Ctrl+E", "表示倍率 "}));
+  EXPECT_EQ(
+      entries(menu->findChild<QMenu*>("boardScaleMenu")),
+      (QStringList{"100% Ctrl+1", "125% Ctrl+2", "150% Ctrl+3", "200% Ctrl+4", "300% Ctrl+5"}));
 
   // A right-click on a piece is no turn and opens nothing.
   rightClick(session.back(1));
@@ -163,6 +167,32 @@ TEST(GameMenu, SwitchesAreKeptInThePlayersPreferencesFile) {
   EXPECT_FALSE(QFile::exists(QString::fromStdString(again.folder()) + "/polkamina.ini"));
 }
 
+TEST(GameMenu, ABoardSizeIsKeptAndSaidToComeWithTheNextStart) {
+  testsupport::TempFolder folder;
+  const QString file = QString::fromStdString(folder.path().string()) + "/polkamina.ini";
+  Session session(0, {}, std::make_unique<game::SystemClock>(), file);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&session.window()));
+  const auto scale = [&session](int entry) {
+    return session.find<QMenu>("boardScaleMenu")->actions()[entry];
+  };
+  EXPECT_TRUE(scale(0)->isChecked());
+  {
+    uitest::MessageBoxAnswerer answerer;
+    QTest::keyClick(&session.window(), Qt::Key_3, Qt::ControlModifier);
+    EXPECT_EQ(
+        answerer.texts,
+        QStringList{"表示倍率を 150% にしました。次に起動したときから、この大きさで表示します。"});
+  }
+  EXPECT_TRUE(scale(2)->isChecked() && !scale(0)->isChecked());
+  EXPECT_EQ(Preferences(file).boardScale(), 150);
+  EXPECT_EQ(session.window().devicePixelRatioF(), 1.0);
+  // Back to the size this run shows: nothing to tell.
+  uitest::MessageBoxAnswerer answerer;
+  scale(0)->trigger();
+  EXPECT_TRUE(answerer.texts.isEmpty());
+  EXPECT_EQ(Preferences(file).boardScale(), 100);
+}
+
 TEST(Preferences, ValuesNotUnderstoodReadAsDefaults) {
   testsupport::TempFolder folder;
   const QString file = QString::fromStdString(folder.path().string()) + "/polkamina.ini";
@@ -177,6 +207,23 @@ TEST(Preferences, ValuesNotUnderstoodReadAsDefaults) {
   preferences.setMatchSound(false);
   EXPECT_EQ(Preferences(file).boardScale(), 150);
   EXPECT_FALSE(Preferences(file).matchSound());
+}
+
+TEST(Preferences, TheBoardSizeScalesOnTopOfTheScreensOwnFactor) {
+  const QByteArray before = qgetenv("QT_SCALE_FACTOR");
+  qputenv("QT_SCALE_FACTOR", "2");
+  scaleWindowsBy(150);
+  EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "3");
+  qunsetenv("QT_SCALE_FACTOR");
+  scaleWindowsBy(100);  // the designed size sets nothing
+  EXPECT_FALSE(qEnvironmentVariableIsSet("QT_SCALE_FACTOR"));
+  scaleWindowsBy(125);
+  EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "1.25");
+  if (before.isNull()) {
+    qunsetenv("QT_SCALE_FACTOR");
+  } else {
+    qputenv("QT_SCALE_FACTOR", before);
+  }
 }
 
 }  // namespace

@@ -357,29 +357,31 @@ TEST(MainWindow, KeyboardReachesEveryControlAndPlaysTheBoard) {
   press(Qt::Key_Backtab);
   EXPECT_EQ(focused(), "cmdKoma_1");
 
-  // Arrows move by rows and columns and stop at the edges.
-  const std::vector<std::pair<Qt::Key, QString>> moves = {{Qt::Key_Down, "cmdKoma_9"},
-                                                          {Qt::Key_Right, "cmdKoma_10"},
-                                                          {Qt::Key_Up, "cmdKoma_2"},
-                                                          {Qt::Key_Up, "cmdKoma_2"},
-                                                          {Qt::Key_Left, "cmdKoma_1"}};
+  // Arrows move by rows and columns and go round past the edges; Home and
+  // End go to the first and last piece.
+  const std::vector<std::pair<Qt::Key, QString>> moves = {
+      {Qt::Key_Down, "cmdKoma_9"},  {Qt::Key_Right, "cmdKoma_10"}, {Qt::Key_Up, "cmdKoma_2"},
+      {Qt::Key_Up, "cmdKoma_33"},   {Qt::Key_Left, "cmdKoma_32"},  {Qt::Key_End, "cmdKoma_40"},
+      {Qt::Key_Right, "cmdKoma_1"}, {Qt::Key_Left, "cmdKoma_40"},  {Qt::Key_Home, "cmdKoma_1"}};
   for (const auto& [key, expected] : moves) {
     press(key);
     EXPECT_EQ(focused(), expected);
   }
 
-  // Space and Return turn the focused piece; the focus goes to the nearest back.
+  // Space and Return turn the focused piece, whose face holds the focus until
+  // the turn ends; the arrows move on from it.
   press(Qt::Key_Space);
   EXPECT_FALSE(session.back(1)->isVisible());
+  EXPECT_EQ(focused(), "imgKoma_1");
+  press(Qt::Key_Right);
   EXPECT_EQ(focused(), "cmdKoma_2");
-  press(Qt::Key_Return);
+  press(Qt::Key_Return);  // no match: turned down again after the wait
   EXPECT_EQ(session.labelText("lblTrun"), "1");
-  EXPECT_EQ(focused(), "cmdKoma_3");
+  EXPECT_EQ(focused(), "cmdKoma_2");
 
   press(Qt::Key_Left);
-  press(Qt::Key_Left);
   press(Qt::Key_Space);  // piece 1
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < 4; ++i) {
     press(Qt::Key_Right);
   }
   EXPECT_EQ(focused(), "cmdKoma_5");

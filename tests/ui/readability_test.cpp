@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +16,9 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -36,21 +39,27 @@ void startApplication() {
   system::installFontSubstitutions();
 }
 
-// The main window and the settings window opened from it.
+// The main window, paused over a game, and the settings and progress
+// windows opened from it.
 struct Windows {
   Windows() {
     session.find<QToolButton>("cmdSettei")->click();
     for (QWidget* widget : QApplication::topLevelWidgets()) {
       if (widget->objectName() == "frmSub") settings = widget;
     }
+    session.find<QToolButton>("cmdStart")->click();
+    session.window().findChild<QAction*>("pauseEntry")->trigger();
+    session.window().findChild<QAction*>("progressEntry")->trigger();
+    progress = session.window().findChild<QWidget*>("progressWindow");
   }
   ~Windows() {
     if (settings != nullptr) settings->close();
   }
-  std::vector<QWidget*> all() { return {&session.window(), settings}; }
+  std::vector<QWidget*> all() { return {&session.window(), settings, progress}; }
 
   Session session;
   QWidget* settings = nullptr;
+  QWidget* progress = nullptr;
 };
 
 // The texts a control shows in its own font.
@@ -75,6 +84,8 @@ TEST(Readability, EveryTextOfTheProgramIsInItsFont) {
 #endif
   Windows windows;
   ASSERT_NE(windows.settings, nullptr);
+  ASSERT_NE(windows.progress, nullptr);
+  ASSERT_TRUE(windows.session.find<QWidget>("pauseCover")->isVisible());
   int checked = 0;
   for (QWidget* window : windows.all()) {
     for (QWidget* widget : window->findChildren<QWidget*>()) {
@@ -189,6 +200,9 @@ void expectReadable(Windows& windows) {
   const QRect field = levels->style()->subControlRect(QStyle::CC_ComboBox, &option,
                                                       QStyle::SC_ComboBoxEditField, levels);
   EXPECT_GE(drawnContrast(levels, field), kTextContrast) << "the closed level list";
+  levels->setEnabled(false);  // as during a game
+  EXPECT_GE(drawnContrast(levels, field), kTextContrast) << "the level list during a game";
+  levels->setEnabled(true);
   levels->showPopup();
   QAbstractItemView* list = levels->view();
   for (int row = 0; row < levels->count(); ++row) {
@@ -197,6 +211,53 @@ void expectReadable(Windows& windows) {
     EXPECT_GE(drawnContrast(list->viewport(), item), kTextContrast) << "open list, row " << row;
   }
   levels->hidePopup();
+}
+
+// How much the keyboard focus stands out on a control: the colour its frame
+// draws most against the colour it covers there most.
+double focusContrast(QWidget* control, QWidget* elsewhere) {
+  control->window()->setAttribute(Qt::WA_KeyboardFocusChange, true);
+  elsewhere->setFocus();
+  const QImage before = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  control->setFocus();
+  const QImage after = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  std::map<QRgb, int> drawn;
+  std::map<QRgb, int> covered;
+  for (int y = 0; y < after.height(); ++y) {
+    for (int x = 0; x < after.width(); ++x) {
+      if (after.pixel(x, y) == before.pixel(x, y)) continue;
+      ++drawn[after.pixel(x, y)];
+      ++covered[before.pixel(x, y)];
+    }
+  }
+  const auto most = [](const std::map<QRgb, int>& counts) {
+    return std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+             return a.second < b.second;
+           })->first;
+  };
+  if (drawn.empty()) return 1;
+  return contrast(most(drawn), most(covered));
+}
+
+void expectFocusStandsOut(Session& session) {
+  QWidget* window = &session.window();
+  QApplication::setActiveWindow(window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QWidget* elsewhere = session.find<QWidget>("cmdEnd");
+  for (const char* name : {"cmdStart", "chkNamae", "chkAs", "cmdKoma_12"}) {
+    EXPECT_GE(focusContrast(session.find<QWidget>(name), elsewhere), kShapeContrast) << name;
+  }
+}
+
+TEST(Readability, FocusFramesStandOutInEveryPalette) {
+  startApplication();
+  for (const QPalette& palette :
+       {QApplication::style()->standardPalette(), darkPalette(), highContrastPalette()}) {
+    QApplication::setPalette(palette);
+    Session session;
+    expectFocusStandsOut(session);
+  }
+  QApplication::setPalette(QApplication::style()->standardPalette());
 }
 
 TEST(Readability, TextsStandOutInADarkPalette) {

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFontInfo>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -299,6 +300,27 @@ TEST_F(PictureTest, FacesFitTheirCellAtAnyPixelRatio) {
   // entry, whose directory can only say 256, is taken too.
   EXPECT_EQ(load(pngOf(512, 128)).size(), QSize(32, 8));
   EXPECT_EQ(load(uitest::icoWithPng(pngOf(512, 512), 256)).size(), QSize(32, 32));
+}
+
+// A one-bit picture shows in its own colours, whether it fits the cell or
+// is scaled into it: Qt would draw a one-bit pixmap as a mask in black.
+TEST_F(PictureTest, OneBitPicturesShowInTheirColours) {
+  for (const int side : {32, 48}) {
+    const QPixmap face = load(uitest::oneBitBmpFile(side, Qt::red, Qt::blue, 4));
+    ASSERT_EQ(face.size(), QSize(32, 32));
+    QImage shown(32, 32, QImage::Format_ARGB32);
+    shown.fill(Qt::white);
+    QPainter(&shown).drawPixmap(0, 0, face);
+    EXPECT_EQ(shown.pixelColor(1, 1), QColor(Qt::red)) << side;
+    EXPECT_EQ(shown.pixelColor(30, 1), QColor(Qt::blue)) << side;
+    for (int y = 0; y < 32; ++y) {
+      for (int x = 0; x < 32; ++x) {
+        const QColor colour = shown.pixelColor(x, y);
+        ASSERT_TRUE(colour.green() == 0 && std::abs(colour.red() + colour.blue() - 255) <= 2)
+            << side << ": " << x << "," << y << " " << colour.name().toStdString();
+      }
+    }
+  }
 }
 
 TEST_F(PictureTest, UnreadableOrOversizedPicturesAreEmpty) {

@@ -105,6 +105,39 @@ QByteArray icoFile(int side, QColor color) {
   return singleEntryIco(dib, side);
 }
 
+QByteArray oneBitBmpFile(int side, QColor zero, QColor one, int block) {
+  const int stride = ((side + 31) / 32) * 4;  // bits of a row, in whole 32-bit words
+  const quint32 headersSize = 14 + 40 + 2 * 4;
+  QByteArray bmp("BM");
+  appendLe32(bmp, headersSize + static_cast<quint32>(stride * side));
+  appendLe32(bmp, 0);
+  appendLe32(bmp, headersSize);  // where the pixels start
+  appendLe32(bmp, 40);
+  appendLe32(bmp, static_cast<quint32>(side));
+  appendLe32(bmp, static_cast<quint32>(side));
+  appendLe16(bmp, 1);
+  appendLe16(bmp, 1);  // one bit per pixel
+  for (const quint32 value : {0u, static_cast<quint32>(stride * side), 0u, 0u, 2u, 0u}) {
+    appendLe32(bmp, value);  // no compression, the pixels' size, no resolution, two colours
+  }
+  for (const QColor& color : {zero, one}) {
+    bmp.append(static_cast<char>(color.blue()));
+    bmp.append(static_cast<char>(color.green()));
+    bmp.append(static_cast<char>(color.red()));
+    bmp.append('\0');
+  }
+  for (int y = side - 1; y >= 0; --y) {  // rows from the bottom up
+    QByteArray row(stride, '\0');
+    for (int x = 0; x < side; ++x) {
+      if ((x / block + y / block) % 2 == 1) {
+        row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+      }
+    }
+    bmp += row;
+  }
+  return bmp;
+}
+
 QByteArray combinedIco(const QList<QByteArray>& singleImageIcos) {
   QByteArray header;
   appendLe16(header, 0);

@@ -15,6 +15,9 @@ QApplication& application();
 
 // An .ico file's bytes holding one square picture of that side and colour.
 QByteArray icoFile(int side, QColor color);
+// A one-bit BMP picture of that side: a checkerboard of block × block
+// squares in the two colours, zero's in the top left corner.
+QByteArray oneBitBmpFile(int side, QColor zero, QColor one, int block);
 // An .ico file built from single-image .ico files, one directory entry each.
 QByteArray combinedIco(const QList<QByteArray>& singleImageIcos);
 // An .ico file whose only entry holds these PNG bytes and claims that size.

@@ -133,9 +133,16 @@ void writeIcon(const QString& path, const std::vector<QImage>& images) {
   }
 }
 
+// Sides of the images in a shipped icon beyond 32 and 16: a face of 32 × 32
+// at 150 %, 200 % and up to 400 % of a screen, each drawn from the nearest
+// larger image.
+const int kLargeIconSides[] = {48, 64, 128};
+
 void writeEmojiIcon(const QString& path, const QString& emoji) {
   const QImage big = renderEmoji(emoji);
-  writeIcon(path, {fitSquare(big, 32, 1), fitSquare(big, 16, 0)});
+  std::vector<QImage> images = {fitSquare(big, 32, 1), fitSquare(big, 16, 0)};
+  for (const int side : kLargeIconSides) images.push_back(fitSquare(big, side, side / 32));
+  writeIcon(path, images);
 }
 
 void writePng(const QImage& image, const QString& path) {

@@ -77,6 +77,14 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
   }
 }
 
+// Tab and Shift+Tab go from link to link, each selected in turn.
+bool HelpBrowser::focusNextPrevChild(bool next) {
+  const bool moved = QTextBrowser::focusNextPrevChild(next);
+  const QTextCursor cursor = textCursor();
+  if (hasFocus() && cursor.hasSelection()) emit linkFocused(cursor.selectedText());
+  return moved;
+}
+
 void HelpBrowser::followLink(const QUrl& url) {
   const QUrl resolved = source().resolved(url);
   const QString entry = entryAt(*chm_, resolved);

@@ -33,6 +33,11 @@ class HelpBrowser : public QTextBrowser {
   void linkRefused(const QUrl& url);
   // A link to a page the file does not hold was clicked; `page` is its name.
   void missingPage(const QString& page);
+  // The keyboard moved to a link; `text` is what it shows.
+  void linkFocused(const QString& text);
+
+ protected:
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void followLink(const QUrl& url);

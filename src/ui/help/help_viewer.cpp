@@ -114,6 +114,9 @@ void showHelp(const QString& fileName, QWidget* owner, const QRect& keepVisible)
   helpWindows().emplace_back(window);
   closeWithApplication();
   window->show();
+  // Where no window manager activates a new window, it would open without
+  // the keyboard and unheard by screen readers.
+  window->activateWindow();
 }
 
 void closeAllHelpWindows() {

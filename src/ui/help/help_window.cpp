@@ -7,6 +7,8 @@
 #include <functional>
 
 #include "ui/help/help_browser.h"
+#include "ui/system/accessible_roles.h"
+#include "ui/system/announcer.h"
 
 namespace polkamina::help {
 
@@ -18,6 +20,8 @@ const char* const kMissingDefaultTopicText =
 namespace {
 
 const char* const kFallbackTitle = "ヘルプ";
+// What a screen reader says of a link that the keyboard reaches.
+const char* const kLinkText = "リンク %1";
 constexpr int kWidth = 720;
 constexpr int kHeight = 560;
 
@@ -38,13 +42,16 @@ QString entryName(const std::string& entry) {
 }  // namespace
 
 HelpWindow::HelpWindow(std::shared_ptr<const ChmReader> chm, const QString& filePath)
-    : chm_(chm), filePath_(filePath), browser_(new HelpBrowser(std::move(chm), this)) {
+    : chm_(chm),
+      filePath_(filePath),
+      browser_(new HelpBrowser(std::move(chm), this)),
+      announcer_(new system::Announcer(this)) {
+  system::useAccessibleRoles();
   setAttribute(Qt::WA_DeleteOnClose);
   // Help is an accessory: closing the game's last window must still end it.
   setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle(QString::fromUtf8(kFallbackTitle));
   setCentralWidget(browser_);
-  browser_->setAccessibleName(QStringLiteral("ヘルプの本文"));
   resize(kWidth, kHeight);
 
   QToolBar* tools = addToolBar(QStringLiteral("ヘルプの操作"));
@@ -65,6 +72,10 @@ HelpWindow::HelpWindow(std::shared_ptr<const ChmReader> chm, const QString& file
   addAction(close);
 
   connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::showPageTitle);
+  connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::tellPage);
+  connect(browser_, &HelpBrowser::linkFocused, this, [this](const QString& link) {
+    announcer_->announce(QString::fromUtf8(kLinkText).arg(link));
+  });
   connect(browser_, &QTextBrowser::sourceChanged, statusBar(), &QStatusBar::clearMessage);
   connect(browser_, &HelpBrowser::linkRefused, this,
           [this] { statusBar()->showMessage(QString::fromUtf8(kRefusedLinkText)); });
@@ -82,6 +93,12 @@ void HelpWindow::showDefaultTopic() {
         QString::fromUtf8(kMissingDefaultTopicText)
             .arg(entryName(chm_->missingDefaultTopic()), entryName(chm_->defaultTopic())));
   }
+}
+
+// A page the player goes to is read to a screen reader as it opens; the first
+// one is read as the window opens, with the focus.
+void HelpWindow::tellPage() {
+  if (browser_->hasFocus()) announcer_->announce(browser_->toPlainText());
 }
 
 void HelpWindow::showPageTitle() {

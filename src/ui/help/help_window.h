@@ -6,6 +6,10 @@
 
 #include "ui/help/chm_reader.h"
 
+namespace polkamina::system {
+class Announcer;
+}
+
 namespace polkamina::help {
 
 class HelpBrowser;
@@ -29,10 +33,12 @@ class HelpWindow : public QMainWindow {
 
  private:
   void showPageTitle();
+  void tellPage();
 
   std::shared_ptr<const ChmReader> chm_;
   QString filePath_;
   HelpBrowser* browser_;
+  system::Announcer* announcer_;  // tells a screen reader of pages and links
 };
 
 // Status-line texts: a link leading outside the help file, a link to a page

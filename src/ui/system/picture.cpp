@@ -95,6 +95,9 @@ QSize logicalSize(const QSize& pictureSize) {
 }
 
 QPixmap faceFromImage(QImage image, qreal devicePixelRatio) {
+  // A one-bit image is made full colour before it is scaled, so that it
+  // blends as any other picture whatever form the image reader gives it.
+  if (image.depth() == 1) image = image.convertToFormat(QImage::Format_ARGB32);
   const QSize logical = logicalSize(image.size());
   // Rounded down, so the face never reaches past its cell.
   const QSize device(std::max(1, int(std::floor(logical.width() * devicePixelRatio + 1e-6))),
