@@ -17,6 +17,7 @@
 #include "ui/piece_button.h"
 #include "ui/piece_face.h"
 #include "ui/shown_text.h"
+#include "ui/system/accessible_roles.h"
 #include "ui/system/art.h"
 #include "ui/system/fonts.h"
 #include "ui/system/picture.h"
@@ -54,6 +55,8 @@ QString pieceName(int cell, const game::Piece& piece) {
 }  // namespace
 
 BoardView::BoardView(QWidget* parent, InputWatcher* input) : QFrame(parent) {
+  // A face is told as the picture it is, whether or not Qt has its pixmap yet.
+  system::useAccessibleRole(PieceFace::staticMetaObject.className(), QAccessible::Graphic);
   setObjectName("fraKiri");
   setGeometry(twipsRect(150, 1350, 9165, 5325));
   setFrameStyle(QFrame::Box | QFrame::Sunken);

@@ -33,8 +33,8 @@ class GameMenu : public QMenu {
   void pauseChosen();
   void soundSwitched(bool on);
   void progressChosen();
-  void picturesChosen();
   void boardScaleChosen(int percent);
+  void picturesChosen();
 
  private:
   // An entry of menu with its shortcuts, the first of them shown.

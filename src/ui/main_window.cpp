@@ -35,6 +35,7 @@
 #include "ui/system/fonts.h"
 #include "ui/system/message_box.h"
 #include "ui/system/qt_host.h"
+#include "ui/system/restart.h"
 #include "ui/system/twips.h"
 #include "ui/widgets.h"
 
@@ -129,6 +130,8 @@ MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
   connectHandlers();
   connectMenu();
 
+  // One of the window's controls, as in the design.
+  Timer1_.setParent(this);
   Timer1_.setObjectName("Timer1");
   Timer1_.setInterval(kTimerIntervalMs);
   Timer1_.start();
@@ -315,22 +318,32 @@ void MainWindow::togglePause() {
   runHandler([this] { game_.togglePause(); });
 }
 
-// Opens on the level the level list shows.
+// Opens on the level the level list shows, beside this window as the help
+// does, so that the game stays in view.
 void MainWindow::showProgress() {
   if (progress_ == nullptr) {
     const auto level = game_.options().level();
     progress_ =
         new ProgressWindow(this, game_.history().rows(), level ? levels::levelIndex(*level) : 0);
+    progress_->adjustSize();
+    help::placeNear(progress_, this, cmdStart_->geometry().united(cmdEnd_->geometry()));
   }
   progress_->bringForward();
 }
 
-// Qt takes the scale of the windows only as the program starts.
+// Qt takes the scale of the windows only as the program starts: the program
+// starts again at once if the player wishes, else the size comes with the
+// next start.
 void MainWindow::boardScaleChosen(int percent) {
   if (percent == boardScale_) return;
-  system::showMessageBox("表示倍率を " + std::to_string(percent) +
-                             "% にしました。次に起動したときから、この大きさで表示します。",
-                         "表示倍率", game::MessageIcon::Information, game::MessageButtons::Ok);
+  std::string question = "表示倍率を " + std::to_string(percent) +
+                         "% にしました。今すぐ起動し直して、この大きさにしますか？";
+  if (game_.board().Playing()) question += "\r\n遊んでいる途中のゲームは記録されずに終わります。";
+  question += "\r\n「キャンセル」のときは、次に起動したときからこの大きさになります。";
+  if (system::showMessageBox(question, "表示倍率", game::MessageIcon::Information,
+                             game::MessageButtons::OkCancel) == game::MessageAnswer::Ok) {
+    system::requestRestart();
+  }
 }
 
 void MainWindow::cmdKoma_Click(int index) {

@@ -10,6 +10,8 @@ namespace {
 const char* const kMatchSound = "sound/match";
 const char* const kPauseWhenHidden = "pause/whenHidden";
 const char* const kBoardScale = "view/boardScale";
+// Where the first run keeps the environment's own QT_SCALE_FACTOR (empty for none).
+const char* const kScreenScale = "POLKAMINA_SCREEN_SCALE_FACTOR";
 
 bool isOffered(int percent) {
   return std::find(Preferences::kBoardScales.begin(), Preferences::kBoardScales.end(), percent) !=
@@ -44,9 +46,22 @@ void Preferences::setBoardScale(int percent) {
 }
 
 void scaleWindowsBy(int percent) {
-  if (percent == 100) return;
+  // The screen's own factor, as the environment gave it to the first run: a
+  // restart inherits QT_SCALE_FACTOR as set here, and must not scale it again.
+  if (!qEnvironmentVariableIsSet(kScreenScale)) {
+    qputenv(kScreenScale, qgetenv("QT_SCALE_FACTOR"));
+  }
+  const QByteArray screenText = qgetenv(kScreenScale);
+  if (percent == 100) {
+    if (screenText.isEmpty()) {
+      qunsetenv("QT_SCALE_FACTOR");
+    } else {
+      qputenv("QT_SCALE_FACTOR", screenText);
+    }
+    return;
+  }
   bool ok = false;
-  const double screen = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+  const double screen = screenText.toDouble(&ok);
   const double factor = (ok && screen > 0 ? screen : 1.0) * percent / 100.0;
   qputenv("QT_SCALE_FACTOR", QByteArray::number(factor));
 }

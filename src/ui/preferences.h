@@ -35,9 +35,10 @@ class Preferences {
 };
 
 // Scales every window of the program by percent, as Qt scales a screen
-// (QT_SCALE_FACTOR, on top of a factor the environment already sets), so
-// that every place stays the designed one in logical pixels. Qt reads it
-// once: call it before the application object is made.
+// (QT_SCALE_FACTOR, on top of the factor the environment gave the program's
+// first run, also after a restart), so that every place stays the designed
+// one in logical pixels. Qt reads it once: call it before the application
+// object is made.
 void scaleWindowsBy(int percent);
 
 }  // namespace polkamina::ui

@@ -1,7 +1,8 @@
 #include "ui/widgets.h"
 
 #include <QAbstractItemView>
-#include <QKeyEvent>
+#include <QComboBox>
+#include <QEvent>
 
 #include "ui/system/colours.h"
 

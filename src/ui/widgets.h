@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QColor>
-#include <QComboBox>
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
 #include <QRect>
 #include <QString>
 #include <QWidget>
+
+class QComboBox;
 
 namespace polkamina::ui {
 

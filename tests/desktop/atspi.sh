@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A screen reader asks the game during the wait of a turn (5 s here) and is
-# answered at once, and hears the second piece of the turn face up.
+# answered at once, and hears the second piece of the turn face up; paused
+# with a piece face up, the game tells of its cover and of no piece.
 source "$(dirname "$0")/lib.sh"
 
 desktop_start_x
@@ -27,4 +28,17 @@ awk -v a="$started" -v b="$finished" 'BEGIN {exit !(b - a < 4.5)}' ||
   desktop_fail "the questions were answered only after the wait"
 grep -q '^1行2列 めくれている ' "$DESKTOP_WORK/answer" ||
   desktop_fail "the second piece is not told face up: $(cat "$DESKTOP_WORK/answer")"
+
+# Taken up after the wait, in order: the first piece of the next turn, then
+# the pause.
+read -r x y < <(e2e_piece_centre 3)
+desktop_click_main "$x" "$y"
+desktop_key_main p
+paused() {
+  desktop_run timeout 20 python3 "$(dirname "$0")/atspi_query.py" polkamina >"$DESKTOP_WORK/paused"
+  grep -q '^一時停止中$' "$DESKTOP_WORK/paused"
+}
+e2e_eventually 15 paused || desktop_fail "no pause cover is told: $(cat "$DESKTOP_WORK/paused")"
+! grep -q 'めくれている' "$DESKTOP_WORK/paused" ||
+  desktop_fail "a piece is told under the pause cover: $(cat "$DESKTOP_WORK/paused")"
 echo "ok: $seconds s"

@@ -1,6 +1,6 @@
 """Asks the game's accessibility tree, as a screen reader does, during a
 turn's wait. Prints the seconds one question took to answer, then the names
-of the shown pieces, one a line.
+of the face-up pieces and of the pause cover that show, one a line.
 
 Usage: atspi_query.py APPLICATION_NAME
 """
@@ -18,10 +18,11 @@ def application(name):
 
 
 def names(node, depth=0):
+    """The names of what shows under node."""
     if depth > 12:
         return
     for child in node:
-        if child is None:
+        if child is None or not child.getState().contains(pyatspi.STATE_SHOWING):
             continue
         yield child.name
         yield from names(child, depth + 1)
@@ -34,5 +35,5 @@ start = time.monotonic()
 frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
 print(f"{time.monotonic() - start:.3f}", frame.name)
 for name in names(frame):
-    if "めくれている" in name:
+    if "めくれている" in name or name == "一時停止中":
         print(name)

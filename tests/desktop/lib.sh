@@ -20,12 +20,22 @@ desktop_fail() {
   exit 1
 }
 
+# Ends a process started in the background: asked first, killed when it has
+# not ended within five seconds (Orca, for one, can hang on its way out).
+desktop_stop() {
+  local pid=$1
+  kill "$pid" 2>/dev/null || return 0
+  e2e_eventually 5 desktop_ended "$pid" || kill -KILL "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
+# Succeeds once a child has ended (gone, or a zombie waiting to be reaped).
+desktop_ended() { [[ $(ps -o stat= -p "$1") != [^Z]* ]]; }
+
 desktop_cleanup() {
   local i
   if [ -n "${DESKTOP_INPUT_FD:-}" ]; then exec {DESKTOP_INPUT_FD}>&-; fi
   for ((i = ${#DESKTOP_PIDS[@]} - 1; i >= 0; i--)); do
-    kill "${DESKTOP_PIDS[i]}" 2>/dev/null || true
-    wait "${DESKTOP_PIDS[i]}" 2>/dev/null || true
+    desktop_stop "${DESKTOP_PIDS[i]}"
   done
   if [ "${DESKTOP_KEEP:-0}" = 1 ]; then
     echo "kept $DESKTOP_WORK" >&2
@@ -218,6 +228,17 @@ desktop_click_main() {
   fi
 }
 
+# Presses a key (an xkb key name, "m", "shift+Tab") in the main window.
+desktop_key_main() {
+  if [ -n "${DESKTOP_X:-}" ]; then
+    local id
+    id=$(desktop_run xdotool search --onlyvisible --name "^ポルカミナ\$" | head -n 1)
+    desktop_run xdotool windowfocus --sync "$id" key "$1"
+  else
+    desktop_input key "$1"
+  fi
+}
+
 # Pixels that differ between two screenshots in a rectangle (x y w h) of the
 # main window.
 desktop_changed() {
@@ -276,7 +297,7 @@ orca.debug.debugLevel = orca.debug.LEVEL_INFO
 orca.debug.debugFile = open("$DESKTOP_WORK/run/transcript", "w", buffering=1)
 PY
   chown -R "$DESKTOP_USER" "$prefs"
-  desktop_start orca orca --user-prefs "$prefs"
+  desktop_start orca orca --replace --user-prefs "$prefs"
   e2e_eventually 30 grep -q "SPEECH OUTPUT: 'Screen reader on" "$DESKTOP_WORK/run/transcript" ||
     desktop_fail "Orca did not start: $(cat "$DESKTOP_WORK/orca.log")"
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The game natively on a Wayland compositor (sway, headless): a short game
-# by keyboard; the settings window stays above the main window when the main
+# by keyboard, and the Menu key opens the game's menu; the settings window stays above the main window when the main
 # window is clicked; ヘルプ pressed again brings the help window back.
 source "$(dirname "$0")/lib.sh"
 
@@ -31,6 +31,14 @@ desktop_input key space
 desktop_input key Right
 desktop_input key Return
 e2e_eventually 10 turn_counted one_turn || desktop_fail "no second turn was counted"
+
+# The menu is a popup of the main window.
+popups() { grep -c 'get_popup(' "$DESKTOP_WORK/game.log" || true; }
+popups_before=$(popups)
+desktop_input key Menu
+e2e_eventually 10 eval '[ "$(popups)" -gt "$popups_before" ]' ||
+  desktop_fail "the Menu key opened no menu"
+desktop_input key Escape
 
 # Windows of their own that the compositor knows to be the main window's:
 # each names the main window's toplevel as its parent, so that compositors

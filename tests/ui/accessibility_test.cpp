@@ -81,6 +81,7 @@ TEST(Accessibility, TheBoardIsAPanelOfTheWindowHoldingThePieces) {
   QAccessibleInterface* back = QAccessible::queryAccessibleInterface(session.back(12));
   EXPECT_EQ(back->parent(), board);
   EXPECT_EQ(back->role(), QAccessible::Button);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(session.face(12))->role(), QAccessible::Graphic);
   EXPECT_EQ(board->parent(), QAccessible::queryAccessibleInterface(&session.window()));
 
   // No container below the window is told as a window of its own.

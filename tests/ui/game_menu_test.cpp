@@ -4,16 +4,19 @@
 
 #include <QAccessible>
 #include <QContextMenuEvent>
+#include <QEventLoop>
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <memory>
 
 #include "game/game_fakes.h"
 #include "support/temp_folder.h"
 #include "ui/preferences.h"
+#include "ui/system/restart.h"
 #include "ui_test_support.h"
 #include "window_session.h"
 
@@ -57,9 +60,9 @@ TEST(GameMenu, OpensOutsideThePiecesByMouseAndByKeyboard) {
   Session session;
   ASSERT_TRUE(QTest::qWaitForWindowActive(&session.window()));
   auto* menu = session.find<QMenu>("gameMenu");
-  EXPECT_EQ(entries(menu),
-            (QStringList{"一時停止 P", "最小化したら一時停止 Shift+P", "-", "効果音 M", "-",
-                         "成績... R", "絵の管理... Ctrl+E", "表示倍率 "}));
+  EXPECT_EQ(entries(menu), (QStringList{"一時停止 P", "最小化したら一時停止 Shift+P", "-",
+                                        "効果音 M", "-", "成績... R", "絵の管理... Ctrl+E",
+                                        "表示倍率 "}));
   EXPECT_EQ(
       entries(menu->findChild<QMenu*>("boardScaleMenu")),
       (QStringList{"100% Ctrl+1", "125% Ctrl+2", "150% Ctrl+3", "200% Ctrl+4", "300% Ctrl+5"}));
@@ -109,8 +112,18 @@ TEST(GameMenu, PauseCoversTheDealAndStopsTheClockUntilResumed) {
     EXPECT_FALSE(session.back(i)->isVisible() || session.face(i)->isVisible());
   EXPECT_TRUE(cover->hasFocus());
 
+  // The window's timer ticks at once; the time is the fake clock's.
+  auto* timer = session.window().findChild<QTimer*>("Timer1");
+  ASSERT_NE(timer, nullptr);
+  int ticks = 0;
+  QObject::connect(timer, &QTimer::timeout, [&ticks] { ++ticks; });
+  timer->setInterval(1);
+  const auto tick = [&ticks] {
+    const int before = ticks;
+    QTRY_VERIFY(ticks > before);
+  };
   time.advance(600);
-  QTest::qWait(1100);  // a tick of the window's timer
+  tick();
   EXPECT_EQ(session.labelText("lblByou"), "01分05秒");
 
   QTest::mouseClick(cover, Qt::LeftButton);
@@ -119,7 +132,8 @@ TEST(GameMenu, PauseCoversTheDealAndStopsTheClockUntilResumed) {
   EXPECT_TRUE(session.back(2)->isVisible() && session.back(2)->hasFocus());
   EXPECT_EQ(session.labelText("lblByou"), "01分05秒");
   time.advance(1);
-  QTRY_COMPARE_WITH_TIMEOUT(session.labelText("lblByou"), QString("01分06秒"), 2000);
+  tick();
+  EXPECT_EQ(session.labelText("lblByou"), "01分06秒");
 
   // The Pause key does as P; スタート deals a new game out of a pause.
   QTest::keyClick(&session.window(), Qt::Key_Pause);
@@ -167,7 +181,7 @@ TEST(GameMenu, SwitchesAreKeptInThePlayersPreferencesFile) {
   EXPECT_FALSE(QFile::exists(QString::fromStdString(again.folder()) + "/polkamina.ini"));
 }
 
-TEST(GameMenu, ABoardSizeIsKeptAndSaidToComeWithTheNextStart) {
+TEST(GameMenu, ABoardSizeIsKeptAndComesWithARestartOrTheNextStart) {
   testsupport::TempFolder folder;
   const QString file = QString::fromStdString(folder.path().string()) + "/polkamina.ini";
   Session session(0, {}, std::make_unique<game::SystemClock>(), file);
@@ -177,16 +191,29 @@ TEST(GameMenu, ABoardSizeIsKeptAndSaidToComeWithTheNextStart) {
   };
   EXPECT_TRUE(scale(0)->isChecked());
   {
-    uitest::MessageBoxAnswerer answerer;
+    uitest::MessageBoxAnswerer cancel(Qt::Key_Escape);
+    QTest::mouseClick(session.find<QToolButton>("cmdStart"), Qt::LeftButton);
     QTest::keyClick(&session.window(), Qt::Key_3, Qt::ControlModifier);
-    EXPECT_EQ(
-        answerer.texts,
-        QStringList{"表示倍率を 150% にしました。次に起動したときから、この大きさで表示します。"});
+    EXPECT_EQ(cancel.texts,
+              QStringList{"表示倍率を 150% にしました。今すぐ起動し直して、この大きさにしますか？\n"
+                          "遊んでいる途中のゲームは記録されずに終わります。\n"
+                          "「キャンセル」のときは、次に起動したときからこの大きさになります。"});
   }
   EXPECT_TRUE(scale(2)->isChecked() && !scale(0)->isChecked());
   EXPECT_EQ(Preferences(file).boardScale(), 150);
-  EXPECT_EQ(session.window().devicePixelRatioF(), 1.0);
-  // Back to the size this run shows: nothing to tell.
+  EXPECT_TRUE(session.game().board().Playing());
+
+  // OK ends the event loop for main() to start the program again.
+  QEventLoop loop;
+  QTimer::singleShot(0, [&scale] {
+    const uitest::MessageBoxAnswerer ok(Qt::Key_Return);
+    scale(4)->trigger();
+  });
+  QTimer::singleShot(5000, &loop, [&loop] { loop.exit(-1); });  // no restart asked for
+  EXPECT_EQ(loop.exec(), system::kRestartStatus);
+  EXPECT_EQ(Preferences(file).boardScale(), 300);
+
+  // Back to the size this run shows: nothing to ask.
   uitest::MessageBoxAnswerer answerer;
   scale(0)->trigger();
   EXPECT_TRUE(answerer.texts.isEmpty());
@@ -212,13 +239,24 @@ TEST(Preferences, ValuesNotUnderstoodReadAsDefaults) {
 TEST(Preferences, TheBoardSizeScalesOnTopOfTheScreensOwnFactor) {
   const QByteArray before = qgetenv("QT_SCALE_FACTOR");
   qputenv("QT_SCALE_FACTOR", "2");
+  qunsetenv("POLKAMINA_SCREEN_SCALE_FACTOR");
   scaleWindowsBy(150);
   EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "3");
-  qunsetenv("QT_SCALE_FACTOR");
-  scaleWindowsBy(100);  // the designed size sets nothing
-  EXPECT_FALSE(qEnvironmentVariableIsSet("QT_SCALE_FACTOR"));
+  // A restart starts from the screen's own factor again.
   scaleWindowsBy(125);
-  EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "1.25");
+  EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "2.5");
+  scaleWindowsBy(100);
+  EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "2");
+
+  // With no factor of the environment's own, the designed size sets none.
+  qunsetenv("QT_SCALE_FACTOR");
+  qunsetenv("POLKAMINA_SCREEN_SCALE_FACTOR");
+  scaleWindowsBy(300);
+  EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "3");
+  scaleWindowsBy(100);
+  EXPECT_FALSE(qEnvironmentVariableIsSet("QT_SCALE_FACTOR"));
+
+  qunsetenv("POLKAMINA_SCREEN_SCALE_FACTOR");
   if (before.isNull()) {
     qunsetenv("QT_SCALE_FACTOR");
   } else {

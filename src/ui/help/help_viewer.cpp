@@ -52,24 +52,6 @@ QRect keptInside(QRect rect, const QRect& screen) {
 
 long area(const QRect& rect) { return rect.isEmpty() ? 0 : long{rect.width()} * rect.height(); }
 
-// Places the window beside its owner.
-void placeNear(HelpWindow* window, const QWidget* owner, const QRect& keepVisible) {
-  const QScreen* screen = owner ? owner->screen() : nullptr;
-  if (!screen) return;
-  // The window's frame is not known before it is shown; the owner's is alike.
-  const QMargins frame(owner->geometry().left() - owner->frameGeometry().left(),
-                       owner->geometry().top() - owner->frameGeometry().top(),
-                       owner->frameGeometry().right() - owner->geometry().right(),
-                       owner->frameGeometry().bottom() - owner->geometry().bottom());
-  const QRect kept = keepVisible.isNull()
-                         ? QRect()
-                         : QRect(owner->mapToGlobal(keepVisible.topLeft()), keepVisible.size());
-  const QRect place = placeBeside(window->size().grownBy(frame), owner->frameGeometry(), kept,
-                                  screen->availableGeometry());
-  window->resize(place.size().shrunkBy(frame));
-  window->move(place.topLeft());
-}
-
 void closeWithApplication() {
   static bool connected = false;
   if (connected || !qApp) return;
@@ -160,6 +142,23 @@ QRect placeBeside(const QSize& size, const QRect& owner, const QRect& keepVisibl
     if (!best || area(place.intersected(owner)) < area(best->intersected(owner))) best = place;
   }
   return best.value_or(keptInside(QRect(screen.topLeft(), full), screen));
+}
+
+void placeNear(QWidget* window, const QWidget* owner, const QRect& keepVisible) {
+  const QScreen* screen = owner ? owner->screen() : nullptr;
+  if (!screen) return;
+  // The window's frame is not known before it is shown; the owner's is alike.
+  const QMargins frame(owner->geometry().left() - owner->frameGeometry().left(),
+                       owner->geometry().top() - owner->frameGeometry().top(),
+                       owner->frameGeometry().right() - owner->geometry().right(),
+                       owner->frameGeometry().bottom() - owner->geometry().bottom());
+  const QRect kept = keepVisible.isNull()
+                         ? QRect()
+                         : QRect(owner->mapToGlobal(keepVisible.topLeft()), keepVisible.size());
+  const QRect place = placeBeside(window->size().grownBy(frame), owner->frameGeometry(), kept,
+                                  screen->availableGeometry());
+  window->resize(place.size().shrunkBy(frame));
+  window->move(place.topLeft());
 }
 
 }  // namespace polkamina::help

@@ -27,6 +27,10 @@ void closeAllHelpWindows();
 QRect placeBeside(const QSize& size, const QRect& owner, const QRect& keepVisible,
                   const QRect& screen);
 constexpr int kNarrowestBeside = 360;
+
+// Moves and sizes a window of its own, not yet shown, beside owner as
+// placeBeside tells, never over keepVisible (in owner's coordinates).
+void placeNear(QWidget* window, const QWidget* owner, const QRect& keepVisible);
 constexpr int kLowestBelowButtons = 240;
 
 }  // namespace polkamina::help
