@@ -282,6 +282,8 @@ void fillGameFolder(const fs::path& defaults, const DefaultFiles& files, const f
     for (const std::string& name : files.dataFiles) {
       if (!hasName(game, name)) added = copyDefault(defaults, name, game) || added;
     }
+    // A game running meanwhile may be switching sets: its switch is waited for.
+    const pictures::SwitchLock lock(game);
     if (icons::listIconFiles(game).empty() && !pictures::switchInterrupted(game)) {
       for (const std::string& name : files.icons) {
         added = copyDefault(defaults, name, game) || added;

@@ -1,6 +1,7 @@
 #include "pictures/set_switch.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -245,10 +246,59 @@ Failure refusedSet(const Places& places, const std::string& set) {
   return std::nullopt;
 }
 
+// Finishes a switch left half done, the lock already held.
+Failure finishLeftSwitch(const fs::path& gameFolder) {
+  const fs::path journalPath = gameFolder / kSetsFolderName / kJournalName;
+  if (!isPresent(journalPath)) {
+    // A run ended before its journal was down moved nothing.
+    ::rmdir((gameFolder / kSetsFolderName / kOutgoingName).c_str());
+    return std::nullopt;
+  }
+  // What the player can do when the switch cannot be finished: the game
+  // then counts whatever the game folder holds.
+  const std::string way = store::filled(
+      store::translated("Pictures",
+                        "\n記録 %1 を消すと、切り替えをやめて今のフォルダのまま起動します。"),
+      {std::string(kSetsFolderName) + "/" + kJournalName});
+  std::error_code error;
+  const std::optional<std::string> bytes =
+      store::readRegularFile(journalPath, kLargestJournalBytes, error);
+  std::optional<Journal> journal = bytes ? parseJournal(*bytes) : std::nullopt;
+  if (!journal) {
+    return store::translated("Pictures", "途中で止まった絵のセットの切り替えの記録が読めません。") +
+           way;
+  }
+  try {
+    const Places places = placesOf(gameFolder, journal->set);
+    moveTheRest(places, *journal);
+    finish(places, *journal);
+  } catch (const StepFailed& failed) {
+    return store::translated("Pictures",
+                             "途中で止まった絵のセットの切り替えを終えられませんでした。") +
+           failed.message + way;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
+SwitchLock::SwitchLock(const fs::path& gameFolder)
+    : fd_(::open((gameFolder / kSetsFolderName).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+  if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
+    ::close(fd_);
+    fd_ = -1;
+  }
+}
+
+SwitchLock::~SwitchLock() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
 Failure useSet(const fs::path& gameFolder, const std::string& set) {
-  if (Failure unfinished = finishInterruptedSwitch(gameFolder)) return unfinished;
+  const SwitchLock lock(gameFolder);
+  if (!lock.held())
+    return store::translated("Pictures", "絵のセットのフォルダを開けませんでした。");
+  if (Failure unfinished = finishLeftSwitch(gameFolder)) return unfinished;
   const Places places = placesOf(gameFolder, set);
   if (Failure refused = refusedSet(places, set)) return refused;
   // A working folder left by a failed start is empty; anything in it is
@@ -295,36 +345,14 @@ bool switchInterrupted(const fs::path& gameFolder) {
 }
 
 Failure finishInterruptedSwitch(const fs::path& gameFolder) {
-  const fs::path journalPath = gameFolder / kSetsFolderName / kJournalName;
-  if (!isPresent(journalPath)) {
-    // A run ended before its journal was down moved nothing.
-    ::rmdir((gameFolder / kSetsFolderName / kOutgoingName).c_str());
-    return std::nullopt;
+  // Without a sets folder no switch was ever begun.
+  if (!isPresent(gameFolder / kSetsFolderName)) return std::nullopt;
+  const SwitchLock lock(gameFolder);
+  if (!lock.held() && switchInterrupted(gameFolder)) {
+    return store::translated(
+        "Pictures", "絵のセットのフォルダを開けないので、途中で止まった切り替えを終えられません。");
   }
-  // What the player can do when the switch cannot be finished: the game
-  // then counts whatever the game folder holds.
-  const std::string way = store::filled(
-      store::translated("Pictures",
-                        "\n記録 %1 を消すと、切り替えをやめて今のフォルダのまま起動します。"),
-      {std::string(kSetsFolderName) + "/" + kJournalName});
-  std::error_code error;
-  const std::optional<std::string> bytes =
-      store::readRegularFile(journalPath, kLargestJournalBytes, error);
-  std::optional<Journal> journal = bytes ? parseJournal(*bytes) : std::nullopt;
-  if (!journal) {
-    return store::translated("Pictures", "途中で止まった絵のセットの切り替えの記録が読めません。") +
-           way;
-  }
-  try {
-    const Places places = placesOf(gameFolder, journal->set);
-    moveTheRest(places, *journal);
-    finish(places, *journal);
-  } catch (const StepFailed& failed) {
-    return store::translated("Pictures",
-                             "途中で止まった絵のセットの切り替えを終えられませんでした。") +
-           failed.message + way;
-  }
-  return std::nullopt;
+  return finishLeftSwitch(gameFolder);
 }
 
 std::string inUseSetName(const fs::path& gameFolder) {

@@ -7,6 +7,25 @@
 
 namespace polkamina::pictures {
 
+// Holds the game folder's picture sets for one run of the game while it
+// switches sets, finishes a switch or fills in icons, so that runs started
+// side by side never meet a switch half done. Waits for another run's
+// hold to end.
+class SwitchLock {
+ public:
+  explicit SwitchLock(const std::filesystem::path& gameFolder);
+  ~SwitchLock();
+  SwitchLock(const SwitchLock&) = delete;
+  SwitchLock& operator=(const SwitchLock&) = delete;
+
+  // False when the sets folder could not be opened (there is none, or it
+  // cannot be read).
+  bool held() const { return fd_ >= 0; }
+
+ private:
+  int fd_;
+};
+
 // Makes `set` the set in use: the game folder's icon files become a set of
 // their own (named after the set they came from, else "前の絵") and the
 // set's icon files take their place; the set's folder goes. The set must

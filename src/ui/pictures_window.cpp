@@ -23,6 +23,7 @@
 #include "ui/import_dialog.h"
 #include "ui/picture_grid.h"
 #include "ui/picture_set_list.h"
+#include "ui/system/accessible_roles.h"
 #include "ui/system/art.h"
 #include "ui/system/message_box.h"
 #include "ui/system/picture_import.h"
@@ -88,6 +89,7 @@ class PicturesWindow : public QWidget {
     setWindowTitle(tr(kCaption));
     setWindowIcon(system::windowIcon());
     setAcceptDrops(true);
+    system::useAccessibleRoles();
     build();
     connectActions();
     refresh();

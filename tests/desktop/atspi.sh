@@ -34,11 +34,13 @@ grep -q '^1行2列 めくれている ' "$DESKTOP_WORK/answer" ||
 read -r x y < <(e2e_piece_centre 3)
 desktop_click_main "$x" "$y"
 desktop_key_main p
+# The bus delivers the pieces' hiding and the cover's showing one by one, so
+# a question asked between them may still see both; once settled, only the
+# cover is told.
 paused() {
   desktop_run timeout 20 python3 "$(dirname "$0")/atspi_query.py" polkamina >"$DESKTOP_WORK/paused"
-  grep -q '^一時停止中$' "$DESKTOP_WORK/paused"
+  grep -q '^一時停止中$' "$DESKTOP_WORK/paused" && ! grep -q 'めくれている' "$DESKTOP_WORK/paused"
 }
-e2e_eventually 15 paused || desktop_fail "no pause cover is told: $(cat "$DESKTOP_WORK/paused")"
-! grep -q 'めくれている' "$DESKTOP_WORK/paused" ||
-  desktop_fail "a piece is told under the pause cover: $(cat "$DESKTOP_WORK/paused")"
+e2e_eventually 15 paused ||
+  desktop_fail "no pause cover alone is told: $(cat "$DESKTOP_WORK/paused")"
 echo "ok: $seconds s"

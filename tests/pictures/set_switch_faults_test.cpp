@@ -5,7 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
 #include <map>
 
 #include "icons/icon_set.h"
@@ -145,6 +147,19 @@ TEST_F(SetSwitch, ARunEndedAtAnyStepIsFinishedAtTheNextStart) {
       ASSERT_FALSE(useSet(game_, "前の絵").has_value());
     }
   }
+}
+
+TEST_F(SetSwitch, ASwitchWaitsForAnotherRunHoldingTheSets) {
+  std::future<Failure> switched;
+  {
+    const SwitchLock otherRun(game_);
+    ASSERT_TRUE(otherRun.held());
+    switched = std::async(std::launch::async, [this] { return useSet(game_, "new"); });
+    EXPECT_EQ(switched.wait_for(std::chrono::milliseconds(200)), std::future_status::timeout);
+    EXPECT_EQ(picturesIn(game_), picturesOf("old"));
+  }
+  EXPECT_FALSE(switched.get().has_value());
+  EXPECT_EQ(picturesIn(game_), picturesOf("new"));
 }
 
 TEST_F(SetSwitch, ADamagedJournalIsReportedAndMovesNothing) {
