@@ -914,6 +914,14 @@ Delete the record %1 to give up the switch and start with the game folder as it 
         <source>途中で止まった絵のセットの切り替えの記録が読めません。</source>
         <translation>The record of a picture set switch that stopped halfway cannot be read.</translation>
     </message>
+    <message>
+        <source>絵のセットのフォルダを開けませんでした。</source>
+        <translation>The folder of the picture sets could not be opened.</translation>
+    </message>
+    <message>
+        <source>絵のセットのフォルダを開けないので、途中で止まった切り替えを終えられません。</source>
+        <translation>The folder of the picture sets cannot be opened, so a switch that stopped halfway cannot be finished.</translation>
+    </message>
 </context>
 <context>
     <name>PicturesWindow</name>
