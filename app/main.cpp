@@ -12,6 +12,7 @@
 #include "ui/record_window.h"
 #include "ui/system/file_error_report.h"
 #include "ui/system/fonts.h"
+#include "ui/system/language.h"
 #include "ui/system/message_box.h"
 #include "ui/system/qt_host.h"
 #include "ui/system/restart.h"
@@ -24,6 +25,7 @@ int play(int argc, char* argv[]) {
   ui::Preferences preferences(ui::Preferences::standardFile());
   ui::scaleWindowsBy(preferences.boardScale());
   QApplication app(argc, argv);
+  system::installPlayersLanguage();
   // Lets the desktop match the window to the installed menu entry and icon.
   QApplication::setDesktopFileName(QStringLiteral("io.github.polkamina.Polkamina"));
   system::installFontSubstitutions();
@@ -42,8 +44,9 @@ int play(int argc, char* argv[]) {
   // A switch of picture sets that an ended run left half done is finished
   // before the icons are counted.
   if (const auto failure = pictures::finishInterruptedSwitch(folder.path())) {
-    system::showMessageBox(*failure, "絵のセットの切り替え", game::MessageIcon::Exclamation,
-                           game::MessageButtons::Ok);
+    system::showMessageBox(
+        *failure, QCoreApplication::translate("Pictures", "絵のセットの切り替え").toStdString(),
+        game::MessageIcon::Exclamation, game::MessageButtons::Ok);
     return EXIT_FAILURE;
   }
   // Start-up runs before the window is shown; a wrong icon count or a failed

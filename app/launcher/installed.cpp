@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
   polkamina::launcher::Layout layout;
   layout.program = (here / POLKAMINA_PROGRAM_FROM_LAUNCHER).lexically_normal();
   layout.defaults = data / "defaults";
-  layout.helpFile = data / "pkHelp.chm";
+  layout.helpFiles = polkamina::launcher::helpFilesIn(data);
   layout.gameFolder =
       polkamina::launcher::gameFolderFor(std::getenv("XDG_DATA_HOME"), homeFolder());
   return polkamina::launcher::launch(argc, argv, layout);

@@ -10,15 +10,16 @@
 #include <vector>
 
 #include "launcher/game_folder.h"
+#include "store/translation.h"
 #include "ui/system/fonts.h"
+#include "ui/system/language.h"
 #include "ui/system/message_box.h"
 
 namespace polkamina::launcher {
 
 namespace {
 
-const char* const kCaption = "ポルカミナ";
-const char* const kEnding = "\nプログラムを終了します。";
+using store::translated;
 
 // Qt ends the process when it finds no display, so a box is shown only where
 // there is one to show it on.
@@ -37,16 +38,17 @@ void tell(int argc, char* argv[], const std::vector<std::string>& messages) {
   }
   if (messages.empty() || !canShowWindows()) return;
   QApplication app(argc, argv);
+  system::installPlayersLanguage();
   system::installFontSubstitutions();
   QApplication::setFont(system::outsideTextFont(system::kPGothic, 9));
   for (const std::string& message : messages) {
-    system::showMessageBox(message, kCaption, game::MessageIcon::Exclamation,
-                           game::MessageButtons::Ok);
+    system::showMessageBox(message, translated("MainWindow", "ポルカミナ"),
+                           game::MessageIcon::Exclamation, game::MessageButtons::Ok);
   }
 }
 
 int fail(int argc, char* argv[], std::vector<std::string> messages, const std::string& failure) {
-  messages.push_back(failure + kEnding);
+  messages.push_back(failure + translated("Launcher", "\nプログラムを終了します。"));
   tell(argc, argv, messages);
   return EXIT_FAILURE;
 }
@@ -54,34 +56,44 @@ int fail(int argc, char* argv[], std::vector<std::string> messages, const std::s
 }  // namespace
 
 int launch(int argc, char* argv[], const Layout& layout) {
+  // The messages are made before a window can be shown.
+  system::installPlayersLanguage();
   if (!layout.gameFolder) {
     return fail(argc, argv, {},
-                "ゲームフォルダの場所が分かりません：ホームフォルダが分かりません。");
+                translated("Launcher",
+                           "ゲームフォルダの場所が分かりません：ホームフォルダが分かりません。"));
   }
   const std::filesystem::path& game = *layout.gameFolder;
   try {
     prepareGameFolder(layout.defaults, game);
   } catch (const PrepareError& error) {
     return fail(argc, argv, {},
-                "ゲームフォルダ" + bracketed(game) + "を用意できません。\n" + error.what());
+                store::filled(translated("Launcher", "ゲームフォルダ%1を用意できません。\n%2"),
+                              {bracketed(game), error.what()}));
   }
   std::vector<std::string> warnings;
   try {
-    updateHelpFile(layout.helpFile, game);
+    for (const std::filesystem::path& helpFile : layout.helpFiles) updateHelpFile(helpFile, game);
   } catch (const PrepareError& error) {
-    warnings.push_back("ゲームフォルダ" + bracketed(game) + "にヘルプファイルを置けません。\n" +
-                       error.what() + "\nヘルプなしでゲームを始めます。");
+    warnings.push_back(store::filled(
+        translated(
+            "Launcher",
+            "ゲームフォルダ%1にヘルプファイルを置けません。\n%2\nヘルプなしでゲームを始めます。"),
+        {bracketed(game), error.what()}));
   }
   if (::chdir(game.c_str()) != 0) {
     return fail(argc, argv, warnings,
-                "ゲームフォルダ" + bracketed(game) + "に移れません：" + reasonText(errno) + "。");
+                store::filled(translated("Launcher", "ゲームフォルダ%1に移れません：%2。"),
+                              {bracketed(game), reasonText(errno)}));
   }
   tell(argc, argv, warnings);
   std::string program = layout.program.string();
   char* const arguments[] = {program.data(), nullptr};
   ::execv(program.c_str(), arguments);
+  const int error = errno;
   return fail(argc, argv, {},
-              "ゲーム本体" + bracketed(program) + "を起動できません：" + reasonText(errno) + "。");
+              store::filled(translated("Launcher", "ゲーム本体%1を起動できません：%2。"),
+                            {bracketed(program), reasonText(error)}));
 }
 
 }  // namespace polkamina::launcher

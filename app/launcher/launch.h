@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 namespace polkamina::launcher {
 
@@ -9,7 +10,8 @@ namespace polkamina::launcher {
 struct Layout {
   std::filesystem::path program;   // the game itself
   std::filesystem::path defaults;  // the shipped game folder: icons and data files
-  std::filesystem::path helpFile;  // pkHelp.chm of the build or the install
+  // The help files of the build or the install, one for each language.
+  std::vector<std::filesystem::path> helpFiles;
   // The player's game folder; nothing when no home folder is known.
   std::optional<std::filesystem::path> gameFolder;
 };

@@ -1,6 +1,7 @@
 #include "game/best_records.h"
 
 #include "game/clock_text.h"
+#include "store/translation.h"
 
 namespace polkamina::game {
 
@@ -28,7 +29,7 @@ void BestRecords::compare(levels::Level level, std::int16_t turns, const std::st
 }
 
 void BestRecords::announce(const char* message, bool& flag) {
-  shared_.RecordMessage = message;
+  shared_.RecordMessage = store::translated("Level", message);
   folder_.saveRecords(shared_.best);
   flag = true;
   host_.showRecordWindow(shared_.RecordMessage);

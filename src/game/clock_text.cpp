@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "store/translation.h"
+
 namespace polkamina::game {
 
 namespace {
@@ -67,6 +69,16 @@ std::optional<Duration> parseClockText(const std::string& text) {
 std::string clockText(std::int32_t elapsedSeconds) {
   const std::int32_t seconds = std::max<std::int32_t>(elapsedSeconds, 0);
   return twoDigits(seconds / 60) + kMinuteMark + twoDigits(seconds % 60) + kSecondMark;
+}
+
+std::string shownClockText(const std::string& clockText) {
+  if (!parseClockText(clockText)) return clockText;
+  const std::size_t minutesEnd = clockText.find(kMinuteMark);
+  const std::size_t secondsStart = minutesEnd + kMinuteMark.size();
+  return store::filled(
+      store::translated("Clock", "%1分%2秒"),
+      {clockText.substr(0, minutesEnd),
+       clockText.substr(secondsStart, clockText.size() - secondsStart - kSecondMark.size())});
 }
 
 bool isShorterTime(const std::string& a, const std::string& b) {

@@ -14,4 +14,8 @@ std::string clockText(std::int32_t elapsedSeconds);
 // edited records file) counts as longer than every clock text.
 bool isShorterTime(const std::string& a, const std::string& b);
 
+// A clock text as the player's language writes it (English: 01:23), for
+// showing; the files keep the clock text. Any other text stays as it is.
+std::string shownClockText(const std::string& clockText);
+
 }  // namespace polkamina::game

@@ -7,21 +7,16 @@
 #include "icons/icon_set.h"
 #include "levels/level.h"
 #include "levels/record_display.h"
+#include "store/translation.h"
 
 namespace polkamina::game {
 
 namespace {
 
-const char* const kHelpFile = "pkHelp.chm";
+// The help file's name is translated: each language names its own help file.
+const char* const kHelpFile = store::untranslated("Game", "pkHelp.chm");
 const char* const kFallbackLevel = "ノーマル";
 const char* const kRecordMark = "○";
-
-const char* const kStartReminder = "スタートボタンを押してください";
-const char* const kStartReminderCaption = "スタート確認";
-const char* const kClearQuestion = "履歴データをクリアします。よろしいですか？";
-const char* const kClearQuestionCaption = "クリア確認";
-const char* const kClearDone = "履歴データをクリアしました";
-const char* const kClearDoneCaption = "クリア終了";
 
 std::string historyMark(bool set) { return set ? kRecordMark : ""; }
 
@@ -111,7 +106,8 @@ void MainGame::cmdKoma_Click(std::int16_t index) {
   // Under the cover no piece can be reached.
   if (!board_.hasBack(index) || paused_) return;
   if (!board_.Playing()) {
-    host_.messageBox(kStartReminder, kStartReminderCaption, MessageIcon::Exclamation,
+    host_.messageBox(store::translated("Game", "スタートボタンを押してください"),
+                     store::translated("Game", "スタート確認"), MessageIcon::Exclamation,
                      MessageButtons::Ok);
     return;
   }
@@ -222,7 +218,8 @@ void MainGame::cmdHozon_Click() {
 }
 
 void MainGame::cmdClear_Click() {
-  if (host_.messageBox(kClearQuestion, kClearQuestionCaption, MessageIcon::Exclamation,
+  if (host_.messageBox(store::translated("Game", "履歴データをクリアします。よろしいですか？"),
+                       store::translated("Game", "クリア確認"), MessageIcon::Exclamation,
                        MessageButtons::OkCancel) != MessageAnswer::Ok) {
     return;
   }
@@ -230,7 +227,9 @@ void MainGame::cmdClear_Click() {
   records_.clear();
   changes_.add(ViewChanges::Records);
   showTime(levels::kNoRecordDisplay);
-  host_.messageBox(kClearDone, kClearDoneCaption, MessageIcon::Information, MessageButtons::Ok);
+  host_.messageBox(store::translated("Game", "履歴データをクリアしました"),
+                   store::translated("Game", "クリア終了"), MessageIcon::Information,
+                   MessageButtons::Ok);
 }
 
 void MainGame::fraKiri_DblClick() { history_.toggle(); }
@@ -297,6 +296,6 @@ std::string MainGame::frmKirokuCaption() const {
   return level ? levels::levelInfo(*level).recordHeader : "";
 }
 
-std::string MainGame::helpFile() const { return kHelpFile; }
+std::string MainGame::helpFile() const { return store::translated("Game", kHelpFile); }
 
 }  // namespace polkamina::game

@@ -3,18 +3,21 @@
 #include <algorithm>
 #include <charconv>
 
+#include "game/clock_text.h"
 #include "icons/icon_set.h"
 #include "levels/record_display.h"
 #include "store/line_writer.h"
+#include "store/translation.h"
 
 namespace polkamina::game {
 
 namespace {
 
-const char* const kDelayCaption = "設定更新";
-const char* const kHideMessage = "コマが隠れるまでの時間を";
-const char* const kEraseMessage = "コマが消えるまでの時間を";
-const char* const kMessageEnd = "秒に設定しました";
+// The messages of a new delay, with %1 for the seconds.
+const char* const kHideMessage =
+    store::untranslated("Settings", "コマが隠れるまでの時間を%1秒に設定しました");
+const char* const kEraseMessage =
+    store::untranslated("Settings", "コマが消えるまでの時間を%1秒に設定しました");
 
 // Appends from, from + step, ... up to and including to, counting in single
 // precision as the list has always been built; both runs reach their end
@@ -53,7 +56,7 @@ void SettingsModel::Form_Load() {
 void SettingsModel::showRecords() {
   for (std::size_t level = 0; level < shared_.best.size(); ++level) {
     lblKiroku_[2 * level] = levels::bestTurnsDisplayWithUnit(shared_.best[level]);
-    lblKiroku_[2 * level + 1] = levels::bestTimeDisplay(shared_.best[level]);
+    lblKiroku_[2 * level + 1] = shownClockText(levels::bestTimeDisplay(shared_.best[level]));
   }
 }
 
@@ -113,8 +116,9 @@ void SettingsModel::chooseDelay(int entryIndex, float& delay, std::string& shown
   shownText = delayList_[static_cast<std::size_t>(entryIndex)];
   delay = entryValue(shownText);
   folder_.saveDelays({shared_.HideDelay, shared_.EraseDelay});
-  host_.messageBox(message + store::shortestDecimal(delay) + kMessageEnd, kDelayCaption,
-                   MessageIcon::Information, MessageButtons::Ok);
+  host_.messageBox(
+      store::filled(store::translated("Settings", message), {store::shortestDecimal(delay)}),
+      store::translated("Settings", "設定更新"), MessageIcon::Information, MessageButtons::Ok);
 }
 
 void SettingsModel::cmdShow_Click() {

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "store/text.h"
+#include "store/translation.h"
 
 namespace polkamina::icons {
 
@@ -46,14 +47,22 @@ bool sortsBeforeIgnoringCase(const std::string& a, const std::string& b) {
 
 std::optional<CountProblem> checkIconCount(std::size_t count) {
   if (count < kIconCount) {
-    return CountProblem{"アイコンが " + std::to_string(kIconCount - count) +
-                            "個 足りません\r\nアイコンを補充してからプレイしてください。",
-                        "アイコン不足"};
+    return CountProblem{
+        store::filled(
+            store::translated(
+                "Icons",
+                "アイコンが %1個 足りません\r\nアイコンを補充してからプレイしてください。"),
+            {std::to_string(kIconCount - count)}),
+        store::translated("Icons", "アイコン不足")};
   }
   if (count > kIconCount) {
-    return CountProblem{"アイコンが " + std::to_string(count - kIconCount) +
-                            "個 余分です\r\n不要なアイコンを削除してからプレイしてください。",
-                        "アイコン余分"};
+    return CountProblem{
+        store::filled(
+            store::translated(
+                "Icons",
+                "アイコンが %1個 余分です\r\n不要なアイコンを削除してからプレイしてください。"),
+            {std::to_string(count - kIconCount)}),
+        store::translated("Icons", "アイコン余分")};
   }
   return std::nullopt;
 }

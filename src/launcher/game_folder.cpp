@@ -17,10 +17,12 @@
 #include "store/file_read.h"
 #include "store/file_write.h"
 #include "store/folder_lookup.h"
+#include "store/translation.h"
 
 namespace polkamina::launcher {
 
 namespace fs = std::filesystem;
+using store::translated;
 
 namespace {
 
@@ -30,47 +32,62 @@ constexpr std::size_t kMaxDefaultFileSize = 16u << 20;
 constexpr std::size_t kMaxHelpFileSize = 64u << 20;
 // Scratch names: hidden, and never the name of an icon or a data file.
 const char* const kScratchPrefix = ".polkamina-new-";
-const char* const kHelpFileName = "pkHelp.chm";
+// Each language's help file: pkHelp.chm, pkHelp_en.chm, ...
+const char* const kHelpFilePrefix = "pkHelp";
+const char* const kHelpFileExtension = ".chm";
 
 }  // namespace
 
-std::string bracketed(const fs::path& path) { return "「" + path.string() + "」"; }
+std::string bracketed(const fs::path& path) {
+  return store::filled(translated("GameFolder", "「%1」"), {path.string()});
+}
+
+namespace {
+
+// pattern with %1 for the file or folder.
+std::string named(const std::string& pattern, const fs::path& path) {
+  return store::filled(pattern, {bracketed(path)});
+}
+
+}  // namespace
 
 std::string reasonText(int error) {
   switch (error) {
     case EACCES:
     case EPERM:
-      return "権限がありません";
+      return translated("GameFolder", "権限がありません");
     case EROFS:
-      return "読み取り専用のファイルシステムです";
+      return translated("GameFolder", "読み取り専用のファイルシステムです");
     case ENOSPC:
     case EDQUOT:
-      return "空き容量がありません";
+      return translated("GameFolder", "空き容量がありません");
     case ENOENT:
-      return "見つかりません";
+      return translated("GameFolder", "見つかりません");
     case ENOTDIR:
-      return "途中にフォルダでないものがあります";
+      return translated("GameFolder", "途中にフォルダでないものがあります");
     case EISDIR:
-      return "フォルダです";
+      return translated("GameFolder", "フォルダです");
     case EINVAL:
-      return "普通のファイルではありません";
+      return translated("GameFolder", "普通のファイルではありません");
     case EFBIG:
-      return "大きすぎます";
+      return translated("GameFolder", "大きすぎます");
     case ELOOP:
-      return "リンクがループしています";
+      return translated("GameFolder", "リンクがループしています");
     case ENAMETOOLONG:
-      return "名前が長すぎます";
+      return translated("GameFolder", "名前が長すぎます");
     case EIO:
-      return "入出力エラーが起きました";
+      return translated("GameFolder", "入出力エラーが起きました");
     default:
-      return "エラー " + std::to_string(error) + "（" + std::strerror(error) + "）";
+      return store::filled(translated("GameFolder", "エラー %1（%2）"),
+                           {std::to_string(error), std::strerror(error)});
   }
 }
 
 namespace {
 
 [[noreturn]] void fail(const std::string& what, int error) {
-  throw PrepareError(what + "：" + reasonText(error) + "。");
+  throw PrepareError(
+      store::filled(translated("GameFolder", "%1：%2。"), {what, reasonText(error)}));
 }
 
 mode_t currentUmask() {
@@ -86,7 +103,7 @@ void makeFolders(const fs::path& path) {
   for (const fs::path& part : path) {
     made /= part;
     if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) {
-      fail("フォルダ" + bracketed(made) + "を作れません", errno);
+      fail(named(translated("GameFolder", "フォルダ%1を作れません"), made), errno);
     }
   }
 }
@@ -108,7 +125,7 @@ fs::path writeScratchFile(const fs::path& folder, const std::string& bytes,
                           const std::string& name) {
   std::string path = (folder / (std::string(kScratchPrefix) + "XXXXXX")).string();
   const int fd = ::mkostemp(path.data(), O_CLOEXEC);
-  if (fd < 0) fail(bracketed(name) + "を書き込めません", errno);
+  if (fd < 0) fail(named(translated("GameFolder", "%1を書き込めません"), name), errno);
   bool written =
       ::fchmod(fd, 0666 & ~currentUmask()) == 0 && store::writeAll(fd, bytes) && ::fsync(fd) == 0;
   int error = written ? 0 : errno;
@@ -118,7 +135,7 @@ fs::path writeScratchFile(const fs::path& folder, const std::string& bytes,
   }
   if (!written) {
     ::unlink(path.c_str());
-    fail(bracketed(name) + "を書き込めません", error);
+    fail(named(translated("GameFolder", "%1を書き込めません"), name), error);
   }
   return path;
 }
@@ -138,14 +155,15 @@ bool placeWithoutReplacing(const fs::path& scratch, const fs::path& target) {
   ::unlink(scratch.c_str());
   if (error == 0) return true;
   if (error == EEXIST) return false;
-  fail(bracketed(target.filename()) + "を置けません", error);
+  fail(named(translated("GameFolder", "%1を置けません"), target.filename()), error);
 }
 
 std::string readDefault(const fs::path& file) {
   std::error_code error;
   std::optional<std::string> bytes = store::readRegularFile(file, kMaxDefaultFileSize, error);
   if (!bytes)
-    fail("インストールされた既定のファイル" + bracketed(file) + "を読めません", error.value());
+    fail(named(translated("GameFolder", "インストールされた既定のファイル%1を読めません"), file),
+         error.value());
   return *bytes;
 }
 
@@ -172,7 +190,9 @@ DefaultFiles listDefaults(const fs::path& defaults) {
     error = std::make_error_code(std::errc::no_such_file_or_directory);
   }
   if (error) {
-    fail("インストールされた既定のファイル" + bracketed(defaults) + "を読めません", error.value());
+    fail(
+        named(translated("GameFolder", "インストールされた既定のファイル%1を読めません"), defaults),
+        error.value());
   }
   return files;
 }
@@ -196,12 +216,12 @@ void makeNewGameFolder(const fs::path& defaults, const DefaultFiles& files, cons
   makeFolders(parent);
   std::string scratch = (parent / (std::string(kScratchPrefix) + "XXXXXX")).string();
   if (::mkdtemp(scratch.data()) == nullptr) {
-    fail("フォルダ" + bracketed(parent) + "に書き込めません", errno);
+    fail(named(translated("GameFolder", "フォルダ%1に書き込めません"), parent), errno);
   }
   try {
     // mkdtemp makes the folder private; it gets the mode mkdir would give.
     if (::chmod(scratch.c_str(), 0777 & ~currentUmask()) != 0) {
-      fail("フォルダ" + bracketed(parent) + "に書き込めません", errno);
+      fail(named(translated("GameFolder", "フォルダ%1に書き込めません"), parent), errno);
     }
     for (const auto* names : {&files.icons, &files.dataFiles}) {
       for (const std::string& name : *names) copyDefault(defaults, name, scratch);
@@ -218,7 +238,8 @@ void makeNewGameFolder(const fs::path& defaults, const DefaultFiles& files, cons
   const int error = errno;
   removeScratchFolder(scratch);
   const bool madeByAnotherStart = (error == EEXIST || error == ENOTEMPTY) && fs::is_directory(game);
-  if (!madeByAnotherStart) fail("フォルダ" + bracketed(game) + "を作れません", error);
+  if (!madeByAnotherStart)
+    fail(named(translated("GameFolder", "フォルダ%1を作れません"), game), error);
 }
 
 // Stops unless game is a folder (or a link to one) that is not the install's.
@@ -227,17 +248,22 @@ void checkGameFolder(const fs::path& defaults, const fs::path& game) {
   if (::stat(game.c_str(), &info) != 0) {
     struct stat link {};
     if (errno == ENOENT && ::lstat(game.c_str(), &link) == 0) {
-      throw PrepareError(bracketed(game) + "はリンクですが、リンク先がありません。");
+      throw PrepareError(
+          named(translated("GameFolder", "%1はリンクですが、リンク先がありません。"), game));
     }
-    fail(bracketed(game) + "を開けません", errno);
+    fail(named(translated("GameFolder", "%1を開けません"), game), errno);
   }
-  if (!S_ISDIR(info.st_mode)) throw PrepareError(bracketed(game) + "はフォルダではありません。");
+  if (!S_ISDIR(info.st_mode))
+    throw PrepareError(named(translated("GameFolder", "%1はフォルダではありません。"), game));
   for (const fs::path& installed : {defaults, defaults.parent_path()}) {
     struct stat other {};
     if (::stat(installed.c_str(), &other) == 0 && other.st_dev == info.st_dev &&
         other.st_ino == info.st_ino) {
-      throw PrepareError("インストールされたファイルのフォルダ" + bracketed(installed) +
-                         "と同じ場所です。ゲームフォルダは別の場所にしてください。");
+      throw PrepareError(
+          named(translated("GameFolder",
+                           "インストールされたファイルのフォルダ%"
+                           "1と同じ場所です。ゲームフォルダは別の場所にしてください。"),
+                installed));
     }
   }
 }
@@ -264,8 +290,9 @@ void fillGameFolder(const fs::path& defaults, const DefaultFiles& files, const f
       }
     }
   } catch (const PrepareError& error) {
-    throw PrepareError(std::string(error.what()) + "\n既定のファイルは" + bracketed(defaults) +
-                       "にあります。");
+    throw PrepareError(
+        std::string(error.what()) +
+        named(translated("GameFolder", "\n既定のファイルは%1にあります。"), defaults));
   }
   if (added) syncFolder(game);
 }
@@ -283,11 +310,24 @@ void prepareGameFolder(const fs::path& defaults, const fs::path& game) {
   const DefaultFiles files = listDefaults(defaults);
   struct stat info {};
   if (::lstat(game.c_str(), &info) != 0) {
-    if (errno != ENOENT) fail(bracketed(game) + "を開けません", errno);
+    if (errno != ENOENT) fail(named(translated("GameFolder", "%1を開けません"), game), errno);
     makeNewGameFolder(defaults, files, game);
   }
   checkGameFolder(defaults, game);
   fillGameFolder(defaults, files, game);
+}
+
+std::vector<fs::path> helpFilesIn(const fs::path& folder) {
+  std::vector<fs::path> files;
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (name.rfind(kHelpFilePrefix, 0) == 0 && it->path().extension() == kHelpFileExtension) {
+      files.push_back(it->path());
+    }
+  }
+  std::sort(files.begin(), files.end());
+  return files;
 }
 
 void updateHelpFile(const fs::path& helpFile, const fs::path& game) {
@@ -295,15 +335,18 @@ void updateHelpFile(const fs::path& helpFile, const fs::path& game) {
   const std::optional<std::string> help = store::readRegularFile(helpFile, kMaxHelpFileSize, error);
   if (!help) {
     if (error == std::errc::no_such_file_or_directory) return;
-    fail("インストールされたヘルプファイル" + bracketed(helpFile) + "を読めません", error.value());
+    fail(
+        named(translated("GameFolder", "インストールされたヘルプファイル%1を読めません"), helpFile),
+        error.value());
   }
-  const fs::path target = game / kHelpFileName;
+  const fs::path name = helpFile.filename();
+  const fs::path target = game / name;
   if (store::readRegularFile(target, kMaxHelpFileSize, error) == help) return;
-  const fs::path scratch = writeScratchFile(game, *help, kHelpFileName);
+  const fs::path scratch = writeScratchFile(game, *help, name);
   if (::rename(scratch.c_str(), target.c_str()) != 0) {
     const int renameError = errno;
     ::unlink(scratch.c_str());
-    fail(bracketed(kHelpFileName) + "を置けません", renameError);
+    fail(named(translated("GameFolder", "%1を置けません"), name), renameError);
   }
 }
 

@@ -4,11 +4,12 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace polkamina::launcher {
 
-// What kept the game folder from being prepared, in Japanese, for the
-// player: what failed, on which file or folder, and why.
+// What kept the game folder from being prepared, in the player's language:
+// what failed, on which file or folder, and why.
 class PrepareError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -17,7 +18,7 @@ class PrepareError : public std::runtime_error {
 // A file or folder as messages name it: 「path」.
 std::string bracketed(const std::filesystem::path& path);
 
-// Why a system call failed (an errno value), in Japanese, for the player.
+// Why a system call failed (an errno value), in the player's language.
 std::string reasonText(int error);
 
 // The player's game folder: "polkamina" in XDG_DATA_HOME where that is an
@@ -35,8 +36,13 @@ std::optional<std::filesystem::path> gameFolderFor(const char* xdgDataHome, cons
 // folders are made private, as XDG asks. Throws PrepareError.
 void prepareGameFolder(const std::filesystem::path& defaults, const std::filesystem::path& game);
 
-// The help file belongs to the install, not to the player: `game` gets a copy
-// of helpFile whenever its own differs. Nothing happens when helpFile is
+// The help files of the build or the install in folder, one for each
+// language (pkHelp.chm, pkHelp_en.chm, ...), sorted; none where folder
+// cannot be read.
+std::vector<std::filesystem::path> helpFilesIn(const std::filesystem::path& folder);
+
+// A help file belongs to the install, not to the player: `game` gets a copy
+// of helpFile, under its name, whenever its own differs. Nothing happens when helpFile is
 // missing. Throws PrepareError; the game can still be played then.
 void updateHelpFile(const std::filesystem::path& helpFile, const std::filesystem::path& game);
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "store/records.h"
+#include "store/translation.h"
 
 namespace polkamina::levels {
 
@@ -28,20 +29,30 @@ constexpr std::size_t levelIndex(Level level) { return static_cast<std::size_t>(
 
 // The levels in their fixed order (list, records file, settings window). The
 // record headers line their titles up over the four displays of the record
-// frame; the spaces are part of that layout.
+// frame; the spaces are part of that layout. The texts are the Japanese
+// source: the names are stored as they are, and every text is translated
+// (context "Level") where it is shown.
 inline constexpr std::array kLevelTable{
-    LevelInfo{Level::Easy, "イージー", "  ターン数　　コマ残り　イージー最短記録        時間記録 ",
-              2, "イージーモードのターン記録を更新しました！",
-              "イージーモードのタイム記録を更新しました！"},
     LevelInfo{
-        Level::Normal, "ノーマル", "  ターン数　　コマ残り　ノーマル最短記録        時間記録 ", 4,
-        "ノーマルモードのターン記録を更新しました！", "ノーマルモードのタイム記録を更新しました！"},
-    LevelInfo{Level::Hard, "ハード", "  ターン数　　コマ残り　 ハード最短記録         時間記録 ",
-              10, "ハードモードのターン記録を更新しました！",
-              "ハードモードのタイム記録を更新しました！"},
-    LevelInfo{Level::Panic, "パニック", "  ターン数　　コマ残り　パニック最短記録        時間記録 ",
-              20, "パニックモードのターン記録を更新しました！",
-              "パニックモードのタイム記録を更新しました！"},
+        Level::Easy, store::untranslated("Level", "イージー"),
+        store::untranslated("Level", "  ターン数　　コマ残り　イージー最短記録        時間記録 "),
+        2, store::untranslated("Level", "イージーモードのターン記録を更新しました！"),
+        store::untranslated("Level", "イージーモードのタイム記録を更新しました！")},
+    LevelInfo{
+        Level::Normal, store::untranslated("Level", "ノーマル"),
+        store::untranslated("Level", "  ターン数　　コマ残り　ノーマル最短記録        時間記録 "),
+        4, store::untranslated("Level", "ノーマルモードのターン記録を更新しました！"),
+        store::untranslated("Level", "ノーマルモードのタイム記録を更新しました！")},
+    LevelInfo{
+        Level::Hard, store::untranslated("Level", "ハード"),
+        store::untranslated("Level", "  ターン数　　コマ残り　 ハード最短記録         時間記録 "),
+        10, store::untranslated("Level", "ハードモードのターン記録を更新しました！"),
+        store::untranslated("Level", "ハードモードのタイム記録を更新しました！")},
+    LevelInfo{
+        Level::Panic, store::untranslated("Level", "パニック"),
+        store::untranslated("Level", "  ターン数　　コマ残り　パニック最短記録        時間記録 "),
+        20, store::untranslated("Level", "パニックモードのターン記録を更新しました！"),
+        store::untranslated("Level", "パニックモードのタイム記録を更新しました！")},
 };
 static_assert(kLevelTable.size() == store::kLevelCount, "one entry for each level");
 

@@ -1,5 +1,7 @@
 #include "levels/record_display.h"
 
+#include "store/translation.h"
+
 namespace polkamina::levels {
 
 const char* const kNoRecordDisplay = "-----";
@@ -15,7 +17,7 @@ std::string bestTurnsDisplayWithUnit(const store::Record& record) {
   if (record.turns == store::Record::kNoTurns) {
     return kNoRecordDisplay;
   }
-  return bestTurnsDisplay(record) + "回";
+  return store::filled(store::translated("Level", "%1回"), {bestTurnsDisplay(record)});
 }
 
 std::string bestTimeDisplay(const store::Record& record) {

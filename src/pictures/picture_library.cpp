@@ -16,6 +16,7 @@
 #include "store/file_error.h"
 #include "store/file_write.h"
 #include "store/text.h"
+#include "store/translation.h"
 
 namespace polkamina::pictures {
 
@@ -45,8 +46,9 @@ std::string systemReason(int error) {
   return "(" + std::error_code(error, std::generic_category()).message() + ")";
 }
 
+// what (translated in context "Pictures") and the system's reason.
 Failure systemFailure(const char* what, int error) {
-  return std::string(what) + systemReason(error);
+  return store::translated("Pictures", what) + systemReason(error);
 }
 
 }  // namespace
@@ -56,15 +58,22 @@ bool PictureSet::playable() const { return files.size() == icons::kIconCount; }
 bool PictureSet::usable(bool gameRunning) const { return !inUse && playable() && !gameRunning; }
 
 std::string PictureSet::label() const {
-  std::string text = inUse ? "使用中の絵" : store::shownFileName(name);
-  if (inUse && !name.empty()) text += "（" + store::shownFileName(name) + "）";
-  const std::size_t count = files.size();
-  text += " ― " + std::to_string(count) + " 枚、";
-  if (playable()) return text + "遊べます";
-  if (count < icons::kIconCount) {
-    return text + "あと " + std::to_string(icons::kIconCount - count) + " 枚で遊べます";
+  std::string set = store::shownFileName(name);
+  if (inUse) {
+    set = name.empty() ? store::translated("Pictures", "使用中の絵")
+                       : store::filled(store::translated("Pictures", "使用中の絵（%1）"), {set});
   }
-  return text + std::to_string(count - icons::kIconCount) + " 枚多すぎます";
+  const std::size_t count = files.size();
+  const std::string pictures = std::to_string(count);
+  if (playable()) {
+    return store::filled(store::translated("Pictures", "%1 ― %2 枚、遊べます"), {set, pictures});
+  }
+  if (count < icons::kIconCount) {
+    return store::filled(store::translated("Pictures", "%1 ― %2 枚、あと %3 枚で遊べます"),
+                         {set, pictures, std::to_string(icons::kIconCount - count)});
+  }
+  return store::filled(store::translated("Pictures", "%1 ― %2 枚、%3 枚多すぎます"),
+                       {set, pictures, std::to_string(count - icons::kIconCount)});
 }
 
 PictureLibrary::PictureLibrary(fs::path gameFolder) : gameFolder_(std::move(gameFolder)) {}
@@ -85,7 +94,7 @@ std::vector<PictureSet> PictureLibrary::sets() const {
 
 Failure PictureLibrary::missingSet(const std::string& set) const {
   if (!isSetFolder(setsFolder(), set)) {
-    return std::string("そのセットはもうありません。");
+    return store::translated("Pictures", "そのセットはもうありません。");
   }
   return std::nullopt;
 }
@@ -94,7 +103,8 @@ Failure PictureLibrary::refusedSetName(const std::string& name) const {
   if (Failure refused = refusedName(name, "")) return refused;
   for (const std::string& taken : setNames(setsFolder())) {
     if (store::equalsIgnoringAsciiCase(taken, name)) {
-      return std::string("同じ名前のセットがもうあります（大文字と小文字は区別しません）。");
+      return store::translated("Pictures",
+                               "同じ名前のセットがもうあります（大文字と小文字は区別しません）。");
     }
   }
   return std::nullopt;
@@ -104,12 +114,12 @@ Failure PictureLibrary::refusedPictureName(const std::string& set, const std::st
   if (Failure refused = refusedName(name, kIconExtension)) return refused;
   for (const std::string& file : icons::listIconFiles(setFolder(set))) {
     if (store::equalsIgnoringAsciiCase(icons::iconName(file), name)) {
-      return std::string(
-          "このセットには同じ名前の絵がもうあります（大文字と小文字は区別しません）。");
+      return store::translated(
+          "Pictures", "このセットには同じ名前の絵がもうあります（大文字と小文字は区別しません）。");
     }
   }
   if (isPresent(setFolder(set) / (name + kIconExtension))) {
-    return std::string("このセットには同じ名前のファイルがもうあります。");
+    return store::translated("Pictures", "このセットには同じ名前のファイルがもうあります。");
   }
   return std::nullopt;
 }
@@ -119,7 +129,8 @@ Failure PictureLibrary::makeSet(const std::string& name) const {
   std::error_code error;
   fs::create_directory(setsFolder(), error);
   if (error || ::mkdir(setFolder(name).c_str(), 0777) != 0) {
-    return systemFailure("セットのフォルダを作れませんでした。", error ? error.value() : errno);
+    return systemFailure(store::untranslated("Pictures", "セットのフォルダを作れませんでした。"),
+                         error ? error.value() : errno);
   }
   return std::nullopt;
 }
@@ -132,10 +143,11 @@ Failure PictureLibrary::renameSet(const std::string& from, const std::string& to
     return refused;
   }
   if (isPresent(setFolder(to)) && from != to) {
-    return std::string("同じ名前のファイルがもうあります。");
+    return store::translated("Pictures", "同じ名前のファイルがもうあります。");
   }
   if (::rename(setFolder(from).c_str(), setFolder(to).c_str()) != 0) {
-    return systemFailure("セットの名前を変えられませんでした。", errno);
+    return systemFailure(store::untranslated("Pictures", "セットの名前を変えられませんでした。"),
+                         errno);
   }
   return std::nullopt;
 }
@@ -144,13 +156,17 @@ Failure PictureLibrary::deleteSet(const std::string& name) const {
   if (Failure missing = missingSet(name)) return missing;
   for (const std::string& file : icons::listIconFiles(setFolder(name))) {
     if (::unlink((setFolder(name) / file).c_str()) != 0) {
-      return systemFailure("絵を消せませんでした。", errno);
+      return systemFailure(store::untranslated("Pictures", "絵を消せませんでした。"), errno);
     }
   }
   if (::rmdir(setFolder(name).c_str()) != 0) {
     return errno == ENOTEMPTY || errno == EEXIST
-               ? std::string("絵は消しましたが、フォルダにはほかのファイルがあるので残しました。")
-               : *systemFailure("セットのフォルダを消せませんでした。", errno);
+               ? store::translated(
+                     "Pictures",
+                     "絵は消しましたが、フォルダにはほかのファイルがあるので残しました。")
+               : *systemFailure(
+                     store::untranslated("Pictures", "セットのフォルダを消せませんでした。"),
+                     errno);
   }
   return std::nullopt;
 }
@@ -162,8 +178,8 @@ Failure PictureLibrary::addPicture(const std::string& set, const std::string& na
   try {
     store::replaceFile(setFolder(set) / (name + kIconExtension), iconBytes, name + kIconExtension);
   } catch (const store::FileError&) {
-    return std::string(
-        "絵を書き込めませんでした（ディスクがいっぱいか、書き込めないフォルダです）。");
+    return store::translated(
+        "Pictures", "絵を書き込めませんでした（ディスクがいっぱいか、書き込めないフォルダです）。");
   }
   return std::nullopt;
 }
@@ -179,7 +195,8 @@ Failure PictureLibrary::renamePicture(const std::string& set, const std::string&
   }
   const fs::path to = setFolder(set) / (newName + kIconExtension);
   if (::rename((setFolder(set) / file).c_str(), to.c_str()) != 0) {
-    return systemFailure("絵の名前を変えられませんでした。", errno);
+    return systemFailure(store::untranslated("Pictures", "絵の名前を変えられませんでした。"),
+                         errno);
   }
   return std::nullopt;
 }
@@ -190,7 +207,7 @@ Failure PictureLibrary::movePicture(const std::string& from, const std::string& 
   if (Failure missing = missingSet(to)) return missing;
   if (Failure refused = refusedPictureName(to, icons::iconName(file))) return refused;
   if (::rename((setFolder(from) / file).c_str(), (setFolder(to) / file).c_str()) != 0) {
-    return systemFailure("絵を移せませんでした。", errno);
+    return systemFailure(store::untranslated("Pictures", "絵を移せませんでした。"), errno);
   }
   return std::nullopt;
 }
@@ -198,7 +215,7 @@ Failure PictureLibrary::movePicture(const std::string& from, const std::string& 
 Failure PictureLibrary::deletePicture(const std::string& set, const std::string& file) const {
   if (Failure missing = missingSet(set)) return missing;
   if (::unlink((setFolder(set) / file).c_str()) != 0) {
-    return systemFailure("絵を消せませんでした。", errno);
+    return systemFailure(store::untranslated("Pictures", "絵を消せませんでした。"), errno);
   }
   return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "store/text.h"
+#include "store/translation.h"
 
 namespace polkamina::pictures {
 
@@ -42,31 +43,39 @@ std::size_t utf16Length(const std::string& text) {
 }  // namespace
 
 std::optional<std::string> refusedName(const std::string& name, const std::string& extension) {
-  if (name.empty()) return "名前がありません。";
-  if (!store::isUtf8(name)) return "名前に読めない文字があります。";
+  if (name.empty()) return store::translated("Pictures", "名前がありません。");
+  if (!store::isUtf8(name)) return store::translated("Pictures", "名前に読めない文字があります。");
   for (char c : name) {
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-      return "名前に制御文字があります。Windows のファイル名には使えません。";
+      return store::translated("Pictures",
+                               "名前に制御文字があります。Windows のファイル名には使えません。");
     }
     for (const char* forbidden = kForbiddenCharacters; *forbidden; ++forbidden) {
       if (c == *forbidden) {
-        return std::string("名前に「") + c +
-               "」があります。\\ / : * ? \" < > | は Windows のファイル名には使えません。";
+        return store::filled(store::translated("Pictures",
+                                               "名前に「%1」があります。\\ / : * ? \" < > | は "
+                                               "Windows のファイル名には使えません。"),
+                             {std::string(1, c)});
       }
     }
   }
   if (name.front() == '.') {
-    return "「.」で始まる名前は隠しファイルになり、ゲームに数えられません。";
+    return store::translated("Pictures",
+                             "「.」で始まる名前は隠しファイルになり、ゲームに数えられません。");
   }
   if (name.back() == ' ' || name.back() == '.') {
-    return "名前の終わりに空白や「.」があります。Windows のファイル名には使えません。";
+    return store::translated(
+        "Pictures", "名前の終わりに空白や「.」があります。Windows のファイル名には使えません。");
   }
   if (isReservedDeviceName(name)) {
-    return "「" + name + "」は Windows が装置に使う名前なので、ファイル名には使えません。";
+    return store::filled(
+        store::translated("Pictures",
+                          "「%1」は Windows が装置に使う名前なので、ファイル名には使えません。"),
+        {name});
   }
   const std::string fileName = name + extension;
   if (fileName.size() > kLongestFileName || utf16Length(fileName) > kLongestFileName) {
-    return "名前が長すぎます。";
+    return store::translated("Pictures", "名前が長すぎます。");
   }
   return std::nullopt;
 }

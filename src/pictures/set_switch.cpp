@@ -18,6 +18,7 @@
 #include "store/file_read.h"
 #include "store/file_write.h"
 #include "store/text.h"
+#include "store/translation.h"
 
 namespace polkamina::pictures {
 
@@ -40,8 +41,10 @@ struct StepFailed {
   std::string message;
 };
 
-StepFailed failedStep(const std::string& what, int error) {
-  return {what + "(" + std::error_code(error, std::generic_category()).message() + ")"};
+// what (translated in context "Pictures") and the system's reason.
+StepFailed failedStep(const char* what, int error) {
+  return {store::translated("Pictures", what) + "(" +
+          std::error_code(error, std::generic_category()).message() + ")"};
 }
 
 // What a switch does, written down before the first file moves. The
@@ -119,16 +122,20 @@ void writeJournal(const Places& places, const Journal& journal) {
   try {
     store::replaceFile(places.journal, journalBytes(journal), kJournalName);
   } catch (const store::FileError&) {
-    throw StepFailed{
-        "切り替えの記録を書けませんでした（ディスクがいっぱいか、書き込めないフォルダです）。"};
+    throw StepFailed{store::translated(
+        "Pictures",
+        "切り替えの記録を書けませんでした（ディスクがいっぱいか、書き込めないフォルダです）。")};
   }
 }
 
 // ---- single steps ----
 
 void moveFile(const fs::path& from, const fs::path& to) {
-  if (isPresent(to)) throw failedStep("移す先に同じ名前のファイルがあります。", EEXIST);
-  if (::rename(from.c_str(), to.c_str()) != 0) throw failedStep("絵を移せませんでした。", errno);
+  if (isPresent(to))
+    throw failedStep(store::untranslated("Pictures", "移す先に同じ名前のファイルがあります。"),
+                     EEXIST);
+  if (::rename(from.c_str(), to.c_str()) != 0)
+    throw failedStep(store::untranslated("Pictures", "絵を移せませんでした。"), errno);
 }
 
 // Moves every listed file that is still at `from` to `to`.
@@ -141,11 +148,13 @@ void moveListed(const std::vector<std::string>& files, const fs::path& from, con
 // Puts the renames in a folder on the disk before the journal moves on.
 void syncFolder(const fs::path& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) throw failedStep("フォルダを開けませんでした。", errno);
+  if (fd < 0)
+    throw failedStep(store::untranslated("Pictures", "フォルダを開けませんでした。"), errno);
   const bool synced = ::fsync(fd) == 0;
   const int error = errno;
   ::close(fd);
-  if (!synced) throw failedStep("フォルダを書き込めませんでした。", error);
+  if (!synced)
+    throw failedStep(store::untranslated("Pictures", "フォルダを書き込めませんでした。"), error);
 }
 
 // A set name not taken yet: `wanted`, else "wanted (2)", "wanted (3)", ...
@@ -161,7 +170,8 @@ std::string freeSetName(const fs::path& setsFolder, const std::string& wanted) {
 
 void moveOut(const Places& places, Journal& journal) {
   if (!isPresent(places.outgoing) && ::mkdir(places.outgoing.c_str(), 0777) != 0) {
-    throw failedStep("作業用のフォルダを作れませんでした。", errno);
+    throw failedStep(store::untranslated("Pictures", "作業用のフォルダを作れませんでした。"),
+                     errno);
   }
   moveListed(journal.oldFiles, places.game, places.outgoing);
   syncFolder(places.game);
@@ -180,7 +190,8 @@ void finish(const Places& places, const Journal& journal) {
   if (isPresent(places.outgoing)) {
     const fs::path kept = places.sets / freeSetName(places.sets, journal.keepAs);
     if (::rename(places.outgoing.c_str(), kept.c_str()) != 0) {
-      throw failedStep("元の絵をセットにできませんでした。", errno);
+      throw failedStep(store::untranslated("Pictures", "元の絵をセットにできませんでした。"),
+                       errno);
     }
   }
   try {
@@ -189,7 +200,7 @@ void finish(const Places& places, const Journal& journal) {
     // Only the set's name is lost: the pictures are whole.
   }
   if (::unlink(places.journal.c_str()) != 0) {
-    throw failedStep("切り替えの記録を消せませんでした。", errno);
+    throw failedStep(store::untranslated("Pictures", "切り替えの記録を消せませんでした。"), errno);
   }
   syncFolder(places.sets);
 }
@@ -208,7 +219,8 @@ void moveTheRest(const Places& places, Journal& journal) {
 void runBack(const Places& places, Journal& journal) {
   if (journal.phase == Journal::Phase::In) {
     if (!isPresent(places.set) && ::mkdir(places.set.c_str(), 0777) != 0) {
-      throw failedStep("セットのフォルダを作れませんでした。", errno);
+      throw failedStep(store::untranslated("Pictures", "セットのフォルダを作れませんでした。"),
+                       errno);
     }
     moveListed(journal.newFiles, places.game, places.set);
     syncFolder(places.set);
@@ -219,14 +231,17 @@ void runBack(const Places& places, Journal& journal) {
   syncFolder(places.game);
   ::rmdir(places.outgoing.c_str());
   if (::unlink(places.journal.c_str()) != 0) {
-    throw failedStep("切り替えの記録を消せませんでした。", errno);
+    throw failedStep(store::untranslated("Pictures", "切り替えの記録を消せませんでした。"), errno);
   }
 }
 
 Failure refusedSet(const Places& places, const std::string& set) {
-  if (!isSetFolder(places.sets, set)) return std::string("そのセットはもうありません。");
+  if (!isSetFolder(places.sets, set))
+    return store::translated("Pictures", "そのセットはもうありません。");
   if (icons::listIconFiles(places.set).size() != icons::kIconCount) {
-    return "使えるのは絵がちょうど " + std::to_string(icons::kIconCount) + " 枚のセットだけです。";
+    return store::filled(
+        store::translated("Pictures", "使えるのは絵がちょうど %1 枚のセットだけです。"),
+        {std::to_string(icons::kIconCount)});
   }
   return std::nullopt;
 }
@@ -241,19 +256,26 @@ Failure finishLeftSwitch(const fs::path& gameFolder) {
   }
   // What the player can do when the switch cannot be finished: the game
   // then counts whatever the game folder holds.
-  const std::string way = "\n記録 " + std::string(kSetsFolderName) + "/" + kJournalName +
-                          " を消すと、切り替えをやめて今のフォルダのまま起動します。";
+  const std::string way = store::filled(
+      store::translated("Pictures",
+                        "\n記録 %1 を消すと、切り替えをやめて今のフォルダのまま起動します。"),
+      {std::string(kSetsFolderName) + "/" + kJournalName});
   std::error_code error;
   const std::optional<std::string> bytes =
       store::readRegularFile(journalPath, kLargestJournalBytes, error);
   std::optional<Journal> journal = bytes ? parseJournal(*bytes) : std::nullopt;
-  if (!journal) return "途中で止まった絵のセットの切り替えの記録が読めません。" + way;
+  if (!journal) {
+    return store::translated("Pictures", "途中で止まった絵のセットの切り替えの記録が読めません。") +
+           way;
+  }
   try {
     const Places places = placesOf(gameFolder, journal->set);
     moveTheRest(places, *journal);
     finish(places, *journal);
   } catch (const StepFailed& failed) {
-    return "途中で止まった絵のセットの切り替えを終えられませんでした。" + failed.message + way;
+    return store::translated("Pictures",
+                             "途中で止まった絵のセットの切り替えを終えられませんでした。") +
+           failed.message + way;
   }
   return std::nullopt;
 }
@@ -274,22 +296,25 @@ SwitchLock::~SwitchLock() {
 
 Failure useSet(const fs::path& gameFolder, const std::string& set) {
   const SwitchLock lock(gameFolder);
-  if (!lock.held()) return std::string("絵のセットのフォルダを開けませんでした。");
+  if (!lock.held())
+    return store::translated("Pictures", "絵のセットのフォルダを開けませんでした。");
   if (Failure unfinished = finishLeftSwitch(gameFolder)) return unfinished;
   const Places places = placesOf(gameFolder, set);
   if (Failure refused = refusedSet(places, set)) return refused;
   // A working folder left by a failed start is empty; anything in it is
   // the player's and stops the switch.
   if (isPresent(places.outgoing) && ::rmdir(places.outgoing.c_str()) != 0) {
-    return "作業用のフォルダ " + std::string(kSetsFolderName) + "/" + kOutgoingName +
-           " にファイルが残っています。";
+    return store::filled(
+        store::translated("Pictures", "作業用のフォルダ %1 にファイルが残っています。"),
+        {std::string(kSetsFolderName) + "/" + kOutgoingName});
   }
   const std::string inUse = inUseSetName(gameFolder);
   Journal journal{Journal::Phase::Out, set, inUse.empty() || inUse == set ? kKeptSetName : inUse,
                   icons::listIconFiles(gameFolder), icons::listIconFiles(places.set)};
   try {
     if (::mkdir(places.outgoing.c_str(), 0777) != 0) {
-      throw failedStep("作業用のフォルダを作れませんでした。", errno);
+      throw failedStep(store::untranslated("Pictures", "作業用のフォルダを作れませんでした。"),
+                       errno);
     }
     writeJournal(places, journal);
   } catch (const StepFailed& failed) {
@@ -302,9 +327,9 @@ Failure useSet(const fs::path& gameFolder, const std::string& set) {
     try {
       runBack(places, journal);
     } catch (const StepFailed&) {
-      return failed.message + "\n絵は次の起動のときにそろえます。";
+      return failed.message + store::translated("Pictures", "\n絵は次の起動のときにそろえます。");
     }
-    return failed.message + "\n絵は元のままです。";
+    return failed.message + store::translated("Pictures", "\n絵は元のままです。");
   }
   try {
     finish(places, journal);
@@ -324,8 +349,8 @@ Failure finishInterruptedSwitch(const fs::path& gameFolder) {
   if (!isPresent(gameFolder / kSetsFolderName)) return std::nullopt;
   const SwitchLock lock(gameFolder);
   if (!lock.held() && switchInterrupted(gameFolder)) {
-    return std::string(
-        "絵のセットのフォルダを開けないので、途中で止まった切り替えを終えられません。");
+    return store::translated(
+        "Pictures", "絵のセットのフォルダを開けないので、途中で止まった切り替えを終えられません。");
   }
   return finishLeftSwitch(gameFolder);
 }

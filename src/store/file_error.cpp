@@ -1,47 +1,51 @@
 #include "store/file_error.h"
 
+#include "store/translation.h"
+
 namespace polkamina::store {
 
 namespace {
 
-std::string whatFailed(FileError::Kind kind) {
+// What failed, with %1 for the file.
+const char* whatFailed(FileError::Kind kind) {
   switch (kind) {
     case FileError::Kind::Missing:
-      return "が見つかりません。";
+      return untranslated("FileError", "%1が見つかりません。");
     case FileError::Kind::CannotOpen:
-      return "を開けません。";
+      return untranslated("FileError", "%1を開けません。");
     case FileError::Kind::EndedEarly:
-      return "の内容が途中で終わっています（短いか壊れています）。";
+      return untranslated("FileError", "%1の内容が途中で終わっています（短いか壊れています）。");
     case FileError::Kind::NotCp932:
-      return "はShift-JISの文字として読めません。";
+      return untranslated("FileError", "%1はShift-JISの文字として読めません。");
     case FileError::Kind::NotANumber:
-      return "の数値の欄に数値でないものがあります。";
+      return untranslated("FileError", "%1の数値の欄に数値でないものがあります。");
     case FileError::Kind::OutOfRange:
-      return "の数値が範囲外です。";
+      return untranslated("FileError", "%1の数値が範囲外です。");
     case FileError::Kind::TooLong:
-      return "に長すぎる値があります。";
+      return untranslated("FileError", "%1に長すぎる値があります。");
     case FileError::Kind::ForeignLink:
-      return "は、ほかのユーザーが置いたリンクなので使いません。";
+      return untranslated("FileError", "%1は、ほかのユーザーが置いたリンクなので使いません。");
     case FileError::Kind::CannotWrite:
-      return "に書き込めません。";
+      return untranslated("FileError", "%1に書き込めません。");
     case FileError::Kind::CannotRestore:
-      return "に書き込めず、元の内容にも戻せませんでした。";
+      return untranslated("FileError", "%1に書き込めず、元の内容にも戻せませんでした。");
   }
-  return "を扱えません。";
+  return untranslated("FileError", "%1を扱えません。");
 }
 
 }  // namespace
 
-const char* const kFileErrorCaption = "ファイルエラー";
+const char* const kFileErrorCaption = untranslated("FileError", "ファイルエラー");
 
 FileError::FileError(Kind kind, std::string fileName)
-    : std::runtime_error(fileName + whatFailed(kind)),
+    : std::runtime_error(filled(whatFailed(kind), {fileName})),
       kind_(kind),
       fileName_(std::move(fileName)) {}
 
 std::string describeFileError(const FileError& error) {
-  return "ファイル「" + error.fileName() + "」" + whatFailed(error.kind()) +
-         "\nプログラムを終了します。";
+  const std::string file = filled(translated("FileError", "ファイル「%1」"), {error.fileName()});
+  return filled(translated("FileError", whatFailed(error.kind())), {file}) +
+         translated("FileError", "\nプログラムを終了します。");
 }
 
 }  // namespace polkamina::store

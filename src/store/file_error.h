@@ -34,9 +34,11 @@ class FileError : public std::runtime_error {
   std::string fileName_;
 };
 
-// The player's error report: Japanese text naming the file and what failed.
+// The player's error report in the player's language, naming the file and
+// what failed.
 std::string describeFileError(const FileError& error);
-// Caption of that report's message box.
+// Caption of that report's message box, before translation (context
+// "FileError").
 extern const char* const kFileErrorCaption;
 
 }  // namespace polkamina::store

@@ -1,6 +1,7 @@
 #include "ui/board_view.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -47,9 +48,11 @@ bool isFaceUp(const game::Piece& piece) { return piece.faceVisible && !piece.bac
 // name only while the piece is face up.
 QString pieceName(int cell, const game::Piece& piece) {
   const QString place = cellPlace(cell, game::kBoardColumns);
-  if (piece.backVisible) return place + " 伏せてある";
-  if (piece.faceVisible) return place + " めくれている " + shownName(piece.name);
-  return place + " 取り除かれた";
+  if (piece.backVisible) return QCoreApplication::translate("Board", "%1 伏せてある").arg(place);
+  if (piece.faceVisible)
+    return QCoreApplication::translate("Board", "%1 めくれている %2")
+        .arg(place, shownName(piece.name));
+  return QCoreApplication::translate("Board", "%1 取り除かれた").arg(place);
 }
 
 }  // namespace
@@ -60,9 +63,11 @@ BoardView::BoardView(QWidget* parent, InputWatcher* input) : QFrame(parent) {
   setObjectName("fraKiri");
   setGeometry(twipsRect(150, 1350, 9165, 5325));
   setFrameStyle(QFrame::Box | QFrame::Sunken);
-  setToolTip("フレームをダブルクリックするとプレイ履歴を表示します");
-  setAccessibleName("盤面");
-  setAccessibleDescription("フレームをダブルクリックするか Ctrl+H を押すとプレイ履歴を表示します");
+  setToolTip(
+      QCoreApplication::translate("Board", "フレームをダブルクリックするとプレイ履歴を表示します"));
+  setAccessibleName(QCoreApplication::translate("Board", "盤面"));
+  setAccessibleDescription(QCoreApplication::translate(
+      "Board", "フレームをダブルクリックするか Ctrl+H を押すとプレイ履歴を表示します"));
   connect(input, &InputWatcher::mousePressed, this, &BoardView::notePress);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QCoreApplication>
 
 #include "ui/preferences.h"
 
@@ -10,18 +11,21 @@ namespace polkamina::ui {
 GameMenu::GameMenu(QWidget* window, Preferences& preferences) : QMenu(window), window_(window) {
   setObjectName("gameMenu");
 
-  pause_ = addEntry(this, "一時停止", {QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
+  pause_ = addEntry(this, QCoreApplication::translate("Menu", "一時停止"),
+                    {QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
   pause_->setObjectName("pauseEntry");
   pause_->setCheckable(true);
   connect(pause_, &QAction::triggered, this, &GameMenu::pauseChosen);
-  QAction* pauseWhenHidden = addSwitch(this, "最小化したら一時停止", QKeySequence("Shift+P"),
-                                       preferences.pauseWhenHidden());
+  QAction* pauseWhenHidden =
+      addSwitch(this, QCoreApplication::translate("Menu", "最小化したら一時停止"),
+                QKeySequence("Shift+P"), preferences.pauseWhenHidden());
   pauseWhenHidden->setObjectName("pauseWhenHiddenEntry");
   connect(pauseWhenHidden, &QAction::toggled, this,
           [&preferences](bool on) { preferences.setPauseWhenHidden(on); });
   addSeparator();
 
-  QAction* sound = addSwitch(this, "効果音", QKeySequence(Qt::Key_M), preferences.matchSound());
+  QAction* sound = addSwitch(this, QCoreApplication::translate("Menu", "効果音"),
+                             QKeySequence(Qt::Key_M), preferences.matchSound());
   sound->setObjectName("soundEntry");
   connect(sound, &QAction::toggled, this, [this, &preferences](bool on) {
     preferences.setMatchSound(on);
@@ -29,10 +33,12 @@ GameMenu::GameMenu(QWidget* window, Preferences& preferences) : QMenu(window), w
   });
   addSeparator();
 
-  QAction* progress = addEntry(this, "成績...", {QKeySequence(Qt::Key_R)});
+  QAction* progress =
+      addEntry(this, QCoreApplication::translate("Menu", "成績..."), {QKeySequence(Qt::Key_R)});
   progress->setObjectName("progressEntry");
   connect(progress, &QAction::triggered, this, &GameMenu::progressChosen);
-  QAction* pictures = addEntry(this, "絵の管理...", {QKeySequence("Ctrl+E")});
+  QAction* pictures =
+      addEntry(this, QCoreApplication::translate("Menu", "絵の管理..."), {QKeySequence("Ctrl+E")});
   pictures->setObjectName("picturesEntry");
   connect(pictures, &QAction::triggered, this, &GameMenu::picturesChosen);
   addBoardScales(preferences);
@@ -65,7 +71,7 @@ QAction* GameMenu::addSwitch(QMenu* menu, const QString& text, const QKeySequenc
 
 // The board sizes, one of them chosen, Ctrl+1 for the first and so on.
 void GameMenu::addBoardScales(Preferences& preferences) {
-  QMenu* scales = addMenu("表示倍率");
+  QMenu* scales = addMenu(QCoreApplication::translate("Menu", "表示倍率"));
   scales->setObjectName("boardScaleMenu");
   auto* group = new QActionGroup(scales);
   for (std::size_t i = 0; i < Preferences::kBoardScales.size(); ++i) {

@@ -1,9 +1,11 @@
 #include "ui/history_model.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPalette>
 #include <array>
 
+#include "ui/shown_text.h"
 #include "ui/system/fonts.h"
 
 namespace polkamina::ui {
@@ -11,7 +13,15 @@ namespace polkamina::ui {
 namespace {
 
 const std::array<const char*, HistoryModel::kColumnCount> kHeaders = {
-    "回", "日付", "時間", "レベル", "ターン数", "クリア時間", "回記録", "秒記録"};
+    QT_TRANSLATE_NOOP("History", "回"),       QT_TRANSLATE_NOOP("History", "日付"),
+    QT_TRANSLATE_NOOP("History", "時間"),     QT_TRANSLATE_NOOP("History", "レベル"),
+    QT_TRANSLATE_NOOP("History", "ターン数"), QT_TRANSLATE_NOOP("History", "クリア時間"),
+    QT_TRANSLATE_NOOP("History", "回記録"),   QT_TRANSLATE_NOOP("History", "秒記録")};
+
+// The columns of stored texts shown in the player's language.
+constexpr int kLevelColumn = 3;
+constexpr int kTurnsColumn = 4;
+constexpr int kTimeColumn = 5;
 
 const std::array<Qt::Alignment, HistoryModel::kColumnCount> kAlignments = {
     Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignLeft,
@@ -24,8 +34,32 @@ constexpr int kNumberColumn = 0;
 // long fields out never holds up a drawing of the grid.
 constexpr int kMostCharsShown = 100;
 
-QString shownText(const std::string& field) {
-  const QString text = QString::fromStdString(field);
+// A turn count as stored ("12回") in the player's language.
+QString shownTurns(const std::string& field) {
+  const QString stored = QString::fromStdString(field);
+  const QString unit = QStringLiteral("回");
+  bool isCount = false;
+  if (stored.endsWith(unit)) stored.chopped(unit.size()).toInt(&isCount);
+  return isCount ? QCoreApplication::translate("Level", "%1回").arg(stored.chopped(unit.size()))
+                 : stored;
+}
+
+// What a cell of a column shows of its stored field.
+QString shownField(int column, const std::string& field) {
+  switch (column) {
+    case kLevelColumn:
+      return shownLevelText(field);
+    case kTurnsColumn:
+      return shownTurns(field);
+    case kTimeColumn:
+      return shownClock(field);
+    default:
+      return QString::fromStdString(field);
+  }
+}
+
+QString shownText(int column, const std::string& field) {
+  const QString text = shownField(column, field);
   return text.size() > kMostCharsShown ? text.left(kMostCharsShown) + QChar(0x2026) : text;
 }
 
@@ -72,9 +106,9 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
       if (index.column() == kNumberColumn) {
         return QString::number(index.row() + 1);
       }
-      return shownText(rows_.field(static_cast<std::size_t>(index.row()),
-                                   static_cast<std::size_t>(index.column() - 1),
-                                   kMostCharsShown + 1));
+      return shownText(index.column(), rows_.field(static_cast<std::size_t>(index.row()),
+                                                   static_cast<std::size_t>(index.column() - 1),
+                                                   kMostCharsShown + 1));
     case Qt::TextAlignmentRole:
       return static_cast<int>(kAlignments[static_cast<std::size_t>(index.column())] |
                               Qt::AlignVCenter);
@@ -100,7 +134,7 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
     return QAbstractTableModel::headerData(section, orientation, role);
   }
   if (role == Qt::DisplayRole) {
-    return QString::fromUtf8(kHeaders[static_cast<std::size_t>(section)]);
+    return QCoreApplication::translate("History", kHeaders[static_cast<std::size_t>(section)]);
   }
   if (role == Qt::TextAlignmentRole) {
     return static_cast<int>(Qt::AlignCenter);

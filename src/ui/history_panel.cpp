@@ -1,5 +1,6 @@
 #include "ui/history_panel.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QProxyStyle>
 #include <QTableView>
@@ -49,7 +50,7 @@ HistoryPanel::HistoryPanel(QWidget* parent, const game::History& history)
   setFrameStyle(QFrame::Box | QFrame::Sunken);
   setAutoFillBackground(true);
   raise();
-  setAccessibleName("プレイ履歴");
+  setAccessibleName(QCoreApplication::translate("History", "プレイ履歴"));
 }
 
 void HistoryPanel::setShown(bool shown, bool focusHere) {
@@ -66,7 +67,7 @@ bool HistoryPanel::gridHasFocus() const { return msgRireki_ != nullptr && msgRir
 
 void HistoryPanel::buildGrid() {
   msgRireki_ = placed(new QTableView(this), "msgRireki", twipsRect(150, 200, 8565, 3850));
-  msgRireki_->setAccessibleName("プレイ履歴");
+  msgRireki_->setAccessibleName(QCoreApplication::translate("History", "プレイ履歴"));
   model_ = new HistoryModel(history_.rows(), msgRireki_);
   msgRireki_->setModel(model_);
   msgRireki_->setFont(system::outsideTextFont(system::kPGothic, design::kHistoryPoints));

@@ -1,5 +1,6 @@
 #include "ui/import_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -19,12 +20,13 @@ class ImportDialog : public QDialog {
   ImportDialog(QWidget* parent, const QImage& picture, const QString& fileName,
                const QString& proposedName, NameCheck check)
       : QDialog(parent), check_(std::move(check)) {
-    setWindowTitle("絵を取り込む");
+    setWindowTitle(QCoreApplication::translate("Import", "絵を取り込む"));
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(this);
     intro->setTextFormat(Qt::PlainText);
     intro->setWordWrap(true);
-    intro->setText("「" + fileName + "」の白い枠の中がコマの絵になります。");
+    intro->setText(QCoreApplication::translate("Import", "「%1」の白い枠の中がコマの絵になります。")
+                       .arg(fileName));
     layout->addWidget(intro);
 
     picker_ = new SquarePicker(picture, this);
@@ -32,21 +34,24 @@ class ImportDialog : public QDialog {
 
     auto* form = new QFormLayout;
     name_ = new QLineEdit(proposedName, this);
-    name_->setAccessibleName("絵の名前");
-    auto* nameLabel = new QLabel("名前(&N):", this);
+    name_->setAccessibleName(QCoreApplication::translate("Import", "絵の名前"));
+    auto* nameLabel = new QLabel(QCoreApplication::translate("Import", "名前(&N):"), this);
     nameLabel->setBuddy(name_);
     form->addRow(nameLabel, name_);
     layout->addLayout(form);
     reason_ = new QLabel(this);
     reason_->setTextFormat(Qt::PlainText);
     reason_->setWordWrap(true);
-    reason_->setAccessibleName("名前について");
+    reason_->setAccessibleName(QCoreApplication::translate("Import", "名前について"));
     layout->addWidget(reason_);
 
     auto* buttons = new QDialogButtonBox(this);
-    import_ = buttons->addButton("取り込む(&I)", QDialogButtonBox::AcceptRole);
-    QPushButton* skip = buttons->addButton("この絵は飛ばす(&S)", QDialogButtonBox::ActionRole);
-    buttons->addButton("やめる", QDialogButtonBox::RejectRole);
+    import_ = buttons->addButton(QCoreApplication::translate("Import", "取り込む(&I)"),
+                                 QDialogButtonBox::AcceptRole);
+    QPushButton* skip = buttons->addButton(
+        QCoreApplication::translate("Import", "この絵は飛ばす(&S)"), QDialogButtonBox::ActionRole);
+    buttons->addButton(QCoreApplication::translate("Import", "やめる"),
+                       QDialogButtonBox::RejectRole);
     import_->setDefault(true);
     layout->addWidget(buttons);
 

@@ -5,6 +5,7 @@
 #include <QStyledItemDelegate>
 
 #include "ui/design.h"
+#include "ui/shown_text.h"
 #include "ui/system/fonts.h"
 #include "ui/system/twips.h"
 #include "ui/widgets.h"
@@ -24,17 +25,19 @@ LevelList::LevelList(QWidget* parent) : QComboBox(parent) {
 }
 
 void LevelList::showChoice(const QStringList& entries, const QString& selected, bool enabled) {
-  QStringList shown;
+  QStringList listed;
   for (int i = 0; i < count(); ++i) {
-    shown << itemText(i);
+    listed << entry(i);
   }
-  if (entries != shown) {
+  if (entries != listed) {
     clear();
-    addItems(entries);
+    for (const QString& level : entries) addItem(shownLevelText(level.toStdString()), level);
   }
-  setCurrentIndex(findText(selected));
+  setCurrentIndex(findData(selected));
   setEnabled(enabled);
 }
+
+QString LevelList::entry(int index) const { return itemData(index).toString(); }
 
 void LevelList::paintEvent(QPaintEvent*) {
   QStylePainter painter(this);

@@ -49,8 +49,8 @@ using system::kPGothic;
 using system::twipsRect;
 using system::twipsToPixels;
 
-const char* const kCaption = "ポルカミナ";
-const char* const kLevelCaption = "レベル";
+const char* const kCaption = QT_TRANSLATE_NOOP("MainWindow", "ポルカミナ");
+const char* const kLevelCaption = QT_TRANSLATE_NOOP("MainWindow", "レベル");
 constexpr int kClientHeight = 6780;
 constexpr int kTimerIntervalMs = 1000;
 
@@ -65,21 +65,29 @@ struct TopButton {
 constexpr int kTopButtonTop = 150;
 constexpr int kTopButtonWidth = 840;
 constexpr int kTopButtonHeight = 915;
-const TopButton kEndButton{"cmdEnd", "終了", 8475, "プログラムを終了します", "button-end"};
-const TopButton kHelpButton{"cmdHelp", "ヘルプ", 7650, "ヘルプファイルを開きます", "button-help"};
-const TopButton kSetteiButton{"cmdSettei", "設定", 6825, "コマの消去時間などを設定します",
+const TopButton kEndButton{"cmdEnd", QT_TRANSLATE_NOOP("MainWindow", "終了"), 8475,
+                           QT_TRANSLATE_NOOP("MainWindow", "プログラムを終了します"), "button-end"};
+const TopButton kHelpButton{"cmdHelp", QT_TRANSLATE_NOOP("MainWindow", "ヘルプ"), 7650,
+                            QT_TRANSLATE_NOOP("MainWindow", "ヘルプファイルを開きます"),
+                            "button-help"};
+const TopButton kSetteiButton{"cmdSettei", QT_TRANSLATE_NOOP("MainWindow", "設定"), 6825,
+                              QT_TRANSLATE_NOOP("MainWindow", "コマの消去時間などを設定します"),
                               "button-settings"};
-const TopButton kClearButton{"cmdClear", "クリア", 6000, "履歴データをクリアします",
+const TopButton kClearButton{"cmdClear", QT_TRANSLATE_NOOP("MainWindow", "クリア"), 6000,
+                             QT_TRANSLATE_NOOP("MainWindow", "履歴データをクリアします"),
                              "button-clear"};
-const TopButton kHozonButton{"cmdHozon", "保存", 5175, "データを保存します", "button-save"};
-const TopButton kYameButton{"cmdYame", "中止", 4350, "ゲームを中止します", "button-stop"};
-const TopButton kStartButton{"cmdStart", "スタート", 3525, "ゲームをスタートします",
+const TopButton kHozonButton{"cmdHozon", QT_TRANSLATE_NOOP("MainWindow", "保存"), 5175,
+                             QT_TRANSLATE_NOOP("MainWindow", "データを保存します"), "button-save"};
+const TopButton kYameButton{"cmdYame", QT_TRANSLATE_NOOP("MainWindow", "中止"), 4350,
+                            QT_TRANSLATE_NOOP("MainWindow", "ゲームを中止します"), "button-stop"};
+const TopButton kStartButton{"cmdStart", QT_TRANSLATE_NOOP("MainWindow", "スタート"), 3525,
+                             QT_TRANSLATE_NOOP("MainWindow", "ゲームをスタートします"),
                              "button-start"};
 
 QToolButton* topButton(QWidget* parent, const TopButton& design) {
-  return pictureButton(parent, design.name,
-                       twipsRect(design.left, kTopButtonTop, kTopButtonWidth, kTopButtonHeight),
-                       design.text, design.toolTip, design.icon, parent->font());
+  return pictureButton(
+      parent, design.name, twipsRect(design.left, kTopButtonTop, kTopButtonWidth, kTopButtonHeight),
+      MainWindow::tr(design.text), MainWindow::tr(design.toolTip), design.icon, parent->font());
 }
 
 QCheckBox* checkBox(QWidget* parent, const QString& name, const QRect& geometry,
@@ -96,9 +104,11 @@ QCheckBox* checkBox(QWidget* parent, const QString& name, const QRect& geometry,
 // what the counters say now.
 QString turnEndMessage(bool matched, bool gameOver, const QString& piecesLeft, const QString& turns,
                        const QString& time) {
-  if (!matched) return QString("はずれ");
-  if (gameOver) return QString("そろいました。ゲーム終了。ターン数 %1、時間 %2").arg(turns, time);
-  return QString("そろいました。残り %1").arg(piecesLeft);
+  if (!matched) return MainWindow::tr("はずれ");
+  if (gameOver) {
+    return MainWindow::tr("そろいました。ゲーム終了。ターン数 %1、時間 %2").arg(turns, time);
+  }
+  return MainWindow::tr("そろいました。残り %1").arg(piecesLeft);
 }
 
 }  // namespace
@@ -116,7 +126,7 @@ MainWindow::MainWindow(game::MainGame& game, game::SharedValues& shared,
       input_(new InputWatcher(this)) {
   system::useAccessibleRoles();
   setObjectName("frmMain");
-  setWindowTitle(kCaption);
+  setWindowTitle(tr(kCaption));
   setWindowIcon(system::windowIcon());
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -156,7 +166,7 @@ void MainWindow::buildTopRow() {
   auto* title = placed(new QLabel(this), "Image1", twipsRect(150, 100, 3105, 1005));
   title->setPixmap(system::artPicture("title.png", devicePixelRatioF()));
   title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  title->setAccessibleName(kCaption);
+  title->setAccessibleName(tr(kCaption));
 
   // Line1(1), black, from (150, 1260) to (9300, 1260); Line1(0), white, one
   // pixel below it.
@@ -171,14 +181,14 @@ void MainWindow::buildBoard() {
 
   levelLabel_ = boxedLabel(fraKiri_, "Label1_0", twipsRect(225, 300, 960, 405), design::kPaleYellow,
                            designFont(kPGothic, design::kLevelPoints));
-  levelLabel_->setText(kLevelCaption);
+  levelLabel_->setText(tr(kLevelCaption));
   cboMondai_ = new LevelList(fraKiri_);
   // Screen readers name the list by its label.
   levelLabel_->setBuddy(cboMondai_);
-  chkNamae_ = checkBox(fraKiri_, "chkNamae", twipsRect(225, 750, 1215, 315), "名前表示",
-                       "アイコンの名前表示を制御します");
-  chkAs_ = checkBox(fraKiri_, "chkAs", twipsRect(1650, 750, 1245, 315), "履歴保存",
-                    "履歴の自動保存を制御します");
+  chkNamae_ = checkBox(fraKiri_, "chkNamae", twipsRect(225, 750, 1215, 315), tr("名前表示"),
+                       tr("アイコンの名前表示を制御します"));
+  chkAs_ = checkBox(fraKiri_, "chkAs", twipsRect(1650, 750, 1245, 315), tr("履歴保存"),
+                    tr("履歴の自動保存を制御します"));
   frmKiroku_ = new RecordPanel(fraKiri_);
   fraKiri_->addPieces();
   cover_ = new PauseCover(fraKiri_);
@@ -210,7 +220,7 @@ void MainWindow::connectHandlers() {
   connect(fraKiri_, &BoardView::pieceChosen, this, &MainWindow::cmdKoma_Click);
   connect(fraKiri_, &BoardView::bareFrameDoubleClicked, this, &MainWindow::fraKiri_DblClick);
   connect(fraKiri_, &BoardView::turnEnded, this, &MainWindow::announceTurnEnd);
-  connect(cboMondai_, &QComboBox::textActivated, this, &MainWindow::cboMondai_Click);
+  connect(cboMondai_, &QComboBox::activated, this, &MainWindow::cboMondai_Click);
   connect(chkNamae_, &QCheckBox::clicked, this, &MainWindow::chkNamae_Click);
   connect(chkAs_, &QCheckBox::clicked, this, &MainWindow::chkAs_Click);
 
@@ -336,11 +346,14 @@ void MainWindow::showProgress() {
 // next start.
 void MainWindow::boardScaleChosen(int percent) {
   if (percent == boardScale_) return;
-  std::string question = "表示倍率を " + std::to_string(percent) +
-                         "% にしました。今すぐ起動し直して、この大きさにしますか？";
-  if (game_.board().Playing()) question += "\r\n遊んでいる途中のゲームは記録されずに終わります。";
-  question += "\r\n「キャンセル」のときは、次に起動したときからこの大きさになります。";
-  if (system::showMessageBox(question, "表示倍率", game::MessageIcon::Information,
+  QString question =
+      tr("表示倍率を %1% にしました。今すぐ起動し直して、この大きさにしますか？").arg(percent);
+  if (game_.board().Playing()) {
+    question += tr("\r\n遊んでいる途中のゲームは記録されずに終わります。");
+  }
+  question += tr("\r\n「キャンセル」のときは、次に起動したときからこの大きさになります。");
+  if (system::showMessageBox(question.toStdString(), tr("表示倍率").toStdString(),
+                             game::MessageIcon::Information,
                              game::MessageButtons::OkCancel) == game::MessageAnswer::Ok) {
     system::requestRestart();
   }
@@ -354,8 +367,9 @@ void MainWindow::fraKiri_DblClick() {
   runHandler([this] { game_.fraKiri_DblClick(); });
 }
 
-void MainWindow::cboMondai_Click(const QString& level) {
-  runHandler([this, level] { game_.chooseLevel(level.toStdString()); });
+void MainWindow::cboMondai_Click(int index) {
+  const std::string level = cboMondai_->entry(index).toStdString();
+  runHandler([this, level] { game_.chooseLevel(level); });
   // Screen readers find no value of their own in the list (see showChanges),
   // and so do not tell a level chosen with the arrow keys.
   if (cboMondai_->hasFocus()) announcer_->announce(levelLabel_->accessibleName());
@@ -385,9 +399,10 @@ void MainWindow::showChanges() {
   if (changes.has(ViewChanges::Counters)) {
     frmKiroku_->showCounters(text(game_.lblTrun()), text(game_.lblZan()));
   }
-  if (changes.has(ViewChanges::Clock)) frmKiroku_->showClock(text(game_.lblByou()));
+  if (changes.has(ViewChanges::Clock)) frmKiroku_->showClock(shownClock(game_.lblByou()));
   if (changes.has(ViewChanges::Records)) {
-    frmKiroku_->showRecords(text(game_.frmKirokuCaption()), text(game_.options().cboMondaiText()),
+    frmKiroku_->showRecords(shownLevelText(game_.frmKirokuCaption()),
+                            shownLevelText(game_.options().cboMondaiText()),
                             text(game_.lblKiroku()));
   }
   if (changes.has(ViewChanges::Switches)) {
@@ -401,7 +416,8 @@ void MainWindow::showChanges() {
     cboMondai_->showChoice(entries, level, game_.options().cboMondaiEnabled());
     // Screen readers take a list's label for its name and, with Qt, find no
     // value of their own in it: the label carries the level chosen.
-    setAccessibleNameIfChanged(levelLabel_, QString(kLevelCaption) + " " + level);
+    setAccessibleNameIfChanged(levelLabel_,
+                               tr(kLevelCaption) + " " + shownLevelText(level.toStdString()));
   }
   if (changes.has(ViewChanges::Deal)) fraKiri_->showDeal(game_.board());
   if (changes.hasAnyPiece()) fraKiri_->showPieces(game_.board(), changes);
@@ -433,7 +449,7 @@ void MainWindow::showHistoryFrame() {
 void MainWindow::announceTurnEnd(bool matched) {
   const bool gameOver = !game_.board().Playing() && game_.board().ZanCount() == 0;
   announcer_->announce(turnEndMessage(matched, gameOver, text(game_.lblZan()),
-                                      text(game_.lblTrun()), text(game_.lblByou())));
+                                      text(game_.lblTrun()), shownClock(game_.lblByou())));
 }
 
 // The cover hides the deal while the game is paused, and takes the keyboard

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -40,6 +41,8 @@ class RecordPanel;
 // buttons, a menu (right-click outside the pieces, the Menu key, Shift+F10)
 // pauses the game and holds the player's preferences.
 class MainWindow : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
  public:
   // The window attaches itself to host as the view the game paints through.
   MainWindow(game::MainGame& game, game::SharedValues& shared, const store::DataFolder& folder,
@@ -72,7 +75,7 @@ class MainWindow : public QWidget {
   void cmdEnd_Click();
   void cmdKoma_Click(int index);
   void fraKiri_DblClick();
-  void cboMondai_Click(const QString& level);
+  void cboMondai_Click(int index);
   void chkNamae_Click(bool checked);
   void chkAs_Click(bool checked);
   void Timer1_Timer();

@@ -1,5 +1,6 @@
 #include "ui/pause_cover.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -15,8 +16,8 @@ namespace polkamina::ui {
 
 namespace {
 
-const char* const kTitle = "一時停止中";
-const char* const kHint = "クリックするか P キーを押すと再開します";
+const char* const kTitle = QT_TRANSLATE_NOOP("Pause", "一時停止中");
+const char* const kHint = QT_TRANSLATE_NOOP("Pause", "クリックするか P キーを押すと再開します");
 
 }  // namespace
 
@@ -28,13 +29,15 @@ PauseCover::PauseCover(QWidget* parent) : QFrame(parent) {
   setAutoFillBackground(true);
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::PointingHandCursor);
-  setAccessibleName(kTitle);
-  setAccessibleDescription(kHint);
+  const QString titleText = QCoreApplication::translate("Pause", kTitle);
+  const QString hintText = QCoreApplication::translate("Pause", kHint);
+  setAccessibleName(titleText);
+  setAccessibleDescription(hintText);
 
-  auto* title = new QLabel(kTitle, this);
+  auto* title = new QLabel(titleText, this);
   title->setFont(system::designFont(system::kPGothic, design::kDisplayPoints));
   title->setAlignment(Qt::AlignCenter);
-  auto* hint = new QLabel(kHint, this);
+  auto* hint = new QLabel(hintText, this);
   hint->setFont(system::designFont(system::kPGothic, design::kControlPoints));
   hint->setAlignment(Qt::AlignCenter);
   auto* layout = new QVBoxLayout(this);

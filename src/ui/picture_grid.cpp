@@ -1,5 +1,7 @@
 #include "ui/picture_grid.h"
 
+#include <QCoreApplication>
+
 #include "icons/icon_set.h"
 #include "store/text.h"
 #include "ui/system/picture.h"
@@ -22,7 +24,7 @@ QSize cellsSize(int columns, int rows) {
 
 PictureGrid::PictureGrid(QWidget* parent) : QListWidget(parent) {
   setObjectName("pictureList");
-  setAccessibleName("セットの絵");
+  setAccessibleName(QCoreApplication::translate("PicturesWindow", "セットの絵"));
   setViewMode(QListView::IconMode);
   setIconSize(QSize(system::kFaceSide, system::kFaceSide));
   setGridSize(QSize(kCellWidth, kCellHeight));

@@ -1,10 +1,12 @@
 #include "ui/picture_set_list.h"
 
+#include <QCoreApplication>
+
 namespace polkamina::ui {
 
 PictureSetList::PictureSetList(QWidget* parent) : QListWidget(parent) {
   setObjectName("setList");
-  setAccessibleName("絵のセット");
+  setAccessibleName(QCoreApplication::translate("PicturesWindow", "絵のセット"));
   setSelectionMode(QAbstractItemView::SingleSelection);
 }
 

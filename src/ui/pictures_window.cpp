@@ -1,5 +1,6 @@
 #include "ui/pictures_window.h"
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -39,20 +40,26 @@ using game::MessageIcon;
 using pictures::Failure;
 using pictures::PictureSet;
 
-const char* const kCaption = "絵の管理";
-const char* const kPictureFilter =
-    "絵 (*.png *.jpg *.jpeg *.gif *.bmp *.webp);;すべてのファイル (*)";
+const char* const kCaption = QT_TRANSLATE_NOOP("PicturesWindow", "絵の管理");
+const char* const kPictureFilter = QT_TRANSLATE_NOOP(
+    "PicturesWindow", "絵 (*.png *.jpg *.jpeg *.gif *.bmp *.webp);;すべてのファイル (*)");
 
 QString shown(const std::string& nameBytes) {
   return QString::fromStdString(store::shownFileName(nameBytes));
 }
 
-void tell(const std::string& text) {
-  system::showMessageBox(text, kCaption, MessageIcon::Exclamation, MessageButtons::Ok);
+std::string caption() {
+  return QCoreApplication::translate("PicturesWindow", kCaption).toStdString();
 }
 
-bool confirm(const std::string& text) {
-  return system::showMessageBox(text, kCaption, MessageIcon::Information,
+void tell(const std::string& text) {
+  system::showMessageBox(text, caption(), MessageIcon::Exclamation, MessageButtons::Ok);
+}
+
+void tell(const QString& text) { tell(text.toStdString()); }
+
+bool confirm(const QString& text) {
+  return system::showMessageBox(text.toStdString(), caption(), MessageIcon::Information,
                                 MessageButtons::OkCancel) == MessageAnswer::Ok;
 }
 
@@ -72,12 +79,14 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text,
 // button runs one action of the library (or the switch) and shows the sets
 // as they are afterwards, with the reason of a refusal.
 class PicturesWindow : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(PicturesWindow)
+
  public:
   PicturesWindow(const std::filesystem::path& gameFolder, std::function<bool()> gameRunning)
       : library_(gameFolder), gameFolder_(gameFolder), gameRunning_(std::move(gameRunning)) {
     setObjectName("frmPictures");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(kCaption);
+    setWindowTitle(tr(kCaption));
     setWindowIcon(system::windowIcon());
     setAcceptDrops(true);
     system::useAccessibleRoles();
@@ -111,25 +120,25 @@ class PicturesWindow : public QWidget {
   void build() {
     sets_ = new PictureSetList(this);
     grid_ = new PictureGrid(this);
-    auto* setsLabel = new QLabel("絵のセット(&T)", this);
+    auto* setsLabel = new QLabel(tr("絵のセット(&T)"), this);
     setsLabel->setBuddy(sets_);
     picturesLabel_ = new QLabel(this);
     picturesLabel_->setBuddy(grid_);
 
-    makeSet_ = button(this, "cmdMakeSet", "新しいセット(&N)…", "新しいセットを作る");
-    renameSet_ = button(this, "cmdRenameSet", "名前(&R)…", "セットの名前を変える");
-    deleteSet_ = button(this, "cmdDeleteSet", "消す(&D)…", "セットを消す");
-    import_ = button(this, "cmdImport", "取り込む(&I)…", "絵を取り込む");
-    renamePicture_ = button(this, "cmdRenamePicture", "名前(&A)…", "絵の名前を変える");
-    movePicture_ = button(this, "cmdMovePicture", "移す(&M)…", "絵を別のセットへ移す");
-    deletePicture_ = button(this, "cmdDeletePicture", "消す(&E)…", "絵を消す");
-    useSet_ = button(this, "cmdUseSet", "このセットを使う(&U)", "このセットを使う");
-    close_ = button(this, "cmdClose", "閉じる(&C)", "閉じる");
+    makeSet_ = button(this, "cmdMakeSet", tr("新しいセット(&N)…"), tr("新しいセットを作る"));
+    renameSet_ = button(this, "cmdRenameSet", tr("名前(&R)…"), tr("セットの名前を変える"));
+    deleteSet_ = button(this, "cmdDeleteSet", tr("消す(&D)…"), tr("セットを消す"));
+    import_ = button(this, "cmdImport", tr("取り込む(&I)…"), tr("絵を取り込む"));
+    renamePicture_ = button(this, "cmdRenamePicture", tr("名前(&A)…"), tr("絵の名前を変える"));
+    movePicture_ = button(this, "cmdMovePicture", tr("移す(&M)…"), tr("絵を別のセットへ移す"));
+    deletePicture_ = button(this, "cmdDeletePicture", tr("消す(&E)…"), tr("絵を消す"));
+    useSet_ = button(this, "cmdUseSet", tr("このセットを使う(&U)"), tr("このセットを使う"));
+    close_ = button(this, "cmdClose", tr("閉じる(&C)"), tr("閉じる"));
     status_ = new QLabel(this);
     status_->setObjectName("lblStatus");
     status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
-    status_->setAccessibleName("セットの状態");
+    status_->setAccessibleName(tr("セットの状態"));
 
     auto* setButtons = new QHBoxLayout;
     for (QPushButton* each : {makeSet_, renameSet_, deleteSet_}) setButtons->addWidget(each);
@@ -193,7 +202,7 @@ class PicturesWindow : public QWidget {
     selectedName_ = set.inUse ? std::string() : set.name;
     const std::string file = grid_->selectedFile().value_or("");
     grid_->showPictures(set.inUse ? gameFolder_ : library_.setFolder(set.name), set.files, file);
-    picturesLabel_->setText("セットの絵(&P) ― " + QString::fromStdString(set.label()));
+    picturesLabel_->setText(tr("セットの絵(&P) ― %1").arg(QString::fromStdString(set.label())));
     enableButtons();
   }
 
@@ -206,19 +215,20 @@ class PicturesWindow : public QWidget {
       each->setEnabled(picture);
     }
     useSet_->setEnabled(set.usable(gameRunning_()));
-    status_->setText(QString::fromStdString(statusText(set)));
+    status_->setText(statusText(set));
   }
 
-  std::string statusText(const PictureSet& set) const {
+  QString statusText(const PictureSet& set) const {
     if (set.inUse) {
-      return "ゲームが使っている絵です。変えるには、ほかのセットを選んで「このセットを使う」を押し"
-             "ます。";
+      return tr(
+          "ゲームが使っている絵です。変えるには、ほかのセットを選んで「このセットを使う」を押し"
+          "ます。");
     }
     if (!set.playable()) {
-      return "使えるのは絵がちょうど " + std::to_string(icons::kIconCount) + " 枚のセットです。";
+      return tr("使えるのは絵がちょうど %1 枚のセットです。").arg(icons::kIconCount);
     }
-    if (gameRunning_()) return "ゲームの途中では切り替えられません。";
-    return "このセットを使うと、ゲームは始め直します。今の絵はセットとして残ります。";
+    if (gameRunning_()) return tr("ゲームの途中では切り替えられません。");
+    return tr("このセットを使うと、ゲームは始め直します。今の絵はセットとして残ります。");
   }
 
   // ---- asking ----
@@ -247,7 +257,7 @@ class PicturesWindow : public QWidget {
   // ---- the sets ----
 
   void makeSet() {
-    const auto name = askName("新しいセット", "セットの名前:", QString(),
+    const auto name = askName(tr("新しいセット"), tr("セットの名前:"), QString(),
                               [this](const std::string& n) { return library_.refusedSetName(n); });
     if (!name) return;
     const Failure failure = library_.makeSet(*name);
@@ -257,7 +267,7 @@ class PicturesWindow : public QWidget {
 
   void renameSet() {
     const std::string from = selected().name;
-    const auto name = askName("セットの名前", "新しい名前:", shown(from),
+    const auto name = askName(tr("セットの名前"), tr("新しい名前:"), shown(from),
                               [this, &from](const std::string& n) -> Failure {
                                 if (store::equalsIgnoringAsciiCase(n, from)) return std::nullopt;
                                 return library_.refusedSetName(n);
@@ -270,8 +280,9 @@ class PicturesWindow : public QWidget {
 
   void deleteSet() {
     const PictureSet& set = selected();
-    if (!confirm("セット「" + store::shownFileName(set.name) + "」と、その " +
-                 std::to_string(set.files.size()) + " 枚の絵を消します。よろしいですか？")) {
+    if (!confirm(tr("セット「%1」と、その %2 枚の絵を消します。よろしいですか？")
+                     .arg(shown(set.name))
+                     .arg(set.files.size()))) {
       return;
     }
     done(library_.deleteSet(set.name));
@@ -281,7 +292,7 @@ class PicturesWindow : public QWidget {
 
   void chooseFilesToImport() {
     const QStringList paths =
-        QFileDialog::getOpenFileNames(this, "取り込む絵", QString(), kPictureFilter);
+        QFileDialog::getOpenFileNames(this, tr("取り込む絵"), QString(), tr(kPictureFilter));
     importFiles(paths);
   }
 
@@ -289,7 +300,7 @@ class PicturesWindow : public QWidget {
     if (paths.isEmpty()) return;
     const PictureSet set = selected();
     if (set.inUse) {
-      tell("取り込む先のセットを選んでください。使用中の絵は切り替えでだけ変わります。");
+      tell(tr("取り込む先のセットを選んでください。使用中の絵は切り替えでだけ変わります。"));
       return;
     }
     for (const QString& path : paths) {
@@ -304,7 +315,8 @@ class PicturesWindow : public QWidget {
     const QFileInfo file(path);
     const auto picture = system::readPictureToImport(std::filesystem::path(path.toStdString()));
     if (const auto* reason = std::get_if<std::string>(&picture)) {
-      tell("「" + file.fileName().toStdString() + "」は取り込めません。\n" + *reason);
+      tell(
+          tr("「%1」は取り込めません。\n%2").arg(file.fileName(), QString::fromStdString(*reason)));
       return true;
     }
     const QImage& image = std::get<QImage>(picture);
@@ -316,7 +328,7 @@ class PicturesWindow : public QWidget {
     }
     const QByteArray bytes = system::iconFileBytes(image, choice.square);
     if (bytes.isEmpty()) {
-      tell("「" + file.fileName().toStdString() + "」をアイコンにできませんでした。");
+      tell(tr("「%1」をアイコンにできませんでした。").arg(file.fileName()));
       return true;
     }
     if (const Failure failure = library_.addPicture(set, choice.name, bytes.toStdString())) {
@@ -329,7 +341,7 @@ class PicturesWindow : public QWidget {
     const std::string set = selected().name;
     const std::string file = *grid_->selectedFile();
     const std::string old = icons::iconName(file);
-    const auto name = askName("絵の名前", "新しい名前:", shown(old),
+    const auto name = askName(tr("絵の名前"), tr("新しい名前:"), shown(old),
                               [this, &set, &old](const std::string& n) -> Failure {
                                 if (store::equalsIgnoringAsciiCase(n, old)) return std::nullopt;
                                 return library_.refusedPictureName(set, n);
@@ -348,12 +360,12 @@ class PicturesWindow : public QWidget {
       targets.push_back(set.name);
     }
     if (targets.empty()) {
-      tell("移す先のセットがありません。先に「新しいセット」で作ってください。");
+      tell(tr("移す先のセットがありません。先に「新しいセット」で作ってください。"));
       return;
     }
     bool ok = false;
-    const QString chosen =
-        QInputDialog::getItem(this, "別のセットへ移す", "移す先のセット:", names, 0, false, &ok);
+    const QString chosen = QInputDialog::getItem(this, tr("別のセットへ移す"),
+                                                 tr("移す先のセット:"), names, 0, false, &ok);
     if (!ok) return;
     done(library_.movePicture(from, *grid_->selectedFile(),
                               targets[std::size_t(names.indexOf(chosen))]));
@@ -361,8 +373,7 @@ class PicturesWindow : public QWidget {
 
   void deletePicture() {
     const std::string file = *grid_->selectedFile();
-    if (!confirm("絵「" + store::shownFileName(icons::iconName(file)) +
-                 "」を消します。よろしいですか？")) {
+    if (!confirm(tr("絵「%1」を消します。よろしいですか？").arg(shown(icons::iconName(file))))) {
       return;
     }
     done(library_.deletePicture(selected().name, file));
@@ -376,8 +387,9 @@ class PicturesWindow : public QWidget {
       done(std::nullopt);
       return;
     }
-    if (!confirm("セット「" + store::shownFileName(set.name) +
-                 "」の絵でゲームを始め直します。今の絵はセットとして残ります。よろしいですか？")) {
+    if (!confirm(tr("セット「%"
+                    "1」の絵でゲームを始め直します。今の絵はセットとして残ります。よろしいですか？")
+                     .arg(shown(set.name)))) {
       return;
     }
     if (const Failure failure = pictures::useSet(gameFolder_, set.name)) {

@@ -1,5 +1,6 @@
 #include "ui/progress_chart.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOptionFocusRect>
@@ -73,7 +74,8 @@ void ProgressChart::paintEvent(QPaintEvent*) {
   }
   const QRect plot = plotArea();
   if (series_ == nullptr || series_->empty() || plot.width() < 2 || plot.height() < 2) {
-    painter.drawText(rect(), Qt::AlignCenter, "まだゲームがありません");
+    painter.drawText(rect(), Qt::AlignCenter,
+                     QCoreApplication::translate("Progress", "まだゲームがありません"));
     return;
   }
   const auto [lowest, highest] = std::minmax_element(series_->begin(), series_->end());
@@ -100,7 +102,8 @@ void ProgressChart::drawAxes(QPainter& painter, const QRect& plot, std::int32_t 
   painter.drawText(QRect(plot.left(), below, plot.width(), metrics.height()),
                    Qt::AlignLeft | Qt::AlignTop, "1");
   painter.drawText(QRect(plot.left(), below, plot.width(), metrics.height()),
-                   Qt::AlignRight | Qt::AlignTop, QString("%1 回目").arg(series_->size()));
+                   Qt::AlignRight | Qt::AlignTop,
+                   QCoreApplication::translate("Progress", "%1 回目").arg(series_->size()));
 }
 
 // One line through the results while each has a column of its own; beyond
@@ -146,7 +149,8 @@ void ProgressChart::drawBest(QPainter& painter, const QRect& plot, std::int32_t 
   painter.setPen(QPen(palette().color(QPalette::Text), 2));
   painter.setBrush(Qt::NoBrush);
   painter.drawEllipse(centre, kMarkRadius, kMarkRadius);
-  const QString text = "ベスト " + valueText_(figures_.best);
+  const QString text =
+      QCoreApplication::translate("Progress", "ベスト %1").arg(valueText_(figures_.best));
   const QFontMetrics metrics = fontMetrics();
   const int width = metrics.horizontalAdvance(text);
   // Beside the ring, turned inward near the right edge.

@@ -1,5 +1,6 @@
 #include "ui/progress_window.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include "game/clock_text.h"
 #include "levels/level.h"
 #include "ui/progress_chart.h"
+#include "ui/shown_text.h"
 #include "ui/system/art.h"
 #include "ui/system/window_owner.h"
 
@@ -19,23 +21,30 @@ namespace polkamina::ui {
 
 namespace {
 
-const char* const kCaption = "成績";
+const char* const kCaption = QT_TRANSLATE_NOOP("Progress", "成績");
+
+QString shown(const char* text) { return QCoreApplication::translate("Progress", text); }
 
 QString turnsText(double turns) {
   const bool whole = turns == std::floor(turns);
-  return QString::number(turns, 'f', whole ? 0 : 1) + " ターン";
+  return QCoreApplication::translate("Progress", "%1 ターン")
+      .arg(QString::number(turns, 'f', whole ? 0 : 1));
 }
 
 QString timeText(double seconds) {
-  return QString::fromStdString(game::clockText(static_cast<std::int32_t>(std::lround(seconds))));
+  return shownClock(game::clockText(static_cast<std::int32_t>(std::lround(seconds))));
 }
 
-QString recentLabel() { return QString("最近%1回の平均").arg(game::kRecentGames); }
+QString recentLabel() {
+  return QCoreApplication::translate("Progress", "最近%1回の平均").arg(game::kRecentGames);
+}
 
 // What a screen reader hears of a chart: its figures in one sentence each.
 QString summary(const game::Figures& figures, const std::function<QString(double)>& valueText) {
-  if (figures.games == 0) return "まだゲームがありません。";
-  return QString("全 %1 回。ベスト %2（%3 回目）。中央値 %4。%5 %6。")
+  if (figures.games == 0)
+    return QCoreApplication::translate("Progress", "まだゲームがありません。");
+  return QCoreApplication::translate("Progress",
+                                     "全 %1 回。ベスト %2（%3 回目）。中央値 %4。%5 %6。")
       .arg(figures.games)
       .arg(valueText(figures.best))
       .arg(figures.bestGame + 1)
@@ -50,7 +59,7 @@ ProgressWindow::ProgressWindow(QWidget* owner, const store::HistoryRows& rows,
                                std::size_t firstLevel)
     : QDialog(nullptr), rows_(rows) {
   setObjectName("progressWindow");
-  setWindowTitle(kCaption);
+  setWindowTitle(shown(kCaption));
   setWindowIcon(system::windowIcon());
   setAttribute(Qt::WA_DeleteOnClose);
   system::keepAbove(this, owner);
@@ -58,13 +67,14 @@ ProgressWindow::ProgressWindow(QWidget* owner, const store::HistoryRows& rows,
   levels_ = new QTabWidget(this);
   levels_->setObjectName("progressLevels");
   for (std::size_t level = 0; level < pages_.size(); ++level) {
-    levels_->addTab(buildPage(pages_[level]), levels::kLevelTable[level].name);
+    levels_->addTab(buildPage(pages_[level]), shownLevelText(levels::kLevelTable[level].name));
   }
   leftOut_ = new QLabel(this);
   leftOut_->setObjectName("progressLeftOut");
   leftOut_->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  buttons->button(QDialogButtonBox::Close)->setText("閉じる");
+  buttons->button(QDialogButtonBox::Close)
+      ->setText(QCoreApplication::translate("Progress", "閉じる"));
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
   auto* layout = new QVBoxLayout(this);
@@ -80,9 +90,11 @@ ProgressWindow::ProgressWindow(QWidget* owner, const store::HistoryRows& rows,
 QWidget* ProgressWindow::buildPage(LevelPage& page) {
   auto* widget = new QWidget;
   auto* figures = new QGridLayout;
-  const QStringList rowNames = {"ゲーム数", "ベスト", "中央値", recentLabel()};
-  figures->addWidget(new QLabel("ターン数"), 0, 1);
-  figures->addWidget(new QLabel("クリア時間"), 0, 2);
+  const QStringList rowNames = {QCoreApplication::translate("Progress", "ゲーム数"),
+                                QCoreApplication::translate("Progress", "ベスト"),
+                                QCoreApplication::translate("Progress", "中央値"), recentLabel()};
+  figures->addWidget(new QLabel(QCoreApplication::translate("Progress", "ターン数")), 0, 1);
+  figures->addWidget(new QLabel(QCoreApplication::translate("Progress", "クリア時間")), 0, 2);
   for (int row = 0; row < rowNames.size(); ++row) {
     figures->addWidget(new QLabel(rowNames[row]), row + 1, 0);
     for (int column = 0; column < 2; ++column) {
@@ -95,11 +107,11 @@ QWidget* ProgressWindow::buildPage(LevelPage& page) {
   }
   figures->setColumnStretch(3, 1);
 
-  page.turns = new ProgressChart(widget, "ターン数の推移",
+  page.turns = new ProgressChart(widget, QCoreApplication::translate("Progress", "ターン数の推移"),
                                  [](std::int32_t turns) { return QString::number(turns); });
-  page.times = new ProgressChart(widget, "クリア時間の推移", [](std::int32_t seconds) {
-    return QString::fromStdString(game::clockText(seconds));
-  });
+  page.times =
+      new ProgressChart(widget, QCoreApplication::translate("Progress", "クリア時間の推移"),
+                        [](std::int32_t seconds) { return shownClock(game::clockText(seconds)); });
   auto* layout = new QVBoxLayout(widget);
   layout->addLayout(figures);
   layout->addWidget(page.turns, 1);
@@ -112,7 +124,8 @@ void ProgressWindow::refresh() {
   for (std::size_t level = 0; level < pages_.size(); ++level) showLevel(level);
   leftOut_->setVisible(progress_.leftOut > 0);
   leftOut_->setText(
-      QString("履歴のうち %1 行は読めないか、どのレベルでもないため、数に入れていません。")
+      QCoreApplication::translate(
+          "Progress", "履歴のうち %1 行は読めないか、どのレベルでもないため、数に入れていません。")
           .arg(progress_.leftOut));
 }
 
@@ -124,7 +137,8 @@ void ProgressWindow::showLevel(std::size_t level) {
   const auto fill = [&page](std::size_t first, const game::Figures& figures,
                             const std::function<QString(double)>& valueText) {
     const bool none = figures.games == 0;
-    page.figures[first]->setText(QString("%1 回").arg(figures.games));
+    page.figures[first]->setText(
+        QCoreApplication::translate("Progress", "%1 回").arg(figures.games));
     page.figures[first + 1]->setText(none ? "-----" : valueText(figures.best));
     page.figures[first + 2]->setText(none ? "-----" : valueText(figures.median));
     page.figures[first + 3]->setText(none ? "-----" : valueText(figures.recent));

@@ -37,16 +37,16 @@ RecordPanel::RecordPanel(QWidget* parent) : CaptionedFrame(parent) {
 }
 
 void RecordPanel::showCounters(const QString& turns, const QString& piecesLeft) {
-  showCount(lblTrun_, "ターン数", turns);
-  showCount(lblZan_, "コマ残り", piecesLeft);
+  showCount(lblTrun_, tr("ターン数"), turns);
+  showCount(lblZan_, tr("コマ残り"), piecesLeft);
 }
 
-void RecordPanel::showClock(const QString& time) { showCount(lblByou_, "時間", time); }
+void RecordPanel::showClock(const QString& time) { showCount(lblByou_, tr("時間"), time); }
 
 void RecordPanel::showRecords(const QString& caption, const QString& levelName,
                               const QString& bestTurns) {
   setTitle(caption);
-  showCount(lblKiroku_, levelName + "最短記録", bestTurns);
+  showCount(lblKiroku_, tr("%1最短記録").arg(levelName), bestTurns);
 }
 
 }  // namespace polkamina::ui

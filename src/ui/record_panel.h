@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "ui/captioned_frame.h"
@@ -13,6 +14,8 @@ namespace polkamina::ui {
 // (the clock, or the level's best time), under a caption that names them.
 // A screen reader hears each display as what it counts, then the count.
 class RecordPanel : public CaptionedFrame {
+  Q_DECLARE_TR_FUNCTIONS(RecordPanel)
+
  public:
   explicit RecordPanel(QWidget* parent);
 

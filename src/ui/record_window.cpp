@@ -1,6 +1,7 @@
 #include "ui/record_window.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -14,7 +15,7 @@ namespace polkamina::ui {
 
 namespace {
 
-const char* const kCaption = "新記録達成！";
+const char* const kCaption = QT_TRANSLATE_NOOP("RecordWindow", "新記録達成！");
 constexpr int kClientWidth = 5730;
 constexpr int kClientHeight = 1305;
 constexpr double kWindowPoints = 9;
@@ -22,10 +23,12 @@ constexpr double kMessagePoints = 11.25;
 
 // The new-record window frmKiroku1: the picture, the announcement and OK.
 class RecordWindow : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(RecordWindow)
+
  public:
   RecordWindow(QWidget* parent, const std::string& message) : QDialog(parent) {
     setObjectName("frmKiroku1");
-    setWindowTitle(kCaption);
+    setWindowTitle(tr(kCaption));
     setWindowIcon(system::windowIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

@@ -1,6 +1,7 @@
 #include "ui/settings_window.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
@@ -37,7 +38,7 @@ using system::kPGothic;
 using system::twipsRect;
 using system::twipsToPixels;
 
-const char* const kCaption = "設定";
+const char* const kCaption = QT_TRANSLATE_NOOP("SettingsWindow", "設定");
 constexpr int kClientHeight = 5055;
 
 // Tops of the record rows Label3(i) and lblKiroku(i) inside Frame3, in twips.
@@ -51,10 +52,10 @@ struct LevelHeader {
   int top;
 };
 constexpr std::array kLevelHeaders = {
-    LevelHeader{"＜イージー＞", design::kPeach, 375},
-    LevelHeader{"＜ノーマル＞", design::kPaleYellow, 1200},
-    LevelHeader{"＜ハード＞", design::kPaleCyan, 2025},
-    LevelHeader{"＜パニック＞", design::kLavender, 2850},
+    LevelHeader{QT_TRANSLATE_NOOP("SettingsWindow", "＜イージー＞"), design::kPeach, 375},
+    LevelHeader{QT_TRANSLATE_NOOP("SettingsWindow", "＜ノーマル＞"), design::kPaleYellow, 1200},
+    LevelHeader{QT_TRANSLATE_NOOP("SettingsWindow", "＜ハード＞"), design::kPaleCyan, 2025},
+    LevelHeader{QT_TRANSLATE_NOOP("SettingsWindow", "＜パニック＞"), design::kLavender, 2850},
 };
 static_assert(kLevelHeaders.size() == store::kLevelCount, "a header per level");
 
@@ -78,13 +79,15 @@ QGroupBox* frame(QWidget* parent, const QString& name, const QRect& geometry,
 
 // The settings window frmSub: a view over SettingsModel.
 class SettingsWindow : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(SettingsWindow)
+
  public:
   SettingsWindow(game::SharedValues& shared, const store::DataFolder& folder, game::Random& random,
                  game::Host& host)
       : QWidget(nullptr), input_(new InputWatcher(this)), model_(shared, folder, random, host) {
     setObjectName("frmSub");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(kCaption);
+    setWindowTitle(tr(kCaption));
     setWindowIcon(system::windowIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -97,8 +100,8 @@ class SettingsWindow : public QWidget {
     buildDelayFrame();
     buildCatalogueFrame();
     buildRecordFrame();
-    cmdModori_ = pictureButton(this, "cmdModori", twipsRect(7350, 3975, 1965, 990), "戻る",
-                               "メイン画面に戻ります", "button-return", controlFont());
+    cmdModori_ = pictureButton(this, "cmdModori", twipsRect(7350, 3975, 1965, 990), tr("戻る"),
+                               tr("メイン画面に戻ります"), "button-return", controlFont());
     arrangeTabOrder();
     connectHandlers();
 
@@ -149,15 +152,15 @@ class SettingsWindow : public QWidget {
   };
 
   void buildDelayFrame() {
-    QGroupBox* frame2 = frame(this, "Frame2", twipsRect(150, 75, 7065, 765), "設定");
+    QGroupBox* frame2 = frame(this, "Frame2", twipsRect(150, 75, 7065, 765), tr("設定"));
     QLabel* hideLabel = headerLabel(frame2, "Label1_0", twipsRect(225, 300, 2190, 345),
-                                    "コマが隠れる時間", design::kPaleYellow);
+                                    tr("コマが隠れる時間"), design::kPaleYellow);
     cboHide_ = delayList(frame2, "cboHide", twipsRect(2475, 300, 915, 345),
-                         "間違った時にコマを隠すまでの時間です");
+                         tr("間違った時にコマを隠すまでの時間です"));
     QLabel* eraseLabel = headerLabel(frame2, "Label1_1", twipsRect(3750, 300, 2190, 345),
-                                     "コマが消える時間", design::kPaleCyan);
+                                     tr("コマが消える時間"), design::kPaleCyan);
     cboDel_ = delayList(frame2, "cboDel", twipsRect(5925, 300, 915, 345),
-                        "正解したときにコマを消すまでの時間です");
+                        tr("正解したときにコマを消すまでの時間です"));
     // Screen readers name each list by its header.
     hideLabel->setBuddy(cboHide_);
     eraseLabel->setBuddy(cboDel_);
@@ -173,7 +176,7 @@ class SettingsWindow : public QWidget {
 
   void buildCatalogueFrame() {
     QGroupBox* frame1 = frame(this, "Frame1", twipsRect(150, 1050, 7065, 3915),
-                              "コマ一覧　（ コマをクリックすると名前を表示します）");
+                              tr("コマ一覧　（ コマをクリックすると名前を表示します）"));
     const QFont nameFont = system::outsideTextFont(kPGothic, design::kNamePoints);
     auto* ring = new FocusRing(frame1);
     for (int k = 1; k <= game::kCatalogueCells; ++k) {
@@ -202,24 +205,24 @@ class SettingsWindow : public QWidget {
           frame1, "lblKoma_" + index,
           twipsRect(150 + left, 975 + top, design::kNameWidth, design::kNameHeight), nameFont);
     }
-    cmdShow_ = pictureButton(frame1, "cmdShow", twipsRect(5925, 450, 915, 990), "見せる",
-                             "コマの名前を全部表示します", "button-show", controlFont());
-    cmdHide_ = pictureButton(frame1, "cmdHide", twipsRect(5925, 2400, 915, 990), "隠す",
-                             "コマの名前を全部隠します", "button-hide", controlFont());
+    cmdShow_ = pictureButton(frame1, "cmdShow", twipsRect(5925, 450, 915, 990), tr("見せる"),
+                             tr("コマの名前を全部表示します"), "button-show", controlFont());
+    cmdHide_ = pictureButton(frame1, "cmdHide", twipsRect(5925, 2400, 915, 990), tr("隠す"),
+                             tr("コマの名前を全部隠します"), "button-hide", controlFont());
   }
 
   void buildRecordFrame() {
-    QGroupBox* frame3 = frame(this, "Frame3", twipsRect(7350, 75, 1965, 3765), "最高記録");
+    QGroupBox* frame3 = frame(this, "Frame3", twipsRect(7350, 75, 1965, 3765), tr("最高記録"));
     for (std::size_t level = 0; level < kLevelHeaders.size(); ++level) {
       const LevelHeader& header = kLevelHeaders[level];
       headerLabel(frame3, "Label2_" + QString::number(level), twipsRect(150, header.top, 1665, 315),
-                  header.text, header.background);
+                  tr(header.text), header.background);
     }
     // The rows use the window's own font, not the frame's.
     const QFont rowFont = system::outsideTextFont(kPGothic, design::kWindowPoints);
     for (std::size_t i = 0; i < kRecordRowTops.size(); ++i) {
       const QString index = QString::number(i);
-      auto* rowName = placed(new QLabel(i % 2 == 0 ? "ターン" : "タイム", frame3),
+      auto* rowName = placed(new QLabel(i % 2 == 0 ? tr("ターン") : tr("タイム"), frame3),
                              "Label3_" + index, twipsRect(225, kRecordRowTops[i], 690, 165));
       rowName->setFont(rowFont);
       rowName->setAlignment(Qt::AlignLeft | Qt::AlignTop);

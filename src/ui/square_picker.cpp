@@ -1,5 +1,6 @@
 #include "ui/square_picker.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,7 +24,7 @@ SquarePicker::SquarePicker(const QImage& picture, QWidget* parent)
     : QWidget(parent), picture_(picture), square_(system::centredSquare(picture.size())) {
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::SizeAllCursor);
-  setAccessibleName("絵から使う正方形");
+  setAccessibleName(QCoreApplication::translate("Import", "絵から使う正方形"));
   describePlace();
 }
 
@@ -33,10 +34,12 @@ void SquarePicker::describePlace() {
   const auto percent = [](int at, int room) { return room > 0 ? at * 100 / room : 0; };
   const int across = percent(square_.left(), picture_.width() - square_.width());
   const int down = percent(square_.top(), picture_.height() - square_.height());
-  setAccessibleDescription(QString("正方形は左から %1%、上から %2% のところです。"
-                                   "ドラッグするか矢印キーで動かします。Shift で大きく動きます。")
-                               .arg(across)
-                               .arg(down));
+  setAccessibleDescription(
+      QCoreApplication::translate("Import",
+                                  "正方形は左から %1%、上から %2% のところです。"
+                                  "ドラッグするか矢印キーで動かします。Shift で大きく動きます。")
+          .arg(across)
+          .arg(down));
 }
 
 QSize SquarePicker::sizeHint() const {

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 
 #include "ui/system/colours.h"
@@ -25,7 +26,9 @@ QLabel* boxedLabel(QWidget* parent, const QString& name, const QRect& geometry,
 }
 
 QString cellPlace(int index, int columns) {
-  return QString("%1行%2列").arg(index / columns + 1).arg(index % columns + 1);
+  return QCoreApplication::translate("Board", "%1行%2列")
+      .arg(index / columns + 1)
+      .arg(index % columns + 1);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/help/chm_reader.h"
@@ -45,12 +46,26 @@ Entries readAll(const char* path) {
   return entries;
 }
 
-TEST(HelpFile, TheKeptFileHoldsWhatItsPagesCompileTo) {
-  const Entries kept = readAll(KEPT_HELP_CHM);
-  const Entries compiled = readAll(COMPILED_HELP_CHM);
-  EXPECT_GT(kept.count("/index.html"), 0u);
-  EXPECT_TRUE(kept == compiled)
-      << "help/pkHelp.chm no longer matches the pages in help/: copy " COMPILED_HELP_CHM " over it";
+TEST(HelpFile, TheKeptFilesHoldWhatTheirPagesCompileTo) {
+  for (const auto& [keptFile, compiledFile] :
+       {std::pair{KEPT_HELP_CHM, COMPILED_HELP_CHM},
+        std::pair{KEPT_ENGLISH_HELP_CHM, COMPILED_ENGLISH_HELP_CHM}}) {
+    const Entries kept = readAll(keptFile);
+    const Entries compiled = readAll(compiledFile);
+    EXPECT_GT(kept.count("/index.html"), 0u);
+    EXPECT_TRUE(kept == compiled) << keptFile << " no longer matches its pages: copy "
+                                  << compiledFile << " over it";
+  }
+}
+
+// The English help has every page of the Japanese one, under the same name,
+// so that each language's links find the same pages.
+TEST(HelpFile, EachLanguageHasEveryPage) {
+  std::vector<std::string> japanese;
+  std::vector<std::string> english;
+  for (const auto& [name, bytes] : readAll(KEPT_HELP_CHM)) japanese.push_back(name);
+  for (const auto& [name, bytes] : readAll(KEPT_ENGLISH_HELP_CHM)) english.push_back(name);
+  EXPECT_EQ(english, japanese);
 }
 
 TEST(HelpFile, AFileOfManyPagesIsReadWhole) {

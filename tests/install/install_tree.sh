@@ -19,7 +19,9 @@ data="$prefix/share/games/polkamina"
 [ -x "$prefix/libexec/polkamina/polkamina" ] || fail "the program is not installed"
 diff -r "$src/assets/defaults" "$data/defaults" ||
   fail "the installed defaults differ from assets/defaults"
-cmp "$src/help/pkHelp.chm" "$data/pkHelp.chm" || fail "pkHelp.chm"
+for help in pkHelp.chm pkHelp_en.chm; do
+  cmp "$src/help/$help" "$data/$help" || fail "$help"
+done
 # Nothing of the install is where a ~/.local prefix keeps the game folder.
 [ ! -e "$prefix/share/polkamina" ] || fail "share/polkamina is the player's game folder"
 for file in "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \

@@ -46,8 +46,10 @@ end_game() {
 e2e_start_x
 start_from_menu
 find_game
-diff -r -x pkHelp.chm "$data/defaults" "$game" || e2e_fail "the game folder is not the defaults"
-cmp -s "$data/pkHelp.chm" "$game/pkHelp.chm" || e2e_fail "no help file"
+diff -r -x 'pkHelp*.chm' "$data/defaults" "$game" || e2e_fail "the game folder is not the defaults"
+for help in pkHelp.chm pkHelp_en.chm; do
+  cmp -s "$data/$help" "$game/$help" || e2e_fail "no help file $help"
+done
 end_game
 
 # The player's level and a history row, as the game itself would write them.

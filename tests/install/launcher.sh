@@ -16,6 +16,7 @@ home="$work/home"
 mkdir -p "$home"
 defaults="$tree/share/games/polkamina/defaults"
 help="$tree/share/games/polkamina/pkHelp.chm"
+english_help="$tree/share/games/polkamina/pkHelp_en.chm"
 game="$home/.local/share/polkamina"
 
 # Runs the launcher from HOME with nothing else of this environment (but the
@@ -38,12 +39,13 @@ same_as_defaults() {
 }
 
 # First start, through bin/'s link: the folder is made from the defaults,
-# with the help file, and nothing else.
+# with the help files of both languages, and nothing else.
 launch
 [ "$(started_in)" = "$game" ] || fail "the program started in $(started_in)"
 same_as_defaults
 cmp -s "$help" "$game/pkHelp.chm" || fail "no help file"
-[ "$(ls -A "$game" | wc -l)" -eq $(($(ls -A "$defaults" | wc -l) + 1)) ] ||
+cmp -s "$english_help" "$game/pkHelp_en.chm" || fail "no English help file"
+[ "$(ls -A "$game" | wc -l)" -eq $(($(ls -A "$defaults" | wc -l) + 2)) ] ||
   fail "the new folder holds $(ls -A "$game")"
 [ "$(ls -A "$home/.local/share")" = polkamina ] || fail "left behind: $(ls -A "$home/.local/share")"
 

@@ -242,6 +242,23 @@ TEST_F(Launcher, TheHelpFileIsKeptCurrentWithTheInstall) {
   EXPECT_EQ(names(other), std::set<std::string>{"pkHelp.chm"});
 }
 
+TEST_F(Launcher, EachLanguagesHelpFileIsCopiedUnderItsName) {
+  const fs::path install = root_ / "install";
+  fs::create_directories(install / "defaults");
+  write(install / "pkHelp_en.chm", "English help");
+  write(install / "pkHelp.chm", "help");
+  write(install / "pkHelp.txt", "not a help file");
+  write(install / "other.chm", "not ours");
+  const std::vector<fs::path> help = helpFilesIn(install);
+  EXPECT_EQ(help, (std::vector<fs::path>{install / "pkHelp.chm", install / "pkHelp_en.chm"}));
+  EXPECT_TRUE(helpFilesIn(root_ / "nothing here").empty());
+
+  fs::create_directories(game_);
+  for (const fs::path& file : help) updateHelpFile(file, game_);
+  EXPECT_EQ(read(game_ / "pkHelp_en.chm"), "English help");
+  EXPECT_EQ(read(game_ / "pkHelp.chm"), "help");
+}
+
 TEST(GameFolderFor, FollowsXdgWithAnAbsoluteDataHomeOnly) {
   EXPECT_EQ(gameFolderFor("/data", "/home/a"), fs::path("/data/polkamina"));
   EXPECT_EQ(gameFolderFor("relative", "/home/a"), fs::path("/home/a/.local/share/polkamina"));

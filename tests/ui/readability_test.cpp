@@ -23,6 +23,7 @@
 #include <map>
 
 #include "ui/system/fonts.h"
+#include "ui/system/language.h"
 #include "ui_test_support.h"
 #include "window_session.h"
 
@@ -30,13 +31,17 @@ namespace polkamina::ui {
 namespace {
 
 // The application with the fonts a player would have, or with the design's
-// fonts hidden from it.
+// fonts hidden from it; in Japanese, or in the translation this test is
+// built for.
 void startApplication() {
 #ifdef POLKAMINA_HIDDEN_FONTS_CONF
   qputenv("FONTCONFIG_FILE", POLKAMINA_HIDDEN_FONTS_CONF);
 #endif
   uitest::application();
   system::installFontSubstitutions();
+#ifdef POLKAMINA_TEST_TRANSLATION
+  system::useTranslation(POLKAMINA_TEST_TRANSLATION);
+#endif
 }
 
 // The main window, paused over a game, and the settings and progress

@@ -1,6 +1,7 @@
 #include "ui/help/help_browser.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -21,19 +22,19 @@ QByteArray bytesOf(const std::vector<unsigned char>& bytes) {
 QString problemText(PageProblem problem) {
   switch (problem) {
     case PageProblem::TooMuchText:
-      return QStringLiteral("文字が多すぎる");
+      return QCoreApplication::translate("Help", "文字が多すぎる");
     case PageProblem::TooManyElements:
-      return QStringLiteral("要素や画像が多すぎる");
+      return QCoreApplication::translate("Help", "要素や画像が多すぎる");
     case PageProblem::TooDeep:
-      return QStringLiteral("要素の入れ子が深すぎる");
+      return QCoreApplication::translate("Help", "要素の入れ子が深すぎる");
     case PageProblem::TablesTooDeep:
-      return QStringLiteral("表の入れ子が深すぎる");
+      return QCoreApplication::translate("Help", "表の入れ子が深すぎる");
     case PageProblem::TooMuchLayout:
-      return QStringLiteral("内容が多すぎる");
+      return QCoreApplication::translate("Help", "内容が多すぎる");
     case PageProblem::LongWord:
-      return QStringLiteral("改行できない長い文字の並びがある");
+      return QCoreApplication::translate("Help", "改行できない長い文字の並びがある");
     case PageProblem::StyleTooComplex:
-      return QStringLiteral("スタイルシートが大きすぎるか複雑すぎる");
+      return QCoreApplication::translate("Help", "スタイルシートが大きすぎるか複雑すぎる");
   }
   return {};
 }
@@ -104,21 +105,25 @@ QString HelpBrowser::page(const QUrl& url) {
   const QString entry = entryAt(*chm_, url);
   picturePixels_ = 0;
   if (entry.isEmpty()) {
-    return messagePage(QStringLiteral("「%1」というページはヘルプファイルの中にありません。")
-                           .arg(url.path().toHtmlEscaped()));
+    return messagePage(
+        QCoreApplication::translate("Help", "「%1」というページはヘルプファイルの中にありません。")
+            .arg(url.path().toHtmlEscaped()));
   }
   const QString shown = entry.mid(1).toHtmlEscaped();
   if (chm_->entrySize(entry.toStdString()).value_or(0) > limits::kMaxPageBytes) {
-    return messagePage(QStringLiteral("ページ「%1」は大きすぎるため表示できません。").arg(shown));
+    return messagePage(
+        QCoreApplication::translate("Help", "ページ「%1」は大きすぎるため表示できません。")
+            .arg(shown));
   }
   const auto bytes = chm_->read(entry.toStdString());
   if (!bytes) {
-    return messagePage(
-        QStringLiteral("ヘルプファイルが壊れているため、ページ「%1」を読めません。").arg(shown));
+    return messagePage(QCoreApplication::translate(
+                           "Help", "ヘルプファイルが壊れているため、ページ「%1」を読めません。")
+                           .arg(shown));
   }
   const CleanPage cleaned = cleanPage(QString::fromUtf8(bytesOf(*bytes)), *chm_, entry);
   if (cleaned.problem) {
-    return messagePage(QStringLiteral("ページ「%1」は%2ため表示できません。")
+    return messagePage(QCoreApplication::translate("Help", "ページ「%1」は%2ため表示できません。")
                            .arg(shown, problemText(*cleaned.problem)));
   }
   return cleaned.html;
@@ -129,10 +134,11 @@ QString HelpBrowser::messagePage(const QString& message) const {
                                .toString(QUrl::FullyEncoded)
                                .toHtmlEscaped();
   return QStringLiteral(
-             "<html><head><title>ヘルプ</title></head><body>"
-             "<h3>このページは表示できません</h3><p>%1</p>"
-             "<p><a href=\"%2\">目次に戻る</a></p></body></html>")
-      .arg(message, contents);
+             "<html><head><title>%1</title></head><body><h3>%2</h3><p>%3</p>"
+             "<p><a href=\"%4\">%5</a></p></body></html>")
+      .arg(QCoreApplication::translate("Help", "ヘルプ"),
+           QCoreApplication::translate("Help", "このページは表示できません"), message, contents,
+           QCoreApplication::translate("Help", "目次に戻る"));
 }
 
 // The picture a picture address names, decoded within the bounds of

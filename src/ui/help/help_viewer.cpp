@@ -1,6 +1,7 @@
 #include "ui/help/help_viewer.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -18,8 +19,6 @@
 namespace polkamina::help {
 
 namespace {
-
-const char* const kCaption = "ヘルプ";
 
 std::vector<QPointer<HelpWindow>>& helpWindows() {
   static std::vector<QPointer<HelpWindow>> windows;
@@ -40,8 +39,8 @@ void forgetClosedWindows() {
                 windows.end());
 }
 
-void warn(QWidget* owner, const char* format, const QString& fileName) {
-  QMessageBox::warning(owner, QString::fromUtf8(kCaption), QString::fromUtf8(format).arg(fileName));
+void warn(QWidget* owner, const QString& format, const QString& fileName) {
+  QMessageBox::warning(owner, QCoreApplication::translate("Help", "ヘルプ"), format.arg(fileName));
 }
 
 QRect keptInside(QRect rect, const QRect& screen) {
@@ -75,16 +74,22 @@ void showHelp(const QString& fileName, QWidget* owner, const QRect& keepVisible)
   auto chm = std::make_shared<ChmReader>();
   switch (chm->open(QFile::encodeName(filePath).toStdString())) {
     case ChmReader::Status::Missing:
-      warn(owner, "ヘルプファイル「%1」が見つかりません。", fileName);
+      warn(owner, QCoreApplication::translate("Help", "ヘルプファイル「%1」が見つかりません。"),
+           fileName);
       return;
     case ChmReader::Status::Unreadable:
-      warn(owner, "ヘルプファイル「%1」を読めません。", fileName);
+      warn(owner, QCoreApplication::translate("Help", "ヘルプファイル「%1」を読めません。"),
+           fileName);
       return;
     case ChmReader::Status::TooLarge:
-      warn(owner, "ヘルプファイル「%1」は大きすぎるため開けません。", fileName);
+      warn(owner,
+           QCoreApplication::translate("Help", "ヘルプファイル「%1」は大きすぎるため開けません。"),
+           fileName);
       return;
     case ChmReader::Status::Damaged:
-      warn(owner, "ヘルプファイル「%1」は壊れているため開けません。", fileName);
+      warn(owner,
+           QCoreApplication::translate("Help", "ヘルプファイル「%1」は壊れているため開けません。"),
+           fileName);
       return;
     case ChmReader::Status::Ok:
       break;

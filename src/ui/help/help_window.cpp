@@ -1,6 +1,7 @@
 #include "ui/help/help_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QStatusBar>
 #include <QToolBar>
@@ -12,16 +13,18 @@
 
 namespace polkamina::help {
 
-const char* const kRefusedLinkText = "ヘルプファイルの外へのリンクは開けません";
-const char* const kMissingPageText = "リンク先のページ「%1」はヘルプファイルの中にありません";
-const char* const kMissingDefaultTopicText =
-    "ヘルプファイルに最初のページ「%1」がないため、「%2」を表示しています";
+const char* const kRefusedLinkText =
+    QT_TRANSLATE_NOOP("Help", "ヘルプファイルの外へのリンクは開けません");
+const char* const kMissingPageText =
+    QT_TRANSLATE_NOOP("Help", "リンク先のページ「%1」はヘルプファイルの中にありません");
+const char* const kMissingDefaultTopicText = QT_TRANSLATE_NOOP(
+    "Help", "ヘルプファイルに最初のページ「%1」がないため、「%2」を表示しています");
 
 namespace {
 
-const char* const kFallbackTitle = "ヘルプ";
+const char* const kFallbackTitle = QT_TRANSLATE_NOOP("Help", "ヘルプ");
 // What a screen reader says of a link that the keyboard reaches.
-const char* const kLinkText = "リンク %1";
+const char* const kLinkText = QT_TRANSLATE_NOOP("Help", "リンク %1");
 constexpr int kWidth = 720;
 constexpr int kHeight = 560;
 
@@ -33,6 +36,9 @@ QAction* addTool(QToolBar* tools, const QString& text, const QKeySequence& short
   tool->setToolTip(QStringLiteral("%1 (%2)").arg(text, keyName));
   return tool;
 }
+
+// A text of this file in the player's language.
+QString shown(const char* text) { return QCoreApplication::translate("Help", text); }
 
 QString entryName(const std::string& entry) {
   const QString name = QString::fromStdString(entry);
@@ -50,17 +56,18 @@ HelpWindow::HelpWindow(std::shared_ptr<const ChmReader> chm, const QString& file
   setAttribute(Qt::WA_DeleteOnClose);
   // Help is an accessory: closing the game's last window must still end it.
   setAttribute(Qt::WA_QuitOnClose, false);
-  setWindowTitle(QString::fromUtf8(kFallbackTitle));
+  setWindowTitle(shown(kFallbackTitle));
   setCentralWidget(browser_);
   resize(kWidth, kHeight);
 
-  QToolBar* tools = addToolBar(QStringLiteral("ヘルプの操作"));
+  QToolBar* tools = addToolBar(QCoreApplication::translate("Help", "ヘルプの操作"));
   tools->setMovable(false);
-  QAction* back = addTool(tools, QStringLiteral("戻る"), QKeySequence::Back,
+  QAction* back = addTool(tools, QCoreApplication::translate("Help", "戻る"), QKeySequence::Back,
                           QStringLiteral("Alt+←"), [this] { browser_->backward(); });
-  QAction* forward = addTool(tools, QStringLiteral("進む"), QKeySequence::Forward,
-                             QStringLiteral("Alt+→"), [this] { browser_->forward(); });
-  addTool(tools, QStringLiteral("目次"), QKeySequence(Qt::ALT | Qt::Key_Home),
+  QAction* forward =
+      addTool(tools, QCoreApplication::translate("Help", "進む"), QKeySequence::Forward,
+              QStringLiteral("Alt+→"), [this] { browser_->forward(); });
+  addTool(tools, QCoreApplication::translate("Help", "目次"), QKeySequence(Qt::ALT | Qt::Key_Home),
           QStringLiteral("Alt+Home"), [this] { showDefaultTopic(); });
   back->setEnabled(false);
   forward->setEnabled(false);
@@ -73,14 +80,13 @@ HelpWindow::HelpWindow(std::shared_ptr<const ChmReader> chm, const QString& file
 
   connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::showPageTitle);
   connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::tellPage);
-  connect(browser_, &HelpBrowser::linkFocused, this, [this](const QString& link) {
-    announcer_->announce(QString::fromUtf8(kLinkText).arg(link));
-  });
+  connect(browser_, &HelpBrowser::linkFocused, this,
+          [this](const QString& link) { announcer_->announce(shown(kLinkText).arg(link)); });
   connect(browser_, &QTextBrowser::sourceChanged, statusBar(), &QStatusBar::clearMessage);
   connect(browser_, &HelpBrowser::linkRefused, this,
-          [this] { statusBar()->showMessage(QString::fromUtf8(kRefusedLinkText)); });
+          [this] { statusBar()->showMessage(shown(kRefusedLinkText)); });
   connect(browser_, &HelpBrowser::missingPage, this, [this](const QString& page) {
-    statusBar()->showMessage(QString::fromUtf8(kMissingPageText).arg(page));
+    statusBar()->showMessage(shown(kMissingPageText).arg(page));
   });
   showDefaultTopic();
   browser_->setFocus();
@@ -90,7 +96,7 @@ void HelpWindow::showDefaultTopic() {
   browser_->showDefaultTopic();
   if (!chm_->missingDefaultTopic().empty()) {
     statusBar()->showMessage(
-        QString::fromUtf8(kMissingDefaultTopicText)
+        shown(kMissingDefaultTopicText)
             .arg(entryName(chm_->missingDefaultTopic()), entryName(chm_->defaultTopic())));
   }
 }
@@ -103,7 +109,7 @@ void HelpWindow::tellPage() {
 
 void HelpWindow::showPageTitle() {
   const QString title = browser_->documentTitle().trimmed();
-  setWindowTitle(title.isEmpty() ? QString::fromUtf8(kFallbackTitle) : title);
+  setWindowTitle(title.isEmpty() ? shown(kFallbackTitle) : title);
 }
 
 }  // namespace polkamina::help

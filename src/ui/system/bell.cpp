@@ -27,10 +27,11 @@ class SoundContext {
     // reports success, which would silence the window system's bell too.
     const bool opened =
         ca_context_set_driver(context_, "pulse") == CA_SUCCESS &&
-        ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "ポルカミナ",
-                                CA_PROP_APPLICATION_ID, "io.github.polkamina.Polkamina",
-                                CA_PROP_APPLICATION_ICON_NAME, "io.github.polkamina.Polkamina",
-                                nullptr) == CA_SUCCESS &&
+        ca_context_change_props(
+            context_, CA_PROP_APPLICATION_NAME,
+            QCoreApplication::translate("MainWindow", "ポルカミナ").toUtf8().constData(),
+            CA_PROP_APPLICATION_ID, "io.github.polkamina.Polkamina", CA_PROP_APPLICATION_ICON_NAME,
+            "io.github.polkamina.Polkamina", nullptr) == CA_SUCCESS &&
         ca_context_open(context_) == CA_SUCCESS;
     if (!opened) {
       ca_context_destroy(context_);

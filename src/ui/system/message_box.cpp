@@ -1,6 +1,7 @@
 #include "ui/system/message_box.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -9,8 +10,6 @@
 namespace polkamina::system {
 
 namespace {
-
-const char* const kCancelText = "キャンセル";
 
 QMessageBox::Icon boxIcon(game::MessageIcon icon) {
   return icon == game::MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information;
@@ -39,7 +38,7 @@ game::MessageAnswer showMessageBox(const std::string& text, const std::string& c
   box.setEscapeButton(ok);
   if (buttons == game::MessageButtons::OkCancel) {
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
-    cancel->setText(QString::fromUtf8(kCancelText));
+    cancel->setText(QCoreApplication::translate("MessageBox", "キャンセル"));
     box.setEscapeButton(cancel);
   }
   // OK holds the focus, as the first button of the box.

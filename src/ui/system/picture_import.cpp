@@ -1,6 +1,7 @@
 #include "ui/system/picture_import.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QtEndian>
@@ -106,6 +107,9 @@ QByteArray joinIcoImages(const std::vector<IcoImage>& images) {
   return header + entries + data;
 }
 
+// A reason for the player, as the callers take it.
+std::string shown(const QString& reason) { return reason.toStdString(); }
+
 }  // namespace
 
 std::variant<QImage, std::string> readPictureToImport(const std::filesystem::path& path) {
@@ -113,14 +117,16 @@ std::variant<QImage, std::string> readPictureToImport(const std::filesystem::pat
   const std::optional<std::string> bytes = store::readRegularFile(path, kLargestImportBytes, error);
   if (!bytes) {
     if (error == std::errc::file_too_large) {
-      return std::string("ファイルが大きすぎます（") + std::to_string(kLargestImportBytes >> 20) +
-             " MB まで）。";
+      return shown(QCoreApplication::translate("Import", "ファイルが大きすぎます（%1 MB まで）。")
+                       .arg(kLargestImportBytes >> 20));
     }
-    return "ファイルを読めません（" + error.message() + "）。";
+    return shown(QCoreApplication::translate("Import", "ファイルを読めません（%1）。")
+                     .arg(QString::fromStdString(error.message())));
   }
   const QByteArray format = importFormat(*bytes);
   if (format.isEmpty()) {
-    return std::string("PNG、JPEG、GIF、BMP、WebP の絵ではありません。");
+    return shown(
+        QCoreApplication::translate("Import", "PNG、JPEG、GIF、BMP、WebP の絵ではありません。"));
   }
   QByteArray data = QByteArray::fromRawData(bytes->data(), qsizetype(bytes->size()));
   QBuffer buffer(&data);
@@ -130,21 +136,26 @@ std::variant<QImage, std::string> readPictureToImport(const std::filesystem::pat
   reader.setAutoDetectImageFormat(false);
   reader.setAutoTransform(true);
   if (!reader.canRead()) {
-    return "この " + format.toUpper().toStdString() +
-           " の絵は読めません（壊れているか、読む部品がありません）。";
+    return shown(QCoreApplication::translate(
+                     "Import", "この %1 の絵は読めません（壊れているか、読む部品がありません）。")
+                     .arg(QString::fromLatin1(format.toUpper())));
   }
   const QSize size = reader.size();
-  if (!size.isValid() || size.isEmpty()) return std::string("絵が壊れていて読めません。");
+  if (!size.isValid() || size.isEmpty()) {
+    return shown(QCoreApplication::translate("Import", "絵が壊れていて読めません。"));
+  }
   if (!withinBounds(size)) {
-    return "絵が大きすぎます（" + std::to_string(kLargestImportSide) + " × " +
-           std::to_string(kLargestImportSide) + " 画素、" +
-           std::to_string(kLargestImportPixels / 10'000) + " 万画素まで）。";
+    return shown(
+        QCoreApplication::translate("Import", "絵が大きすぎます（%1 × %1 画素、%2 万画素まで）。")
+            .arg(kLargestImportSide)
+            .arg(kLargestImportPixels / 10'000));
   }
   reader.setScaledSize(decodedSize(size));
   const QImage image = reader.read();
   // The header may understate what the data holds; the result is checked too.
   if (image.isNull() || !withinBounds(image.size())) {
-    return "絵が壊れていて読めません（" + reader.errorString().toStdString() + "）。";
+    return shown(QCoreApplication::translate("Import", "絵が壊れていて読めません（%1）。")
+                     .arg(reader.errorString()));
   }
   return image;
 }
