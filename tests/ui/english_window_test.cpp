@@ -59,25 +59,13 @@ int roomFor(QWidget* widget, const QString& text) {
   return -1;
 }
 
-QStringList textsOf(QWidget* widget) {
-  if (auto* label = qobject_cast<QLabel*>(widget)) return {label->text()};
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return {button->text()};
-  if (auto* frame = qobject_cast<QGroupBox*>(widget)) return {frame->title()};
-  if (auto* list = qobject_cast<QComboBox*>(widget)) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
-    return items;
-  }
-  return {};
-}
-
 // Each text of the window's controls that is wider than its room, and how
 // many texts fit.
 int checkTextsFit(QWidget* window) {
   int fitting = 0;
   for (QWidget* widget : window->findChildren<QWidget*>()) {
     if (!widget->isVisibleTo(window)) continue;
-    for (const QString& text : textsOf(widget)) {
+    for (const QString& text : uitest::shownTexts(widget)) {
       const int room = roomFor(widget, text);
       if (room < 0) continue;
       EXPECT_LE(widthOf(widget, text), room)

@@ -67,19 +67,6 @@ struct Windows {
   QWidget* progress = nullptr;
 };
 
-// The texts a control shows in its own font.
-QStringList shownTexts(QWidget* widget) {
-  if (auto* label = qobject_cast<QLabel*>(widget)) return {label->text()};
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return {button->text()};
-  if (auto* frame = qobject_cast<QGroupBox*>(widget)) return {frame->title()};
-  if (auto* list = qobject_cast<QComboBox*>(widget)) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
-    return items;
-  }
-  return {};
-}
-
 TEST(Readability, EveryTextOfTheProgramIsInItsFont) {
   startApplication();
 #ifdef POLKAMINA_HIDDEN_FONTS_CONF
@@ -98,7 +85,7 @@ TEST(Readability, EveryTextOfTheProgramIsInItsFont) {
       // other fonts; the program's own texts are drawn by one font.
       if (widget->font().styleStrategy() != QFont::NoFontMerging) continue;
       const QFontMetrics metrics(widget->font());
-      for (const QString& text : shownTexts(widget)) {
+      for (const QString& text : uitest::shownTexts(widget)) {
         for (const char32_t character : text.toUcs4()) {
           EXPECT_TRUE(character == ' ' || metrics.inFontUcs4(character))
               << widget->objectName().toStdString() << ": " << text.toStdString() << " in "
@@ -236,9 +223,9 @@ double focusContrast(QWidget* control, QWidget* elsewhere) {
     }
   }
   const auto most = [](const std::map<QRgb, int>& counts) {
-    return std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
-             return a.second < b.second;
-           })->first;
+    return std::max_element(counts.begin(), counts.end(),
+                            [](const auto& a, const auto& b) { return a.second < b.second; })
+        ->first;
   };
   if (drawn.empty()) return 1;
   return contrast(most(drawn), most(covered));

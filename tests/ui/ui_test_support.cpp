@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <QtEndian>
@@ -224,6 +228,18 @@ bool EventCounter::eventFilter(QObject*, QEvent* event) {
     ++count_;
   }
   return false;
+}
+
+QStringList shownTexts(QWidget* widget) {
+  if (auto* label = qobject_cast<QLabel*>(widget)) return {label->text()};
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return {button->text()};
+  if (auto* frame = qobject_cast<QGroupBox*>(widget)) return {frame->title()};
+  if (auto* list = qobject_cast<QComboBox*>(widget)) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+    return items;
+  }
+  return {};
 }
 
 }  // namespace polkamina::uitest

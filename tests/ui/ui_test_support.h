@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QWidget>
 #include <functional>
 
 namespace polkamina::uitest {
@@ -58,5 +59,9 @@ class EventCounter : public QObject {
   QEvent::Type type_;
   int& count_;
 };
+
+// The texts a control shows in its own font: a label's, a button's, a group
+// box's title, each item of a list.
+QStringList shownTexts(QWidget* widget);
 
 }  // namespace polkamina::uitest
