@@ -22,12 +22,14 @@ using namespace polkamina;
 namespace {
 
 int play(int argc, char* argv[]) {
+  system::FontConfigurationReader fontConfiguration;
   ui::Preferences preferences(ui::Preferences::standardFile());
   ui::scaleWindowsBy(preferences.boardScale());
   QApplication app(argc, argv);
   system::installPlayersLanguage();
   // Lets the desktop match the window to the installed menu entry and icon.
   QApplication::setDesktopFileName(QStringLiteral("io.github.polkamina.Polkamina"));
+  fontConfiguration.wait();
   system::installFontSubstitutions();
   // Message boxes and the windows' unnamed fonts use the design's system face.
   QApplication::setFont(system::outsideTextFont(system::kPGothic, 9));

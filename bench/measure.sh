@@ -3,7 +3,9 @@
 #
 # Measures the real program from outside, on a private X display, in one run:
 #   - start-up to first paint and peak memory, against a bare Qt window of the
-#     same size (bench/bare_window.cpp), runs taken in turn, medians, ratios;
+#     same size (bench/bare_window.cpp), runs taken in turn, medians, ratios,
+#     and beside them the bare window showing only the game's first texts in
+#     its fonts (bench/text_window.cpp): what drawing those texts costs Qt;
 #   - start-up with 1,000,000 history rows against an empty history;
 #   - resident memory after 100 openings of the settings window against one.
 # Needs the build's bench targets, Xvfb and xdotool (./test installs them).
@@ -15,6 +17,7 @@ build=$(realpath "${1:-$here/build}")
 pairs=${2:-11}
 game=$(realpath "${POLKAMINA_GAME:-$build/app/polkamina}")
 bare=$build/bench/polkamina_bare_window
+texts=$build/bench/polkamina_text_window
 clock=$build/bench/polkamina_first_paint
 work=$(mktemp -d "${TMPDIR:-/tmp}/polkamina-measure.XXXXXX")
 xvfb=""
@@ -42,15 +45,16 @@ LC_ALL=C awk -v row="$row" 'BEGIN { for (i = 0; i < 1000000; i++) print row }' >
 
 median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
-# Runs "NAME FOLDER PROGRAM" and "NAME FOLDER PROGRAM" in turn, $pairs times
-# each, and keeps each run's "milliseconds KiB" in $results/NAME.
+# Runs each "NAME FOLDER PROGRAM" given in turn, $pairs times each, and keeps
+# each run's "milliseconds KiB" in $results/NAME.
 compare() {
-  local first=$1 first_dir=$2 first_program=$3 second=$4 second_dir=$5 second_program=$6 i
-  : >"$results/$first"
-  : >"$results/$second"
+  local i n
+  for ((n = 1; n <= $#; n += 3)); do : >"$results/${!n}"; done
   for i in $(seq "$pairs"); do
-    (cd "$first_dir" && "$clock" "$first_program") >>"$results/$first" 2>/dev/null
-    (cd "$second_dir" && "$clock" "$second_program") >>"$results/$second" 2>/dev/null
+    for ((n = 1; n <= $#; n += 3)); do
+      local dir=$((n + 1)) program=$((n + 2))
+      (cd "${!dir}" && "$clock" "${!program}") >>"$results/${!n}" 2>/dev/null
+    done
   done
 }
 results=$work/results
@@ -58,7 +62,7 @@ mkdir "$results"
 ms() { cut -d' ' -f1 "$results/$1" | median; }
 kib() { cut -d' ' -f2 "$results/$1" | median; }
 
-compare bare "$empty" "$bare" game "$empty" "$game"
+compare bare "$empty" "$bare" texts "$empty" "$texts" game "$empty" "$game"
 compare empty "$empty" "$game" long "$long" "$game"
 
 # Opens the settings window with its button and closes it with 戻る.
@@ -79,13 +83,15 @@ for i in $(seq 100); do open_and_close_settings "$main"; done
 hundred=$(rss "$pid")
 kill "$pid"
 
-awk -v bare_ms="$(ms bare)" -v game_ms="$(ms game)" -v bare_kib="$(kib bare)" \
+awk -v bare_ms="$(ms bare)" -v texts_ms="$(ms texts)" -v game_ms="$(ms game)" -v bare_kib="$(kib bare)" \
   -v game_kib="$(kib game)" -v empty_ms="$(ms empty)" -v long_ms="$(ms long)" \
   -v empty_kib="$(kib empty)" -v long_kib="$(kib long)" -v once="$once" \
   -v hundred="$hundred" -v pairs="$pairs" 'BEGIN {
   printf "medians of %d runs each\n", pairs
   printf "start-up to first paint: bare window %.1f ms, game %.1f ms, ratio %.2f\n",
          bare_ms, game_ms, game_ms / bare_ms
+  printf "                         the game'"'"'s texts alone %.1f ms, ratio %.2f to the bare window\n",
+         texts_ms, texts_ms / bare_ms
   printf "peak memory:             bare window %.1f MB, game %.1f MB, ratio %.2f\n",
          bare_kib / 1024, game_kib / 1024, game_kib / bare_kib
   printf "1,000,000 history rows:  %+.0f ms, %+.1f MB over an empty history\n",

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
+#include <chrono>
 
 namespace polkamina::system {
 
@@ -13,6 +14,9 @@ namespace {
 // themes without it (freedesktop's own) carry.
 const char* const kWindowSystemBellEvent = "bell-window-system";
 const char* const kBellEvent = "bell";
+
+// How long after the bell is made the sound server is connected.
+constexpr std::chrono::milliseconds kConnectionDelay{500};
 
 // A connection to the sound server, or none.
 class SoundContext {
@@ -94,8 +98,17 @@ void Bell::ring() {
 }
 
 void Bell::run() {
-  // Connecting may take a while; it is done before the first ring is asked
-  // for, while the game starts.
+  // Connecting loads the sound server's libraries and may take a while. It
+  // waits half a second, by when the window has been drawn, so as not to slow
+  // the start; no match comes that soon, and a ring asked for earlier
+  // connects at once.
+  {
+    std::unique_lock<std::mutex> lock(mutex_);
+    wake_.wait_for(lock, kConnectionDelay, [this] { return stopping_ || pendingRings_ > 0; });
+    if (stopping_) {
+      return;
+    }
+  }
   SoundContext sound;
   std::unique_lock<std::mutex> lock(mutex_);
   server_ = sound.connected() ? Server::Answered : Server::Absent;

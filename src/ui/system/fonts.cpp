@@ -1,5 +1,7 @@
 #include "ui/system/fonts.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QFontDatabase>
 #include <QStringList>
 #include <algorithm>
@@ -30,6 +32,14 @@ QStringList japaneseFonts(bool fixedPitchFirst) {
 }
 
 }  // namespace
+
+FontConfigurationReader::FontConfigurationReader() : thread_([] { FcInit(); }) {}
+
+FontConfigurationReader::~FontConfigurationReader() { wait(); }
+
+void FontConfigurationReader::wait() {
+  if (thread_.joinable()) thread_.join();
+}
 
 void installFontSubstitutions() {
   // Monapo is drawn to the proportional face's widths; IPAPGothic is the

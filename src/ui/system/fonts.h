@@ -2,12 +2,30 @@
 
 #include <QFont>
 #include <QString>
+#include <thread>
 
 namespace polkamina::system {
 
 // The two font faces the windows are designed with.
 extern const char* const kPGothic;  // "ＭＳ Ｐゴシック", proportional
 extern const char* const kGothic;   // "ＭＳ ゴシック", fixed pitch
+
+// Reads the system's font configuration (fontconfig's files and caches) on a
+// thread of its own while the application starts, instead of on the main
+// thread at the first text, after everything else start-up does. Made before
+// the application object; wait() before the first font is looked up.
+class FontConfigurationReader {
+ public:
+  FontConfigurationReader();
+  ~FontConfigurationReader();
+  FontConfigurationReader(const FontConfigurationReader&) = delete;
+  FontConfigurationReader& operator=(const FontConfigurationReader&) = delete;
+
+  void wait();
+
+ private:
+  std::thread thread_;
+};
 
 // Maps the design faces to the free fonts with the closest character widths,
 // then to any other installed Japanese font. Call once, before the first
