@@ -92,6 +92,8 @@ awk -v bare_ms="$(ms bare)" -v texts_ms="$(ms texts)" -v game_ms="$(ms game)" -v
          bare_ms, game_ms, game_ms / bare_ms
   printf "                         the game'"'"'s texts alone %.1f ms, ratio %.2f to the bare window\n",
          texts_ms, texts_ms / bare_ms
+  printf "                         the game against its texts alone: ratio %.2f\n",
+         game_ms / texts_ms
   printf "peak memory:             bare window %.1f MB, game %.1f MB, ratio %.2f\n",
          bare_kib / 1024, game_kib / 1024, game_kib / bare_kib
   printf "1,000,000 history rows:  %+.0f ms, %+.1f MB over an empty history\n",
