@@ -190,6 +190,12 @@ TEST(FieldReader, AFieldHasABoundAndCanBeReadInPart) {
   FieldReader reader(mixed, "f");
   EXPECT_EQ(reader.readText(0), "");
   EXPECT_EQ(reader.readText(5), "b");
+  // Lead bytes at the ends of both lead ranges: 9F twice, E0, FA, FC.
+  const std::string leads = sjis("\"檗滌漾ⅰ黑a\"");
+  EXPECT_EQ(FieldReader(leads, "f").readText(1), "檗");
+  EXPECT_EQ(FieldReader(leads, "f").readText(3), "檗滌漾");
+  EXPECT_EQ(FieldReader(leads, "f").readText(4), "檗滌漾ⅰ");
+  EXPECT_EQ(FieldReader(leads, "f").readText(5), "檗滌漾ⅰ黑");
   const HistoryRows rows =
       parseHistory(sjis("\"a\",\"b\",\"ハード\",\"d\",\"e\",\"f\",\"g\"\r\n"), "履歴.txt");
   EXPECT_EQ(rows.field(0, 2, 2), "ハー");
