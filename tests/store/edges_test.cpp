@@ -124,7 +124,10 @@ TEST(FileErrors, EveryKindNamesTheFileAndWhatFailed) {
       {Kind::NotCp932, "はShift-JISの文字として読めません。"},
       {Kind::NotANumber, "の数値の欄に数値でないものがあります。"},
       {Kind::OutOfRange, "の数値が範囲外です。"},
+      {Kind::TooLong, "に長すぎる値があります。"},
+      {Kind::ForeignLink, "は、ほかのユーザーが置いたリンクなので使いません。"},
       {Kind::CannotWrite, "に書き込めません。"},
+      {Kind::CannotRestore, "に書き込めず、元の内容にも戻せませんでした。"},
   };
   for (const auto& [kind, whatFailed] : reports) {
     const FileError error(kind, "記録.txt");
@@ -181,6 +184,11 @@ TEST(FolderLookup, AnExactNameWinsOverItsCaseVariants) {
   EXPECT_EQ(findInFolder(temp.path(), "設定.TXT"), temp.path() / "設定.TXT");
   EXPECT_TRUE(equalsIgnoringAsciiCase(findInFolder(temp.path(), "設定.txT").filename().string(),
                                       "設定.txt"));
+  EXPECT_EQ(findInFolder(temp.path(), "記録.txt"), temp.path() / "記録.txt");
+
+  // A link whose target does not exist yet is the exact name all the same.
+  std::filesystem::create_symlink("not-yet", temp.path() / "記録.txt");
+  for (const char* name : {"記録.TXT", "記録.Txt", "記録.tXT"}) temp.write(name);
   EXPECT_EQ(findInFolder(temp.path(), "記録.txt"), temp.path() / "記録.txt");
 }
 
