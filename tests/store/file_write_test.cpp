@@ -157,6 +157,10 @@ TEST_F(Rewrite, KeepsLinksModesAndHardLinksAndLeavesNothingBehind) {
   EXPECT_TRUE(fs::is_symlink(dir_ / "elsewhere" / "middle.txt"));
   EXPECT_EQ(readFile(dir_ / "elsewhere" / "real.txt"), kHard);
   EXPECT_EQ(statOf(dir_ / "elsewhere" / "real.txt").st_mode & 07777, 0640u);
+  // The set-group-ID bit stays too.
+  ::chmod((dir_ / "elsewhere" / "real.txt").c_str(), 02640);
+  save(kNormalOptions);
+  EXPECT_EQ(statOf(dir_ / "elsewhere" / "real.txt").st_mode & 07777, 02640u);
   EXPECT_EQ(entriesOf(dir_ / "elsewhere"), (std::set<std::string>{"middle.txt", "real.txt"}));
 
   // A file with a second hard link keeps it.
@@ -195,12 +199,14 @@ TEST_F(Rewrite, NamesPlantedBesideTheFileAreNeverFollowed) {
   }
   writeFile(game_ / ".設定2.txt.Ab3dE9.tmp", "left by a killed run");
   writeFile(game_ / ".記録.txt.Ab3dE9.tmp", "another file's");
+  writeFile(game_ / ".設定2.txt.my-cp1.tmp", "not a name of ours");
   save(kHardOptions);
   EXPECT_EQ(readFile(victim), "keep me");
   EXPECT_EQ(readFile(game_ / kOptionsFile), kHard);
   EXPECT_FALSE(fs::exists(fs::symlink_status(game_ / ".設定2.txt.Ab3dE9.tmp")));
   EXPECT_TRUE(fs::is_symlink(game_ / ".設定2.txt.AAAAAA.tmp"));
   EXPECT_TRUE(fs::exists(game_ / ".記録.txt.Ab3dE9.tmp"));
+  EXPECT_TRUE(fs::exists(game_ / ".設定2.txt.my-cp1.tmp"));
 
   // A link loop or a FIFO in the data file's place is refused at once.
   fs::remove(game_ / kOptionsFile);
@@ -225,6 +231,10 @@ TEST_F(Rewrite, OtherPlayersAndReadOnlyFoldersStillRewrite) {
   ASSERT_EQ(::chmod(game_.c_str(), 02775), 0);
   ASSERT_EQ(::chown((game_ / kOptionsFile).c_str(), kFirst, kShared), 0);
   ASSERT_EQ(::chmod((game_ / kOptionsFile).c_str(), 0664), 0);
+  // A leftover of a third player's killed run is theirs to remove.
+  const fs::path leftover = game_ / ".設定2.txt.Ab3dE9.tmp";
+  writeFile(leftover, kNormal);
+  ASSERT_EQ(::chown(leftover.c_str(), 4444, kShared), 0);
   for (uid_t player : {kSecond, kFirst, kSecond}) {
     ASSERT_TRUE(runAs(player, kShared, [&] { return saveOptionsIn(game_, kHardOptions); }))
         << "player " << player;
@@ -235,6 +245,7 @@ TEST_F(Rewrite, OtherPlayersAndReadOnlyFoldersStillRewrite) {
     EXPECT_EQ(readFile(game_ / kOptionsFile), kHard);
     writeFile(game_ / kOptionsFile, kNormal);
   }
+  EXPECT_TRUE(fs::exists(leftover));
 
   const fs::path locked = dir_ / "locked";
   fs::create_directory(locked);
