@@ -410,6 +410,19 @@ TEST_F(MainGameTest, DealDuringTheYieldEndsTheInterruptedStep) {
   EXPECT_EQ(game.board().ZanCount(), 40);
 }
 
+TEST_F(MainGameTest, ADealAfterTheFirstPieceOfATurnStartsTheNextTurnAfresh) {
+  ASSERT_TRUE(started());
+  deal(kNormal);
+  game.cmdKoma_Click(1);
+  ASSERT_TRUE(game.board().FirstOpen());
+  game.cmdStart_Click();
+  EXPECT_FALSE(game.board().FirstOpen());
+  game.cmdKoma_Click(3);
+  EXPECT_TRUE(game.board().FirstOpen());
+  EXPECT_FALSE(game.board().piece(3).backVisible);
+  EXPECT_EQ(game.board().TurnCount(), 0);
+}
+
 // ---- Clock and stop ----
 
 TEST_F(MainGameTest, ClockShowsThePlayingTimeAlsoAcrossMidnight) {
@@ -729,6 +742,10 @@ TEST_F(MainGameTest, ChoosingALevelShowsItsOwnRecords) {
   game.chooseLevel(kPanic);
   EXPECT_EQ(game.lblKiroku(), "-----");
   EXPECT_EQ(game.lblByou(), "-----");
+  // A text that is no level changes nothing, in the list or in the file.
+  game.chooseLevel("ベリーハード");
+  EXPECT_EQ(game.options().cboMondaiText(), kPanic);
+  EXPECT_EQ(folder.loadOptions().level, kPanic);
 }
 
 TEST_F(MainGameTest, StoredSwitchValuesOtherThanOneLeaveTheBoxesUnticked) {

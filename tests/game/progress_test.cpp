@@ -31,6 +31,7 @@ TEST(Progress, FieldsAreReadOnlyInTheFormsTheGameWrites) {
   }
   EXPECT_EQ(secondsOfField("01分23秒"), 83);
   EXPECT_EQ(secondsOfField("100分00秒"), 6000);
+  EXPECT_EQ(secondsOfField("99999分59秒"), 99999 * 60 + 59);
   EXPECT_EQ(secondsOfField("0分5秒"), 5);
   for (const char* damaged : {"", "01分", "01分60秒", "分23秒", "01:23", "01分23秒x", "-----",
                               "100000分00秒", "01分123秒"}) {
