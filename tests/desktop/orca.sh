@@ -17,9 +17,11 @@ desktop_start_game "$folder" QT_QPA_PLATFORM=xcb
 e2e_eventually 20 desktop_main_origin >/dev/null ||
   desktop_fail "no main window: $(cat "$DESKTOP_WORK/game.log")"
 
-said=0  # the lines of the transcript already heard
+said=0    # the lines of the transcript already heard
+heard=""  # the last line heard
 # Waits until Orca says a line holding $1 after those already heard, and
-# hears everything up to it; prints that line.
+# hears everything up to it; keeps that line in $heard. Called in this shell,
+# never in a command substitution, so that what is heard stays heard.
 hear() {
   local line=""
   for _ in $(seq 100); do
@@ -29,33 +31,34 @@ hear() {
   [ -n "$line" ] ||
     desktop_fail "Orca never said \"$1\"; it said: $(desktop_transcript | tail -n +$((said + 1)))"
   said=$((said + ${line%%:*}))
-  echo "${line#*:}"
+  heard=${line#*:}
 }
 key() { desktop_run xdotool key --delay 50 "$@"; }
 
 # Every control of the window, in the tab order, before a game.
-hear "スタート" >/dev/null
+hear "スタート"
 # The board is told as the focus enters it, at the level list.
 for control in 設定 ヘルプ 終了 中止 保存 クリア 盤面 "レベル イージー" 名前表示 履歴保存 \
   "1行1列 伏せてある" スタート; do
   [ "$control" = "レベル イージー" ] || key Tab
-  hear "$control" >/dev/null
+  hear "$control"
 done
 
 key Return
 key shift+Tab
-hear "1行1列 伏せてある" >/dev/null
+hear "1行1列 伏せてある"
 
 # Turns the back that the keys $1 lead to from the first one, then the back
 # that the keys $2 lead to from there; succeeds when the two matched.
 turn() {
   # shellcheck disable=SC2086
   key Home $1 space
-  hear "めくれている" >/dev/null
+  hear "めくれている"
   # shellcheck disable=SC2086
   key $2 space
-  hear "めくれている" >/dev/null
-  [[ $(hear "そろいました\|はずれ") == *そろいました* ]]
+  hear "めくれている"
+  hear "そろいました\|はずれ"
+  [[ $heard == *そろいました* ]]
 }
 
 # The first two backs; after a miss, the first and the third, which shows
@@ -65,10 +68,12 @@ until desktop_transcript | grep -q "ゲーム終了"; do
   turn "" "Right Right" && continue
   turn Right Right || desktop_fail "the second and third backs did not match"
 done
-hear "ゲーム終了。ターン数 [0-9]*、時間 " >/dev/null
-hear "イージーモードのターン記録を更新しました！" >/dev/null
+# The last match was told with the end of the game.
+[[ $heard == *"ゲーム終了。ターン数 "[0-9]*"、時間 "* ]] ||
+  desktop_fail "the last match was told as \"$heard\""
+hear "イージーモードのターン記録を更新しました！"
 key Return
-hear "イージーモードのタイム記録を更新しました！" >/dev/null
+hear "イージーモードのタイム記録を更新しました！"
 key Return
 
 # With no window manager, a window closed leaves the keyboard nowhere: it is
@@ -82,19 +87,19 @@ focus_main() {
 # The help window reads its page as it opens, and the links Tab reaches.
 focus_main
 key F1
-hear "ポルカミナは、" >/dev/null
+hear "ポルカミナは、"
 key Tab
-hear "リンク " >/dev/null
+hear "リンク "
 key Escape
 
 # A delay chosen from the open list by keyboard is confirmed once.
 focus_main
 desktop_click_main 483 40  # 設定
-hear "見せる" >/dev/null
+hear "見せる"
 key Tab Tab Tab
-hear "コマが隠れる時間" >/dev/null
+hear "コマが隠れる時間"
 key alt+Down Down Return
-hear "設定更新" >/dev/null
+hear "設定更新"
 key Return
 sleep 2
 [ "$(desktop_transcript | grep -c "設定更新")" -eq 1 ] ||
