@@ -13,6 +13,7 @@
 #include "store/folder_lookup.h"
 #include "store/line_writer.h"
 #include "store/text.h"
+#include "store/translation.h"
 #include "support/temp_folder.h"
 
 namespace polkamina::store {
@@ -81,6 +82,8 @@ TEST(NumberFields, WholeNumbersRoundHalfToEvenAndStayInSixteenBits) {
 
 TEST(NumberFields, SinglesReachTheLargestFloatAndNoFurther) {
   EXPECT_TRUE(gives(readSingle(" 3.4028234E+38 "), std::numeric_limits<float>::max()));
+  EXPECT_TRUE(gives(readSingle(" 340282346638528859811704183484516925440 "),
+                    std::numeric_limits<float>::max()));
   EXPECT_TRUE(gives(readSingle("-3.4028234E+38,"), std::numeric_limits<float>::lowest()));
   EXPECT_TRUE(fails(readSingle(" 3.5E+38 "), Kind::OutOfRange));
   EXPECT_TRUE(fails(readSingle("-3.5E+38 "), Kind::OutOfRange));
@@ -136,6 +139,8 @@ TEST(FileErrors, EveryKindNamesTheFileAndWhatFailed) {
               "ファイル「記録.txt」" + whatFailed + "\nプログラムを終了します。");
   }
   EXPECT_STREQ(kFileErrorCaption, "ファイルエラー");
+  // A translation with a place for which no value is given keeps the place.
+  EXPECT_EQ(filled("%1の%2", {"記録.txt"}), "記録.txtの%2");
 }
 
 TEST(SizeLimit, AFileOfExactlyTheLimitIsReadAndOneByteMoreIsNot) {
@@ -169,8 +174,9 @@ TEST(TextHelpers, CaseFoldingAndUtf8AtTheirEdges) {
                            "\xEE\x80\x80", "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF"}) {
     EXPECT_TRUE(isUtf8(good)) << good;
   }
-  for (const char* bad : {"\x80", "\xC1\xBF", "\xE0\x9F\xBF", "\xED\xA0\x80", "\xF0\x8F\xBF\xBF",
-                          "\xF5\x80\x80\x80", "\xE3\x81", "\xE3\x41\x81"}) {
+  for (const char* bad :
+       {"\x80", "\xC1\xBF", "\xE0\x9F\xBF", "\xED\xA0\x80", "\xF0\x8F\xBF\xBF", "\xF5\x80\x80\x80",
+        "\xE3\x81", "\xE3\x41\x81", "\xE3\x81\x41", "\xF0\x90\x41\x80"}) {
     EXPECT_FALSE(isUtf8(bad)) << bad;
   }
 }

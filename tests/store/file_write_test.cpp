@@ -200,6 +200,7 @@ TEST_F(Rewrite, NamesPlantedBesideTheFileAreNeverFollowed) {
   writeFile(game_ / ".設定2.txt.Ab3dE9.tmp", "left by a killed run");
   writeFile(game_ / ".記録.txt.Ab3dE9.tmp", "another file's");
   writeFile(game_ / ".設定2.txt.my-cp1.tmp", "not a name of ours");
+  writeFile(game_ / ".設定2.txt.Ab3dE9.bak", "nor this one");
   save(kHardOptions);
   EXPECT_EQ(readFile(victim), "keep me");
   EXPECT_EQ(readFile(game_ / kOptionsFile), kHard);
@@ -207,6 +208,24 @@ TEST_F(Rewrite, NamesPlantedBesideTheFileAreNeverFollowed) {
   EXPECT_TRUE(fs::is_symlink(game_ / ".設定2.txt.AAAAAA.tmp"));
   EXPECT_TRUE(fs::exists(game_ / ".記録.txt.Ab3dE9.tmp"));
   EXPECT_TRUE(fs::exists(game_ / ".設定2.txt.my-cp1.tmp"));
+  EXPECT_TRUE(fs::exists(game_ / ".設定2.txt.Ab3dE9.bak"));
+
+  // A chain of as many links as the kernel follows is followed to its file;
+  // one link more is taken for a loop.
+  writeFile(dir_ / "end.txt", kNormal);
+  for (int link = 1; link < 40; ++link) {
+    const std::string next = link + 1 < 40 ? "l" + std::to_string(link + 1) : "end.txt";
+    fs::create_symlink(next, dir_ / ("l" + std::to_string(link)));
+  }
+  fs::remove(game_ / kOptionsFile);
+  fs::create_symlink(dir_ / "l1", game_ / kOptionsFile);
+  save(kHardOptions);
+  EXPECT_EQ(readFile(dir_ / "end.txt"), kHard);
+  fs::create_symlink("l1", dir_ / "l0");
+  fs::remove(game_ / kOptionsFile);
+  fs::create_symlink(dir_ / "l0", game_ / kOptionsFile);
+  EXPECT_THROW(save(kNormalOptions), FileError);
+  EXPECT_EQ(readFile(dir_ / "end.txt"), kHard);
 
   // A link loop or a FIFO in the data file's place is refused at once.
   fs::remove(game_ / kOptionsFile);

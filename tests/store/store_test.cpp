@@ -159,6 +159,7 @@ TEST(FieldReader, DamagedInputIsReportedByKind) {
   EXPECT_EQ(failureOf([] { parseDelays(" abc \r\n 1 \r\n", "設定.txt"); }), Kind::NotANumber);
   EXPECT_EQ(failureOf([] { parseDelays(" nan \r\n 1 \r\n", "設定.txt"); }), Kind::NotANumber);
   EXPECT_EQ(failureOf([] { parseOptions("\"\x82\",0,0\r\n", "設定2.txt"); }), Kind::NotCp932);
+  EXPECT_EQ(failureOf([] { parseHistory("\"\x85\x40\",,,,,,\r\n", "履歴.txt"); }), Kind::NotCp932);
   // A history that stops in the middle of a row.
   EXPECT_EQ(failureOf([] { parseHistory("\"a\",\"b\",\"c\"\r\n", "履歴.txt"); }), Kind::EndedEarly);
 
@@ -196,6 +197,9 @@ TEST(FieldReader, AFieldHasABoundAndCanBeReadInPart) {
   EXPECT_EQ(FieldReader(leads, "f").readText(3), "檗滌漾");
   EXPECT_EQ(FieldReader(leads, "f").readText(4), "檗滌漾ⅰ");
   EXPECT_EQ(FieldReader(leads, "f").readText(5), "檗滌漾ⅰ黑");
+  // Single bytes just outside the lead ranges: 80, A0, FD.
+  EXPECT_EQ(FieldReader("\"\x80\xa0\xfd\"", "f").readText(1), "\u0080");
+  EXPECT_EQ(FieldReader("\"\x80\xa0\xfd\"", "f").readText(2), "\u0080\uF8F0");
   const HistoryRows rows =
       parseHistory(sjis("\"a\",\"b\",\"ハード\",\"d\",\"e\",\"f\",\"g\"\r\n"), "履歴.txt");
   EXPECT_EQ(rows.field(0, 2, 2), "ハー");
