@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -47,6 +49,31 @@ TEST(ClockText, ComparesAsDurationsStrictly) {
   EXPECT_TRUE(isShorterTime("59分59秒", "1分"));
   EXPECT_TRUE(isShorterTime("00分01秒", ""));
   EXPECT_FALSE(isShorterTime("abc", "def"));
+}
+
+// The local date and time as a history row holds them, year first.
+TEST(SystemClock, DateAndTimeOfAHistoryRow) {
+  const auto now = [](bool date) {
+    const std::time_t seconds = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[32];
+    if (date) {
+      std::snprintf(text, sizeof text, "%04d/%02d/%02d", local.tm_year + 1900, local.tm_mon + 1,
+                    local.tm_mday);
+    } else {
+      std::snprintf(text, sizeof text, "%02d:%02d:%02d", local.tm_hour, local.tm_min, local.tm_sec);
+    }
+    return std::string(text);
+  };
+  SystemClock clock;
+  // Read before and after, in case the second turns over meanwhile.
+  for (bool date : {true, false}) {
+    const std::string before = now(date);
+    const std::string shown = date ? clock.dateText() : clock.timeText();
+    const std::string after = now(date);
+    EXPECT_TRUE(shown == before || shown == after) << shown;
+  }
 }
 
 TEST(TakeRandomEntry, DrawsByPositionAndStaysInsideTheList) {

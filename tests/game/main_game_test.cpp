@@ -264,6 +264,16 @@ TEST_F(MainGameTest, DealSpreadsTheLevelsIconsOverTheBoard) {
   // the first icon of the list.
   EXPECT_EQ(game.board().piece(1).name, "icon01");
 
+  // Whatever the draws, every kind lies on the same number of pieces: here the
+  // last two entries left in the pool are the first two.
+  random.values.assign(2, 0.0f);
+  random.values.insert(random.values.end(), 39, 0.99999994f);
+  random.values.push_back(0.4f);
+  random.drawn = 0;
+  deal("イージー");
+  for (const auto& [name, count] : namesOn(game)) EXPECT_EQ(count, 20) << name;
+  game.cmdYame_Click();
+
   // A box without a level name before any deal falls back to the Normal count:
   // a start-up that stopped before it chose a level leaves it so.
   fs::remove(dir_ / "設定.txt");
@@ -347,6 +357,12 @@ TEST_F(MainGameTest, MatchBeepsWaitsAndRemovesThePair) {
   host.calls.clear();
   game.cmdKoma_Click(5);  // a removed piece has no back to click
   EXPECT_TRUE(host.calls.empty());
+
+  // The next deal starts again from a full board and no turns.
+  game.cmdStart_Click();
+  EXPECT_EQ(game.lblTrun(), "0");
+  EXPECT_EQ(game.lblZan(), "40");
+  EXPECT_TRUE(game.board().piece(1).faceVisible && game.board().piece(5).faceVisible);
 }
 
 TEST_F(MainGameTest, MissWaitsSilentlyAndTurnsThePairBack) {
@@ -374,6 +390,11 @@ TEST_F(MainGameTest, MissWaitsSilentlyAndTurnsThePairBack) {
 TEST_F(MainGameTest, NameDisplayOffHidesNamesAtOnceAndOnShowsOnlyLaterPieces) {
   ASSERT_TRUE(started());
   deal(kNormal);
+  game.setNameDisplayBox(1);
+  game.cmdKoma_Click(40);  // the last piece
+  game.setNameDisplayBox(0);
+  EXPECT_FALSE(game.board().piece(40).nameVisible);
+  game.cmdStart_Click();
   game.setNameDisplayBox(1);
   game.cmdKoma_Click(1);
   game.setNameDisplayBox(0);
@@ -477,6 +498,8 @@ TEST_F(MainGameTest, APauseStopsTheClockAndTheRecordedTimeLeavesItOut) {
   game.cmdYame_Click();
   game.chooseLevel(kHard);
   EXPECT_EQ(game.lblByou(), "-----");
+  game.Timer1_Timer();
+  EXPECT_EQ(game.lblByou(), "-----");
 
   game.togglePause();
   EXPECT_FALSE(game.paused());
@@ -514,9 +537,19 @@ TEST_F(MainGameTest, APauseAskedForDuringATurnBeginsAfterIt) {
   game.cmdKoma_Click(2);
   EXPECT_FALSE(game.paused());
 
-  // A deal ends a pause; the last pair ends the game and any pause asked for.
+  // A deal ends a pause, also one asked for during a turn the deal cut short;
+  // the last pair ends the game and any pause asked for.
   game.pause();
   game.cmdStart_Click();
+  EXPECT_FALSE(game.paused());
+  clock.advance(3);
+  game.Timer1_Timer();
+  EXPECT_EQ(game.lblByou(), "00分03秒");
+  host.onYield = [this] {
+    game.pause();
+    game.cmdStart_Click();
+  };
+  game.cmdKoma_Click(1);
   EXPECT_FALSE(game.paused());
   std::function<void()> duringTheLastWait = [&] {
     if (game.board().ZanCount() == 2) {

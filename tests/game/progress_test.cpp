@@ -25,8 +25,8 @@ TEST(Progress, FieldsAreReadOnlyInTheFormsTheGameWrites) {
   EXPECT_EQ(turnsOfField("24回"), 24);
   EXPECT_EQ(turnsOfField("0回"), 0);
   EXPECT_EQ(turnsOfField("32767回"), 32767);
-  for (const char* damaged :
-       {"", "回", "24", "24回 ", " 24回", "-1回", "32768回", "999999回", "２４回", "24回回"}) {
+  for (const char* damaged : {"", "回", "24", "24回 ", " 24回", "-1回", "32768回", "999999回",
+                              "000024回", "２４回", "24回回"}) {
     EXPECT_EQ(turnsOfField(damaged), std::nullopt) << damaged;
   }
   EXPECT_EQ(secondsOfField("01分23秒"), 83);
@@ -34,7 +34,7 @@ TEST(Progress, FieldsAreReadOnlyInTheFormsTheGameWrites) {
   EXPECT_EQ(secondsOfField("99999分59秒"), 99999 * 60 + 59);
   EXPECT_EQ(secondsOfField("0分5秒"), 5);
   for (const char* damaged : {"", "01分", "01分60秒", "分23秒", "01:23", "01分23秒x", "-----",
-                              "100000分00秒", "01分123秒"}) {
+                              "100000分00秒", "01分123秒", "000001分00秒", "01分023秒"}) {
     EXPECT_EQ(secondsOfField(damaged), std::nullopt) << damaged;
   }
 }
