@@ -8,6 +8,7 @@
 #include "game/game_fakes.h"
 #include "settings_test_support.h"
 #include "store/file_error.h"
+#include "store/translation.h"
 
 namespace polkamina::game {
 namespace {
@@ -109,6 +110,18 @@ TEST_F(SettingsModelTest, RecordRowsShowNoRecordPerRowOnItsOwn) {
   const std::array<std::string, kRecordRows> expected = {"-----", "-----",    "18回",   "-----",
                                                          "-----", "01分23秒", "9998回", "00分59秒"};
   EXPECT_EQ(model.lblKiroku(), expected);
+
+  // A translation's forms of the turns and the time take the stored numbers.
+  store::setTranslator([](const char*, const char* source) -> std::string {
+    const std::string text = source;
+    if (text == "%1回") return "%1 turns";
+    if (text == "%1分%2秒") return "%1 min %2 s";
+    return text;
+  });
+  model.Form_Load();
+  store::setTranslator(nullptr);
+  EXPECT_EQ(model.lblKiroku()[2], "18 turns");
+  EXPECT_EQ(model.lblKiroku()[5], "01 min 23 s");
 }
 
 TEST_F(SettingsModelTest, CatalogueShufflesTheFolderIconsAfterReseeding) {
