@@ -848,6 +848,10 @@ TEST_F(MainGameTest, TheViewIsToldWhatChanged) {
   EXPECT_TRUE(game.takeViewChanges().has(ViewChanges::Switches));
   game.cmdYame_Click();
   EXPECT_TRUE(game.takeViewChanges().has(ViewChanges::LevelList));
+  // Another level shows in the list and its records in the frame.
+  game.chooseLevel(kHard);
+  changes = game.takeViewChanges();
+  EXPECT_TRUE(changes.has(ViewChanges::LevelList) && changes.has(ViewChanges::Records));
 }
 
 TEST_F(MainGameTest, EveryChangeRewritesAllThreeOptions) {

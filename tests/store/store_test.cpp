@@ -333,6 +333,14 @@ TEST_F(GameFolder, EditedFilesStayUsable) {
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0][6], "g");
   EXPECT_EQ(rows[1][0], "1");
+  // One whose last line ends in a lone CR takes them without an empty field.
+  write("履歴.txt", "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\"\r");
+  data().appendHistoryRow({"1", "2", "3", "4", "5", "6", "7"});
+  data().appendHistoryRow({"8", "9", "10", "11", "12", "13", "14"});
+  const HistoryRows moreRows = data().readHistory();
+  ASSERT_EQ(moreRows.size(), 3u);
+  EXPECT_EQ(moreRows[1][0], "1");
+  EXPECT_EQ(moreRows[2][6], "14");
 
   // Lone CR line ends, as an old editor may leave them.
   EXPECT_EQ(parseDelays(" .3 \r 4 \r", "設定.txt").erase, 4.0f);
