@@ -274,6 +274,16 @@ TEST_F(Rewrite, OtherPlayersAndReadOnlyFoldersStillRewrite) {
   EXPECT_TRUE(runAs(kFirst, kFirst, [&] { return saveOptionsIn(locked, kHardOptions); }));
   EXPECT_EQ(readFile(locked / kOptionsFile), kHard);
   EXPECT_EQ(entriesOf(locked), std::set<std::string>{kOptionsFile});
+
+  // A file its owner made read-only stays as it is, though the folder is theirs.
+  const fs::path own = dir_ / "own";
+  fs::create_directory(own);
+  writeFile(own / kOptionsFile, kNormal);
+  ASSERT_EQ(::chown(own.c_str(), kFirst, kFirst), 0);
+  ASSERT_EQ(::chown((own / kOptionsFile).c_str(), kFirst, kFirst), 0);
+  ASSERT_EQ(::chmod((own / kOptionsFile).c_str(), 0444), 0);
+  EXPECT_FALSE(runAs(kFirst, kFirst, [&] { return saveOptionsIn(own, kHardOptions); }));
+  EXPECT_EQ(readFile(own / kOptionsFile), kNormal);
 }
 
 // Another account that may write the shared folder plants links to the

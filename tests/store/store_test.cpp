@@ -159,6 +159,8 @@ TEST(FieldReader, DamagedInputIsReportedByKind) {
   EXPECT_EQ(failureOf([] { parseDelays(" abc \r\n 1 \r\n", "設定.txt"); }), Kind::NotANumber);
   EXPECT_EQ(failureOf([] { parseDelays(" nan \r\n 1 \r\n", "設定.txt"); }), Kind::NotANumber);
   EXPECT_EQ(failureOf([] { parseOptions("\"\x82\",0,0\r\n", "設定2.txt"); }), Kind::NotCp932);
+  // Bytes after the values are checked too.
+  EXPECT_EQ(failureOf([] { parseDelays(" 1 \r\n 2 \r\n\x85\x40", "設定.txt"); }), Kind::NotCp932);
   EXPECT_EQ(failureOf([] { parseHistory("\"\x85\x40\",,,,,,\r\n", "履歴.txt"); }), Kind::NotCp932);
   // A history that stops in the middle of a row.
   EXPECT_EQ(failureOf([] { parseHistory("\"a\",\"b\",\"c\"\r\n", "履歴.txt"); }), Kind::EndedEarly);
